@@ -1,0 +1,73 @@
+#include "app/Camera.h"
+
+#include <glm/gtc/matrix_transform.hpp>
+
+#include <cmath>
+
+namespace {
+
+constexpr float fastSpeed = 0.05f;
+constexpr float slowSpeed = 0.005f;
+
+bool isFinite(const glm::mat4& matrix)
+{
+    for (int column = 0; column < 4; column++) {
+        for (int row = 0; row < 4; row++) {
+            if (!std::isfinite(matrix[column][row])) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+Camera::Camera(int width, int height, float fov, float nearPlane, float farPlane)
+    : width(width),
+      height(height),
+      fov(fov),
+      aspect(static_cast<float>(width) / static_cast<float>(height)),
+      nearPlane(nearPlane),
+      farPlane(farPlane)
+{
+}
+
+void Camera::updateMatrices()
+{
+    lookAt(position + front);
+    proj = glm::perspective(glm::radians(fov), aspect, nearPlane, farPlane);
+}
+
+// A degenerate look-at normalises a zero vector; the NaN would reach every
+// uniform and the GPU, so such a view is never adopted.
+void Camera::lookAt(const glm::vec3& centre)
+{
+    const glm::mat4 candidate = glm::lookAt(position, centre, up);
+    if (isFinite(candidate)) {
+        view = candidate;
+    }
+}
+
+void Camera::processMovement(const std::vector<int>& codes)
+{
+    for (int code : codes) {
+        move(code);
+    }
+}
+
+void Camera::move(int code)
+{
+    const glm::vec3 right = glm::normalize(glm::cross(front, up));
+    switch (code) {
+    case 0: position += speed * front; break;
+    case 1: position -= speed * front; break;
+    case 2: position -= speed * right; break;
+    case 3: position += speed * right; break;
+    case 4: position -= speed * up; break;
+    case 5: position += speed * up; break;
+    case 6: speed = fastSpeed; break;
+    case 7: speed = slowSpeed; break;
+    default: break;
+    }
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <glm/glm.hpp>
+
+// The scene's single directional light.
+struct Light {
+    glm::vec3 color{1.0f, 1.0f, 1.0f};
+    glm::vec3 direction{-1.0f, -1.0f, -1.0f};
+};
