@@ -1,0 +1,182 @@
+#include "app/Application.h"
+
+#include "app/ProjectRoot.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+namespace {
+
+constexpr int windowWidth = 1920;
+constexpr int windowHeight = 1080;
+constexpr float nearPlane = 0.1f;
+constexpr float farPlane = 1500.0f;
+
+Application* applicationOf(GLFWwindow* window) {
+    return static_cast<Application*>(glfwGetWindowUserPointer(window));
+}
+
+}  // namespace
+
+void Application::run() {
+    findProjectRoot();
+    initWindow();
+    initVulkan();
+    buildScene();
+    mainLoop();
+}
+
+void Application::findProjectRoot() {
+    std::filesystem::current_path(::findProjectRoot(std::filesystem::current_path()));
+}
+
+void Application::initWindow() {
+    // Without a display there is nothing to draw into; say so instead of
+    // failing later on a null window.
+    if (glfwInit() != GLFW_TRUE) {
+        throw std::runtime_error("failed to initialize GLFW!");
+    }
+    glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
+    glfwWindowHint(GLFW_DECORATED, GLFW_FALSE);
+    window = glfwCreateWindow(windowWidth, windowHeight, "Kestrelwing", glfwGetPrimaryMonitor(), nullptr);
+    if (window == nullptr) {
+        glfwTerminate();
+        throw std::runtime_error("failed to create window!");
+    }
+    glfwSetWindowUserPointer(window, this);
+    glfwSetFramebufferSizeCallback(window, framebufferResizeCallback);
+    renderer = Renderer(window);
+    glfwSetKeyCallback(window, keyCallback);
+    glfwSetMouseButtonCallback(window, mouseButtonCallback);
+
+    cameraPath = Path();
+    cameraPath.loadFromFile("./assets/paths/camera_path.csv");
+    freeCamera = FreeCamera(windowWidth, windowHeight, fov, nearPlane, farPlane);
+    pathCamera = PathCamera(windowWidth, windowHeight, fov, nearPlane, farPlane, cameraPath);
+    light = Light{glm::vec3(1, 1, 1), glm::vec3(-1, -1, -1)};
+}
+
+void Application::initVulkan() {
+    renderer.initVulkan();
+    bufferUtils = BufferUtils(renderer.getDevice(), renderer.getPhysicalDevice(), renderer.getCommandPool(),
+                              renderer.getGraphicsQueue());
+    const int gBufferTargets = 5;
+    imagePipeline = ImagePipeline("./assets/shaders/image_vert.spv", "./assets/shaders/image_frag.spv", bufferUtils,
+                                  renderer.getDeferredRenderPass(), gBufferTargets);
+    cubemapPipeline = CubemapPipeline("./assets/shaders/cubemap_vert.spv", "./assets/shaders/cubemap_frag.spv",
+                                      bufferUtils, renderer.getDeferredRenderPass(), gBufferTargets);
+    particlePipeline = ParticleDrawPipeline("./assets/shaders/particle_vert.spv", "./assets/shaders/particle_frag.spv",
+                                            "./assets/shaders/particle_geom.spv", bufferUtils,
+                                            renderer.getDeferredRenderPass(), gBufferTargets);
+    computePipeline = ComputePipeline("./assets/shaders/particle_comp.spv", bufferUtils, renderer.getRenderPass());
+    envMapPipeline = DynEnvironmentMapDrawPipeline("./assets/shaders/envMapDraw_vert.spv",
+                                                   "./assets/shaders/envMapDraw_frag.spv", bufferUtils,
+                                                   renderer.getDeferredRenderPass());
+    deferredPipeline = RenderDefferedPipeline("./assets/shaders/deffered_vert.spv", "./assets/shaders/deffered_frag.spv",
+                                              bufferUtils, renderer.getRenderPass());
+}
+
+void Application::mainLoop() {
+    Timeline timeline(static_cast<float>(glfwGetTime()));
+    while (!glfwWindowShouldClose(window)) {
+        frame(timeline.time(), timeline.deltaTime());
+        timeline.advance(static_cast<float>(glfwGetTime()));
+    }
+    cleanup();
+}
+
+void Application::frame(float t, float dt) {
+    update(t, dt);
+    draw(t, dt);
+}
+
+void Application::processInput() {
+    int width = 0;
+    int height = 0;
+    glfwGetWindowSize(window, &width, &height);
+    freeCamera.processMovement(controls.movementCodes());
+
+    if (controls.cursorCaptured) {
+        if (controls.firstMouse) {
+            glfwSetCursorPos(window, width / 2, height / 2);
+            controls.firstMouse = false;
+            cursorX = width / 2;
+            cursorY = height / 2;
+        }
+        freeCamera.processMouse(width, height, static_cast<int>(cursorX), static_cast<int>(cursorY));
+        glfwSetCursorPos(window, width / 2, height / 2);
+    } else {
+        controls.firstMouse = true;
+    }
+    freeCamera.updateMatrices();
+}
+
+void Application::update(float t, float dt) {
+    glfwPollEvents();
+    glfwGetCursorPos(window, &cursorX, &cursorY);
+    processInput();
+    pathCamera.followPath(t);
+
+    // The lighting pass of the frame that last used this index may still read
+    // its light buffer.
+    renderer.waitForCurrentFrame();
+    const uint32_t f = renderer.getCurrentFrame();
+    if (!controls.freeCameraMode) {
+        deferredObject.updateLightBuffer(t, dt, f, &pathCamera, &light);
+        objects.update(t, dt, f, &pathCamera);
+        skybox.updateAsSkybox(f, &pathCamera);
+        envCube.updateAtPosition(f, &pathCamera, glm::vec3(0.6f));
+        particles.update(t, dt, f, &pathCamera);
+    } else {
+        deferredObject.updateLightBuffer(t, dt, f, &freeCamera, &light);
+        envCube.updateAtPosition(f, &freeCamera, glm::vec3(0.5f));
+        skybox.updateAsSkybox(f, &freeCamera);
+        particles.update(t, dt, f, &freeCamera);
+        objects.update(t, dt, f, &freeCamera);
+    }
+    renderer.submitCompute(particles);
+}
+
+void Application::draw(float t, float dt) {
+    Camera* camera = &pathCamera;
+    int displayMode = scheduledDisplayMode(t);
+    if (controls.freeCameraMode) {
+        camera = &freeCamera;
+        displayMode = controls.displayMode;
+    }
+    renderer.drawFrame(objects, camera, t, dt, skybox, envCube, particles, deferredObject, displayMode);
+}
+
+void Application::cleanup() {
+    renderer.waitIdle();
+    objects.cleanup();
+    skybox.cleanup();
+    envCube.cleanup();
+    particles.cleanup();
+    deferredObject.cleanup();
+    renderer.cleanupCubemapResources();
+    renderer.cleanupDeferredResources();
+    for (Pipeline* pipeline : std::initializer_list<Pipeline*>{
+             &imagePipeline, &cubemapPipeline, &computePipeline, &particlePipeline, &envMapPipeline,
+             &imageToCubePipeline, &cubeToCubePipeline, &particleToCubePipeline, &deferredPipeline}) {
+        pipeline->cleanup();
+    }
+    renderer.cleanup();
+}
+
+void Application::framebufferResizeCallback(GLFWwindow* window, int, int) {
+    applicationOf(window)->renderer.setFramebufferResized();
+}
+
+void Application::keyCallback(GLFWwindow* window, int key, int, int action, int) {
+    if (applicationOf(window)->controls.onKey(key, action)) {
+        glfwSetWindowShouldClose(window, GLFW_TRUE);
+    }
+}
+
+void Application::mouseButtonCallback(GLFWwindow* window, int button, int action, int) {
+    Application* app = applicationOf(window);
+    if (app->controls.onMouseButton(button, action)) {
+        glfwSetInputMode(window, GLFW_CURSOR, app->controls.cursorCaptured ? GLFW_CURSOR_HIDDEN : GLFW_CURSOR_NORMAL);
+    }
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "app/Camera.h"
+#include "app/Controls.h"
+#include "app/FreeCamera.h"
+#include "app/Light.h"
+#include "app/PathCamera.h"
+#include "app/SceneSize.h"
+#include "objects/CubemapObject.h"
+#include "objects/DefferedDrawObject.h"
+#include "objects/ObjectList.h"
+#include "objects/ParticleObject.h"
+#include "paths/Path.h"
+#include "pipelines/ComputePipeline.h"
+#include "pipelines/CubemapPipeline.h"
+#include "pipelines/DynEnvironmentMapDrawPipeline.h"
+#include "pipelines/ImagePipeline.h"
+#include "pipelines/ParticleDrawPipeline.h"
+#include "pipelines/RenderDefferedPipeline.h"
+#include "renderer/BufferUtils.h"
+#include "renderer/Renderer.h"
+
+#include <string>
+
+// The one top-level object: owns the window, the renderer, the scene, the
+// pipelines, both cameras, the light and the input state for the whole run.
+class Application {
+public:
+    Application() = default;
+    explicit Application(SceneSize sceneSize) : sceneSize(sceneSize) {}
+
+    void run();
+
+    // The steps of run(), public for drivers that time the start-up and pace
+    // the frames themselves (the benchmark); frame() is one turn of the loop.
+    void findProjectRoot();
+    void initWindow();
+    void initVulkan();
+    void buildScene();
+    void frame(float t, float dt);
+    void cleanup();
+    Renderer& getRenderer() { return renderer; }
+
+private:
+    void mainLoop();
+    void update(float t, float dt);
+    void processInput();
+    void draw(float t, float dt);
+
+    static void framebufferResizeCallback(GLFWwindow* window, int width, int height);
+    static void keyCallback(GLFWwindow* window, int key, int scancode, int action, int mods);
+    static void mouseButtonCallback(GLFWwindow* window, int button, int action, int mods);
+
+    SceneSize sceneSize;
+    float fov = 60.0f;
+    GLFWwindow* window = nullptr;
+    Renderer renderer;
+    BufferUtils bufferUtils;
+    ObjectList objects;
+    CubemapObject skybox;
+    CubemapObject envCube;
+    ParticleObject particles;
+    DefferedDrawObject deferredObject;
+
+    ImagePipeline imagePipeline;
+    CubemapPipeline cubemapPipeline;
+    ParticleDrawPipeline particlePipeline;
+    ComputePipeline computePipeline;
+    DynEnvironmentMapDrawPipeline envMapPipeline;
+    ImagePipeline imageToCubePipeline;
+    CubemapPipeline cubeToCubePipeline;
+    ParticleDrawPipeline particleToCubePipeline;
+    RenderDefferedPipeline deferredPipeline;
+
+    std::string spaceshipModelPath = "./assets/models/spaceship.obj";
+    std::string spaceshipTexturePath = "./assets/textures/spaceship.jpg";
+    std::string spaceshipNormalMapPath = "./assets/textures/spaceship_normal.jpg";
+    std::string cubeModelPath = "./assets/models/cube.obj";
+    std::string skyboxTexturePath = "./assets/textures/sea";
+    std::string groundModelPath = "./assets/models/ground.obj";
+    std::string groundTexturePath = "./assets/textures/ground.jpg";
+    std::string groundNormalMapPath = "./assets/textures/ground_normal.jpg";
+    std::string rockModelPath = "./assets/models/rock.obj";
+    std::string rockTexturePath = "./assets/textures/rock.jpg";
+    std::string rockNormalMapPath = "./assets/textures/rock_normal.jpg";
+    std::string redRockModelPath = "./assets/models/redRock.obj";
+    std::string redRockTexturePath = "./assets/textures/redRock.jpg";
+    std::string redRockNormalMapPath = "./assets/textures/redRock_normal.jpg";
+    std::string redRock2ModelPath = "./assets/models/redRock2.obj";
+    std::string redRock2TexturePath = "./assets/textures/redRock2.jpg";
+    std::string redRock2NormalMapPath = "./assets/textures/redRock2_normal.jpg";
+    std::string planeModelPath = "./assets/models/plane.obj";
+    std::string dynCubeModelPath = "./assets/models/dynCube.obj";
+    std::string cactusModelPath = "./assets/models/cactus.obj";
+    std::string cactusTexturePath = "./assets/textures/cactus.png";
+    std::string cactusNormalMapPath = "./assets/textures/cactus_normal.jpg";
+
+    FreeCamera freeCamera;
+    PathCamera pathCamera;
+    Light light;
+    Controls controls;
+    double cursorX = 0.0;
+    double cursorY = 0.0;
+    Path cameraPath;
+};

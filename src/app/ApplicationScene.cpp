@@ -1,0 +1,111 @@
+#include "app/Application.h"
+
+#include "app/RockRow.h"
+#include "objects/ImageObject.h"
+#include "objects/Model.h"
+#include "objects/ParticleSystem.h"
+#include "objects/Rand15.h"
+#include "textures/DefferedTexture.h"
+#include "textures/DynEnvironmentTexture.h"
+#include "textures/ImageTexture.h"
+#include "textures/StaticEnvironmentTexture.h"
+
+#include <glm/gtc/constants.hpp>
+
+namespace {
+
+const glm::vec3 envCubePosition(0, -10, 30);
+
+// Every mesh object is turned half a turn about its rotation axis.
+const float halfTurn = glm::radians(180.0f);
+
+struct MeshAndTexture {
+    Model* model;
+    ImageTexture* texture;
+};
+
+}  // namespace
+
+void Application::buildScene() {
+    objects = ObjectList(&imagePipeline);
+
+    Path spaceshipPath;
+    spaceshipPath.loadFromFile("./assets/paths/spaceship_path.csv");
+
+    auto add = [&](MeshAndTexture mesh, glm::vec3 position, glm::vec3 axis, glm::vec3 scale, const Path* path,
+                   float objectScalar, bool isCameraTarget) {
+        objects.add(new ImageObject(bufferUtils, &imagePipeline, mesh.model, mesh.texture, position, halfTurn, axis,
+                                    scale, path, objectScalar, isCameraTarget));
+    };
+    const glm::vec3 xAxis(1, 0, 0);
+
+    MeshAndTexture spaceship{new Model(bufferUtils, spaceshipModelPath, true),
+                             new ImageTexture(bufferUtils, spaceshipTexturePath, spaceshipNormalMapPath,
+                                              glm::vec3(0.6f, 0.6f, 1.0f), 1.0f, 0.1f, 0.8f)};
+    add(spaceship, {0, -10, 40}, xAxis, glm::vec3(0.5f), &spaceshipPath, 1.0f, true);
+
+    MeshAndTexture ground{new Model(bufferUtils, groundModelPath, true),
+                          new ImageTexture(bufferUtils, groundTexturePath, groundNormalMapPath,
+                                           glm::vec3(0.2f, 1.0f, 0.2f), 0.6f, 0.6f, 0.2f)};
+    add(ground, {0, 0, 0}, xAxis, glm::vec3(2.0f), nullptr, 20.0f, false);
+
+    MeshAndTexture rock{new Model(bufferUtils, rockModelPath, true),
+                        new ImageTexture(bufferUtils, rockTexturePath, rockNormalMapPath,
+                                         glm::vec3(0.8f, 0.7f, 0.3f), 0.0f, 0.9f, 0.2f)};
+    MeshAndTexture redRock{new Model(bufferUtils, redRockModelPath, true),
+                           new ImageTexture(bufferUtils, redRockTexturePath, redRockNormalMapPath,
+                                            glm::vec3(0.2f, 0.7f, 0.3f), 0.3f, 0.9f, 0.2f)};
+    MeshAndTexture redRock2{new Model(bufferUtils, redRock2ModelPath, true),
+                            new ImageTexture(bufferUtils, redRock2TexturePath, redRock2NormalMapPath,
+                                             glm::vec3(0.2f, 0.7f, 0.3f), 0.3f, 0.9f, 0.2f)};
+    MeshAndTexture cactus{new Model(bufferUtils, cactusModelPath, true),
+                          new ImageTexture(bufferUtils, cactusTexturePath, cactusNormalMapPath,
+                                           glm::vec3(0.8f, 0.7f, 0.3f), 0.0f, 0.9f, 0.2f)};
+    add(cactus, {20, -3, 0}, xAxis, glm::vec3(1.0f), nullptr, 1.0f, false);
+    add(cactus, {-20, -3, 0}, xAxis, glm::vec3(1.0f), nullptr, 1.0f, false);
+    add(redRock, {-20, -10, 100}, xAxis, glm::vec3(1.0f), nullptr, 1.0f, false);
+    add(rock, {12, 0, 7}, xAxis, glm::vec3(7.0f), nullptr, 1.0f, false);
+
+    for (int i = 0; i < rockRowSteps; i++) {
+        for (const RockPlacement& placement : rockRowStep(i, rockKind(rand15()))) {
+            const MeshAndTexture& mesh = placement.mesh == RockMesh::Rock      ? rock
+                                         : placement.mesh == RockMesh::RedRock ? redRock
+                                                                               : redRock2;
+            add(mesh, placement.position, placement.rotationAxis, placement.scale, nullptr, 1.0f, false);
+        }
+    }
+
+    auto* cube = new Model(bufferUtils, cubeModelPath, false);
+    skybox = CubemapObject(bufferUtils, &cubemapPipeline, cube,
+                           new StaticEnvironmentTexture(bufferUtils, skyboxTexturePath), false);
+
+    auto* plane = new Model(bufferUtils, planeModelPath, true);
+    deferredObject = DefferedDrawObject(bufferUtils, &deferredPipeline, plane, glm::vec3(0.0f),
+                                        new DefferedTexture(bufferUtils), false);
+    renderer.createDeferredFramebuffers(deferredObject);
+
+    particles = ParticleObject(bufferUtils, &computePipeline, cube, glm::vec3(20, 0.5f, 50),
+                               new ParticleSystem(bufferUtils, sceneSize.particleCount), &particlePipeline, false);
+
+    auto* dynCube = new Model(bufferUtils, dynCubeModelPath, false);
+    envCube = CubemapObject(bufferUtils, &envMapPipeline, dynCube,
+                            new DynEnvironmentTexture(bufferUtils, sceneSize.environmentFaceSize,
+                                                      sceneSize.environmentFaceSize, 4), true);
+    renderer.createCubemapRenderPass(envCube);
+
+    const int cubeFaceTargets = 1;
+    imageToCubePipeline = ImagePipeline("./assets/shaders/image_to_cube_vert.spv",
+                                        "./assets/shaders/image_to_cube_frag.spv", bufferUtils,
+                                        renderer.getCubemapRenderPass(), cubeFaceTargets);
+    cubeToCubePipeline = CubemapPipeline("./assets/shaders/cube_to_cube_vert.spv",
+                                         "./assets/shaders/cube_to_cube_frag.spv", bufferUtils,
+                                         renderer.getCubemapRenderPass(), cubeFaceTargets);
+    particleToCubePipeline = ParticleDrawPipeline(
+        "./assets/shaders/particle_vert.spv", "./assets/shaders/particle_to_cube_frag.spv",
+        "./assets/shaders/particle_geom.spv", bufferUtils, renderer.getCubemapRenderPass(), cubeFaceTargets);
+
+    envCube.setImageToCubePipeline(&imageToCubePipeline);
+    envCube.setCubeToCubePipeline(&cubeToCubePipeline);
+    particles.setCubemapPipeline(&particleToCubePipeline);
+    envCube.setPosition(envCubePosition);
+}

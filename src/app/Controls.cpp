@@ -1,0 +1,98 @@
+#include "app/Controls.h"
+
+#include <GLFW/glfw3.h>
+
+namespace {
+
+constexpr float cycleLength = 85.0f;
+
+// Each scheduled mode lasts five seconds, starting after the first thirty.
+constexpr float scheduleStart = 30.0f;
+constexpr float scheduleStep = 5.0f;
+constexpr int scheduledModes = 8;
+
+} // namespace
+
+bool Controls::onKey(int key, int action)
+{
+    if (freeCameraMode) {
+        trackMovementKey(key, action);
+    }
+    return action == GLFW_RELEASE && onKeyReleased(key);
+}
+
+void Controls::trackMovementKey(int key, int action)
+{
+    if (action == GLFW_REPEAT) {
+        return;
+    }
+    const bool held = action == GLFW_PRESS;
+    switch (key) {
+    case GLFW_KEY_W: moveForward = held; break;
+    case GLFW_KEY_S: moveBackward = held; break;
+    case GLFW_KEY_D: moveRight = held; break;
+    case GLFW_KEY_A: moveLeft = held; break;
+    case GLFW_KEY_E:
+    case GLFW_KEY_SPACE: moveDown = held; break;
+    case GLFW_KEY_Q: moveUp = held; break;
+    case GLFW_KEY_LEFT_SHIFT: moveFast = held; break;
+    default: break;
+    }
+}
+
+bool Controls::onKeyReleased(int key)
+{
+    if (key == GLFW_KEY_ESCAPE) {
+        return true;
+    }
+    if (key == GLFW_KEY_F1) {
+        freeCameraMode = !freeCameraMode;
+    } else if (key >= GLFW_KEY_F3 && key <= GLFW_KEY_F10) {
+        displayMode = key - GLFW_KEY_F3;
+    }
+    return false;
+}
+
+bool Controls::onMouseButton(int button, int action)
+{
+    if (button != GLFW_MOUSE_BUTTON_LEFT || action != GLFW_PRESS) {
+        return false;
+    }
+    cursorCaptured = !cursorCaptured;
+    return true;
+}
+
+std::vector<int> Controls::movementCodes() const
+{
+    std::vector<int> codes{moveFast ? 6 : 7};
+    const bool held[] = {moveBackward, moveForward, moveRight, moveLeft, moveDown, moveUp};
+    const int heldCodes[] = {1, 0, 3, 2, 4, 5};
+    for (int i = 0; i < 6; i++) {
+        if (held[i]) {
+            codes.push_back(heldCodes[i]);
+        }
+    }
+    return codes;
+}
+
+int scheduledDisplayMode(float t)
+{
+    for (int mode = 0; mode < scheduledModes; mode++) {
+        const float end = scheduleStart + scheduleStep * static_cast<float>(mode);
+        if (t <= end) {
+            return mode;
+        }
+    }
+    return 0;
+}
+
+Timeline::Timeline(float now) : now(now) {}
+
+void Timeline::advance(float newNow)
+{
+    dt = newNow - now;
+    now = newNow;
+    if (now - start > cycleLength) {
+        start = now;
+    }
+}

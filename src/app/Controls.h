@@ -1,0 +1,50 @@
+#pragma once
+
+#include <vector>
+
+// The viewer's input state, kept apart from GLFW so that the key and mouse
+// rules can be exercised without a window.
+struct Controls {
+    // Returns true when Escape was released: the caller then closes the window.
+    bool onKey(int key, int action);
+    // Returns true when the cursor capture toggled: the caller then applies `cursorCaptured`.
+    bool onMouseButton(int button, int action);
+    // Movement codes for the free camera, in the order they are applied each frame.
+    std::vector<int> movementCodes() const;
+
+    bool freeCameraMode = false;
+    bool moveForward = false;
+    bool moveBackward = false;
+    bool moveRight = false;
+    bool moveLeft = false;
+    bool moveDown = false;
+    bool moveUp = false;
+    bool moveFast = false;
+    int displayMode = 0;
+    bool cursorCaptured = false;
+    bool firstMouse = true;
+
+private:
+    void trackMovementKey(int key, int action);
+    bool onKeyReleased(int key);
+};
+
+// Display mode of the lighting pass at time t of the path-mode timeline.
+int scheduledDisplayMode(float t);
+
+// The demo's endless timeline: seconds since the last restart.
+class Timeline {
+public:
+    // `now` is the clock reading of the first frame.
+    explicit Timeline(float now);
+
+    float time() const { return now - start; }
+    float deltaTime() const { return dt; }
+    // Records the clock reading after a frame; past the cycle the next frame starts again at 0.
+    void advance(float newNow);
+
+private:
+    float now;
+    float start = 0.0f;
+    float dt = 0.0f;
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+// The two scene sizes that drive most of a frame's cost. The demo always uses
+// the defaults; a benchmark varies them to draw cost curves.
+struct SceneSize {
+    int particleCount = 98304;
+    int environmentFaceSize = 800;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <vulkan/vulkan.h>
+
+// The three render passes of a frame. Each has one subpass and the same single
+// external dependency; they differ in their attachments.
+VkRenderPass createPresentationRenderPass(VkDevice device, VkFormat colorFormat, VkFormat depthFormat);
+VkRenderPass createGBufferRenderPass(VkDevice device, VkFormat depthFormat);
+VkRenderPass createEnvironmentRenderPass(VkDevice device, VkFormat depthFormat);

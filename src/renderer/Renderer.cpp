@@ -1,0 +1,57 @@
+#include "renderer/Renderer.h"
+
+#include "renderer/DebugMessenger.h"
+
+void Renderer::initVulkan() {
+    createInstance();
+    setupDebugMessenger();
+    createSurface();
+    pickPhysicalDevice();
+    createLogicalDevice();
+    createSwapChain();
+    createImageViews();
+    createRenderPass();
+    createDeferredRenderPass();
+    createCommandPool();
+    createDepthResources();
+    createFramebuffers();
+    createCommandBuffers();
+    createComputeCommandBuffers();
+    createCubemapCommandBuffers();
+    createSyncObjects();
+}
+
+void Renderer::waitIdle() { vkDeviceWaitIdle(device); }
+
+void Renderer::waitForCurrentFrame() {
+    vkWaitForFences(device, 1, &inFlightFences[currentFrame], VK_TRUE, UINT64_MAX);
+}
+
+void Renderer::cleanup() {
+    cleanupSwapChain();
+
+    vkDestroyRenderPass(device, renderPass, nullptr);
+    vkDestroyRenderPass(device, cubemapRenderPass, nullptr);
+    vkDestroyRenderPass(device, deferredRenderPass, nullptr);
+
+    destroyRenderFinishedSemaphores();
+    for (size_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
+        vkDestroySemaphore(device, imageAvailableSemaphores[i], nullptr);
+        vkDestroySemaphore(device, computeFinishedSemaphores[i], nullptr);
+        vkDestroySemaphore(device, envFinishedSemaphores[i], nullptr);
+        vkDestroySemaphore(device, defFinishedSemaphores[i], nullptr);
+        vkDestroyFence(device, inFlightFences[i], nullptr);
+        vkDestroyFence(device, computeInFlightFences[i], nullptr);
+        vkDestroyFence(device, envInFlightFences[i], nullptr);
+        vkDestroyFence(device, defInFlightFences[i], nullptr);
+    }
+    vkDestroyCommandPool(device, commandPool, nullptr);
+    vkDestroyDevice(device, nullptr);
+
+    destroyDebugUtilsMessenger(instance, debugMessenger);
+    vkDestroySurfaceKHR(instance, surface, nullptr);
+    vkDestroyInstance(instance, nullptr);
+
+    glfwDestroyWindow(window);
+    glfwTerminate();
+}

@@ -1,0 +1,187 @@
+#pragma once
+
+#define GLFW_INCLUDE_VULKAN
+#include <GLFW/glfw3.h>
+
+#include <glm/glm.hpp>
+
+#include <optional>
+#include <vector>
+
+class Camera;
+class ObjectList;
+class CubemapObject;
+class ParticleObject;
+class DefferedDrawObject;
+class GpuTimestamps;
+
+constexpr int MAX_FRAMES_IN_FLIGHT = 2;
+
+struct QueueFamilyIndices {
+    std::optional<uint32_t> graphicsFamily;
+    std::optional<uint32_t> presentFamily;
+
+    bool isComplete() const { return graphicsFamily.has_value() && presentFamily.has_value(); }
+};
+
+struct SwapChainSupportDetails {
+    VkSurfaceCapabilitiesKHR capabilities{};
+    std::vector<VkSurfaceFormatKHR> formats;
+    std::vector<VkPresentModeKHR> presentModes;
+};
+
+// The Vulkan core: instance, device, swap chain, render passes, per-frame
+// command buffers and synchronisation, and the recording and submission of
+// every frame. A plain value whose destructor never touches a Vulkan object;
+// cleanup() releases them.
+class Renderer {
+public:
+    Renderer() = default;
+    explicit Renderer(GLFWwindow* window) : window(window) {}
+
+    void initVulkan();
+    void waitIdle();
+    void cleanup();
+
+    VkDevice getDevice() const { return device; }
+    VkPhysicalDevice getPhysicalDevice() const { return physicalDevice; }
+    VkCommandPool getCommandPool() const { return commandPool; }
+    VkQueue getGraphicsQueue() const { return graphicsQueue; }
+    VkRenderPass getRenderPass() const { return renderPass; }
+    VkRenderPass getDeferredRenderPass() const { return deferredRenderPass; }
+    VkRenderPass getCubemapRenderPass() const { return cubemapRenderPass; }
+    uint32_t getCurrentFrame() const { return currentFrame; }
+    VkExtent2D getSwapChainExtent() const { return swapChainExtent; }
+
+    void setFramebufferResized() { framebufferResized = true; }
+
+    // Optional: when set, every pass of a frame writes its GPU timestamps into it.
+    void attachTimestamps(GpuTimestamps* recorder) { timestamps = recorder; }
+
+    // Blocks until the frame that last used the current frame index has been
+    // presented, so its uniform buffers may be rewritten.
+    void waitForCurrentFrame();
+
+    void createDeferredFramebuffers(DefferedDrawObject& deferredObject);
+    void createCubemapRenderPass(CubemapObject& envCube);
+    void cleanupDeferredResources();
+    void cleanupCubemapResources();
+
+    void submitCompute(ParticleObject& particles);
+    void drawFrame(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
+                   CubemapObject& envCube, ParticleObject& particles, DefferedDrawObject& deferredObject,
+                   int displayMode);
+
+    void recreateSwapChain();
+
+private:
+    // Instance and device.
+    void createInstance();
+    bool checkValidationLayerSupport() const;
+    std::vector<const char*> getRequiredExtensions() const;
+    void setupDebugMessenger();
+    void createSurface();
+    void pickPhysicalDevice();
+    bool isDeviceSuitable(VkPhysicalDevice candidate) const;
+    QueueFamilyIndices findQueueFamilies(VkPhysicalDevice candidate) const;
+    bool checkDeviceExtensionSupport(VkPhysicalDevice candidate) const;
+    SwapChainSupportDetails querySwapChainSupport(VkPhysicalDevice candidate) const;
+    void createLogicalDevice();
+
+    // Swap chain and the targets that depend on it.
+    void createSwapChain();
+    void createImageViews();
+    void cleanupSwapChain();
+    void createRenderPass();
+    void createDeferredRenderPass();
+    void createDepthResources();
+    void createPresentationDepthImage();
+    void createDeferredDepthImage();
+    void resizeDeferredTargets();
+    void createFramebuffers();
+    void createCubemapFramebuffers(CubemapObject& envCube);
+    void createImage(uint32_t width, uint32_t height, VkFormat format, VkImageTiling tiling,
+                     VkImageUsageFlags usage, VkMemoryPropertyFlags properties, VkImage& image,
+                     VkDeviceMemory& imageMemory) const;
+    VkImageView createImageView(VkImage image, VkFormat format, VkImageAspectFlags aspectFlags) const;
+    VkFormat findDepthFormat() const;
+
+    // Command buffers and synchronisation.
+    void createCommandPool();
+    std::vector<VkCommandBuffer> allocateCommandBuffers(const char* failureMessage) const;
+    void createCommandBuffers();
+    void createComputeCommandBuffers();
+    void createCubemapCommandBuffers();
+    void createSyncObjects();
+    void matchRenderFinishedSemaphoresToImages();
+    void destroyRenderFinishedSemaphores();
+    void resetDefFinishedSemaphore(uint32_t frame);
+
+    // Recording.
+    void recordComputeCommandBuffer(VkCommandBuffer commandBuffer, ParticleObject& particles);
+    void recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const std::vector<VkFramebuffer>& framebuffers,
+                                    ObjectList& objects, CubemapObject& skybox, CubemapObject& envCube,
+                                    ParticleObject& particles);
+    void recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32_t frameIndex, ObjectList& objects,
+                                     CubemapObject& skybox, CubemapObject& envCube, ParticleObject& particles);
+    void recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t imageIndex,
+                                 DefferedDrawObject& deferredObject, int displayMode);
+
+    // Submission steps of drawFrame.
+    void submitEnvironmentPass(ObjectList& objects, float t, float dt, CubemapObject& skybox,
+                               CubemapObject& envCube, ParticleObject& particles);
+    void submitDeferredPass(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
+                            CubemapObject& envCube, ParticleObject& particles);
+    void submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& deferredObject, int displayMode);
+    void waitAndReset(VkFence fence) const;
+
+    GLFWwindow* window = nullptr;
+    VkInstance instance = VK_NULL_HANDLE;
+    VkDebugUtilsMessengerEXT debugMessenger = VK_NULL_HANDLE;
+    VkSurfaceKHR surface = VK_NULL_HANDLE;
+    VkPhysicalDevice physicalDevice = VK_NULL_HANDLE;
+    VkDevice device = VK_NULL_HANDLE;
+    VkQueue graphicsQueue = VK_NULL_HANDLE;
+    VkQueue computeQueue = VK_NULL_HANDLE;
+    VkQueue presentQueue = VK_NULL_HANDLE;
+    VkSwapchainKHR swapChain = VK_NULL_HANDLE;
+    std::vector<VkImage> swapChainImages;
+    VkFormat swapChainImageFormat = VK_FORMAT_UNDEFINED;
+    VkExtent2D swapChainExtent{};
+    std::vector<VkImageView> swapChainImageViews;
+    std::vector<VkFramebuffer> swapChainFramebuffers;
+    std::vector<VkFramebuffer> firstCubemapFramebuffers;
+    std::vector<VkFramebuffer> secondCubemapFramebuffers;
+    std::vector<std::vector<VkFramebuffer>> cubemapFramebuffers;
+    std::vector<VkFramebuffer> deferredFramebuffers;
+    VkRenderPass renderPass = VK_NULL_HANDLE;
+    VkRenderPass deferredRenderPass = VK_NULL_HANDLE;
+    VkRenderPass cubemapRenderPass = VK_NULL_HANDLE;
+    VkCommandPool commandPool = VK_NULL_HANDLE;
+    VkImage depthImage = VK_NULL_HANDLE;
+    VkDeviceMemory depthImageMemory = VK_NULL_HANDLE;
+    VkImageView depthImageView = VK_NULL_HANDLE;
+    VkImage deferredDepthImage = VK_NULL_HANDLE;
+    VkDeviceMemory deferredDepthImageMemory = VK_NULL_HANDLE;
+    VkImageView deferredDepthImageView = VK_NULL_HANDLE;
+    // The G-buffer's size, which follows the swap chain's, and the lighting
+    // object whose targets and descriptor sets are rebuilt when it changes.
+    VkExtent2D deferredExtent{};
+    DefferedDrawObject* gBufferObject = nullptr;
+    std::vector<VkCommandBuffer> commandBuffers;
+    std::vector<VkCommandBuffer> computeCommandBuffers;
+    std::vector<VkCommandBuffer> cubemapCommandBuffers;
+    std::vector<VkSemaphore> imageAvailableSemaphores;
+    // One per swap-chain image, indexed by image rather than by frame in flight.
+    std::vector<VkSemaphore> renderFinishedSemaphores;
+    std::vector<VkSemaphore> computeFinishedSemaphores;
+    std::vector<VkSemaphore> envFinishedSemaphores;
+    std::vector<VkSemaphore> defFinishedSemaphores;
+    std::vector<VkFence> inFlightFences;
+    std::vector<VkFence> computeInFlightFences;
+    std::vector<VkFence> envInFlightFences;
+    std::vector<VkFence> defInFlightFences;
+    uint32_t currentFrame = 0;
+    GpuTimestamps* timestamps = nullptr;
+    bool framebufferResized = false;
+};

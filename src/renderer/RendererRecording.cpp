@@ -1,0 +1,219 @@
+#include "renderer/Renderer.h"
+#include "renderer/GpuTimestamps.h"
+#include "renderer/WorkGroups.h"
+
+#include "objects/CubemapObject.h"
+#include "objects/DefferedDrawObject.h"
+#include "objects/ImageObject.h"
+#include "objects/ObjectList.h"
+#include "objects/ParticleObject.h"
+#include "textures/DynEnvironmentTexture.h"
+
+#include <glm/gtc/matrix_transform.hpp>
+
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+void beginRecording(VkCommandBuffer commandBuffer, const char* failureMessage) {
+    VkCommandBufferBeginInfo beginInfo{};
+    beginInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_BEGIN_INFO;
+    if (vkBeginCommandBuffer(commandBuffer, &beginInfo) != VK_SUCCESS) {
+        throw std::runtime_error(failureMessage);
+    }
+}
+
+void endRecording(VkCommandBuffer commandBuffer, const char* failureMessage) {
+    if (vkEndCommandBuffer(commandBuffer) != VK_SUCCESS) {
+        throw std::runtime_error(failureMessage);
+    }
+}
+
+void beginRenderPass(VkCommandBuffer commandBuffer, VkRenderPass renderPass, VkFramebuffer framebuffer,
+                     VkExtent2D extent, uint32_t colorAttachmentCount) {
+    std::vector<VkClearValue> clearValues(colorAttachmentCount + 1);
+    for (uint32_t i = 0; i < colorAttachmentCount; i++) {
+        clearValues[i].color = {{0.0f, 0.0f, 0.0f, 1.0f}};
+    }
+    clearValues[colorAttachmentCount].depthStencil = {1.0f, 0};
+
+    VkRenderPassBeginInfo renderPassInfo{};
+    renderPassInfo.sType = VK_STRUCTURE_TYPE_RENDER_PASS_BEGIN_INFO;
+    renderPassInfo.renderPass = renderPass;
+    renderPassInfo.framebuffer = framebuffer;
+    renderPassInfo.renderArea.offset = {0, 0};
+    renderPassInfo.renderArea.extent = extent;
+    renderPassInfo.clearValueCount = static_cast<uint32_t>(clearValues.size());
+    renderPassInfo.pClearValues = clearValues.data();
+    vkCmdBeginRenderPass(commandBuffer, &renderPassInfo, VK_SUBPASS_CONTENTS_INLINE);
+}
+
+// The timestamp recorder is optional; without one the recordings are unchanged.
+void beginTimed(GpuTimestamps* timestamps, VkCommandBuffer commandBuffer, uint32_t frame, TimedPass pass) {
+    if (timestamps != nullptr) {
+        timestamps->begin(commandBuffer, frame, pass);
+    }
+}
+
+void endTimed(const GpuTimestamps* timestamps, VkCommandBuffer commandBuffer, uint32_t frame, TimedPass pass) {
+    if (timestamps != nullptr) {
+        timestamps->end(commandBuffer, frame, pass);
+    }
+}
+
+void setViewportAndScissor(VkCommandBuffer commandBuffer, VkExtent2D extent) {
+    VkViewport viewport{};
+    viewport.x = 0.0f;
+    viewport.y = 0.0f;
+    viewport.width = static_cast<float>(extent.width);
+    viewport.height = static_cast<float>(extent.height);
+    viewport.minDepth = 0.0f;
+    viewport.maxDepth = 1.0f;
+    vkCmdSetViewport(commandBuffer, 0, 1, &viewport);
+
+    VkRect2D scissor{};
+    scissor.offset = {0, 0};
+    scissor.extent = extent;
+    vkCmdSetScissor(commandBuffer, 0, 1, &scissor);
+}
+
+template <typename Mesh>
+void drawMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet) {
+    VkBuffer vertexBuffers[] = {mesh.getVertexBuffer()};
+    VkDeviceSize offsets[] = {0};
+    vkCmdBindVertexBuffers(commandBuffer, 0, 1, vertexBuffers, offsets);
+    vkCmdBindIndexBuffer(commandBuffer, mesh.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
+    vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &descriptorSet, 0, nullptr);
+    vkCmdDrawIndexed(commandBuffer, mesh.getIndexCount(), 1, 0, 0, 0);
+}
+
+void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkPipeline pipeline,
+                   VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame) {
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);
+    vkCmdPushConstants(commandBuffer, layout, VK_SHADER_STAGE_GEOMETRY_BIT, 0, sizeof(glm::mat4), &particlePush);
+    VkBuffer storageBuffer = particles.getStorageBuffers()[frame];
+    VkDeviceSize particleOffsets[] = {0};
+    vkCmdBindVertexBuffers(commandBuffer, 0, 1, &storageBuffer, particleOffsets);
+    VkDescriptorSet drawSet = particles.getDrawDescriptorSets()[frame];
+    vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &drawSet, 0, nullptr);
+    vkCmdDraw(commandBuffer, static_cast<uint32_t>(particles.getParticleCount()), 1, 0, 0);
+}
+
+// The face views of a cube camera at `position`, in layer order +X, -X, +Y, -Y, +Z, -Z.
+std::array<glm::mat4, 6> cubemapViews(const glm::vec3& position) {
+    return {glm::lookAt(position, position + glm::vec3(1, 0, 0), glm::vec3(0, -1, 0)),
+            glm::lookAt(position, position + glm::vec3(-1, 0, 0), glm::vec3(0, -1, 0)),
+            glm::lookAt(position, position + glm::vec3(0, 1, 0), glm::vec3(0, 0, 1)),
+            glm::lookAt(position, position + glm::vec3(0, -1, 0), glm::vec3(0, 0, -1)),
+            glm::lookAt(position, position + glm::vec3(0, 0, 1), glm::vec3(0, -1, 0)),
+            glm::lookAt(position, position + glm::vec3(0, 0, -1), glm::vec3(0, -1, 0))};
+}
+
+}  // namespace
+
+void Renderer::recordComputeCommandBuffer(VkCommandBuffer commandBuffer, ParticleObject& particles) {
+    beginRecording(commandBuffer, "failed to begin recording compute command buffer!");
+    beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::Compute);
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_COMPUTE, particles.getPipeline());
+    VkDescriptorSet computeSet = particles.getDescriptorSet(currentFrame);
+    vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_COMPUTE, particles.getPipelineLayout(), 0, 1,
+                            &computeSet, 0, nullptr);
+    vkCmdDispatch(commandBuffer, static_cast<uint32_t>(particleWorkGroups(particles.getParticleCount())), 1, 1);
+    endTimed(timestamps, commandBuffer, currentFrame, TimedPass::Compute);
+    endRecording(commandBuffer, "failed to record compute command buffer!");
+}
+
+void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const std::vector<VkFramebuffer>& framebuffers,
+                                          ObjectList& objectList, CubemapObject& skybox, CubemapObject& envCube,
+                                          ParticleObject& particles) {
+    auto* texture = dynamic_cast<DynEnvironmentTexture*>(envCube.getCubemap());
+    VkExtent2D faceExtent{static_cast<uint32_t>(texture->getWidth()), static_cast<uint32_t>(texture->getHeight())};
+    const auto views = cubemapViews(envCube.getPosition());
+
+    beginRecording(commandBuffer, "failed to begin recording command buffer!");
+    for (uint32_t face = 0; face < views.size(); face++) {
+        beginTimed(timestamps, commandBuffer, currentFrame, environmentFace(face));
+        beginRenderPass(commandBuffer, cubemapRenderPass, framebuffers[face], faceExtent, 1);
+        setViewportAndScissor(commandBuffer, faceExtent);
+        const glm::mat4 viewMat = views[face];
+        const glm::mat4 cubemapPush = glm::mat4(glm::mat3(viewMat));
+
+        vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getCubeToCubePipeline());
+        vkCmdPushConstants(commandBuffer, envCube.getCubeToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
+                           sizeof(glm::mat4), &cubemapPush);
+        drawMesh(commandBuffer, skybox, envCube.getCubeToCubePipelineLayout(), skybox.getDescriptorSet(currentFrame));
+
+        vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getImageToCubePipeline());
+        vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
+                           sizeof(glm::mat4), &viewMat);
+        for (ImageObject* object : objectList.getObjects()) {
+            drawMesh(commandBuffer, *object, envCube.getImageToCubePipelineLayout(),
+                     object->getDescriptorSet(currentFrame));
+        }
+
+        drawParticles(commandBuffer, particles, particles.getCubemapPipeline(), particles.getCubemapPipelineLayout(),
+                      viewMat, currentFrame);
+        vkCmdEndRenderPass(commandBuffer);
+        endTimed(timestamps, commandBuffer, currentFrame, environmentFace(face));
+    }
+    endRecording(commandBuffer, "failed to record command buffer!");
+}
+
+void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32_t frameIndex,
+                                           ObjectList& objectList, CubemapObject& skybox, CubemapObject& envCube,
+                                           ParticleObject& particles) {
+    const glm::mat4 identity(1.0f);
+    beginRecording(commandBuffer, "failed to begin recording command buffer!");
+    beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::GBuffer);
+    beginRenderPass(commandBuffer, deferredRenderPass, deferredFramebuffers[frameIndex], deferredExtent, 5);
+
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, skybox.getPipeline());
+    vkCmdPushConstants(commandBuffer, skybox.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
+                       &identity);
+    setViewportAndScissor(commandBuffer, deferredExtent);
+    drawMesh(commandBuffer, skybox, skybox.getPipelineLayout(), skybox.getDescriptorSet(currentFrame));
+
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, objectList.getPipeline());
+    // The mesh and the reflective-cube pipelines share this push range, so one
+    // push serves both draws below.
+    vkCmdPushConstants(commandBuffer, envCube.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
+                       &identity);
+    for (ImageObject* object : objectList.getObjects()) {
+        drawMesh(commandBuffer, *object, objectList.getPipelineLayout(), object->getDescriptorSet(currentFrame));
+    }
+
+    drawParticles(commandBuffer, particles, particles.getDrawPipeline(), particles.getDrawPipelineLayout(), identity,
+                  currentFrame);
+
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getPipeline());
+    drawMesh(commandBuffer, envCube, envCube.getPipelineLayout(), envCube.getDescriptorSet(currentFrame));
+
+    vkCmdEndRenderPass(commandBuffer);
+    endTimed(timestamps, commandBuffer, currentFrame, TimedPass::GBuffer);
+    endRecording(commandBuffer, "failed to record command buffer!");
+}
+
+void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t imageIndex,
+                                       DefferedDrawObject& deferredObject, int displayMode) {
+    beginRecording(commandBuffer, "failed to begin recording command buffer!");
+    beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::Lighting);
+    beginRenderPass(commandBuffer, renderPass, swapChainFramebuffers[imageIndex], swapChainExtent, 1);
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, deferredObject.getPipeline());
+    setViewportAndScissor(commandBuffer, swapChainExtent);
+
+    VkBuffer vertexBuffers[] = {deferredObject.getVertexBuffer()};
+    VkDeviceSize offsets[] = {0};
+    vkCmdBindVertexBuffers(commandBuffer, 0, 1, vertexBuffers, offsets);
+    vkCmdBindIndexBuffer(commandBuffer, deferredObject.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
+    VkDescriptorSet lightingSet = deferredObject.getDescriptorSet(currentFrame);
+    vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, deferredObject.getPipelineLayout(), 0, 1,
+                            &lightingSet, 0, nullptr);
+    vkCmdPushConstants(commandBuffer, deferredObject.getPipelineLayout(), VK_SHADER_STAGE_FRAGMENT_BIT, 0,
+                       sizeof(int), &displayMode);
+    vkCmdDrawIndexed(commandBuffer, deferredObject.getIndexCount(), 1, 0, 0, 0);
+
+    vkCmdEndRenderPass(commandBuffer);
+    endTimed(timestamps, commandBuffer, currentFrame, TimedPass::Lighting);
+    endRecording(commandBuffer, "failed to record command buffer!");
+}

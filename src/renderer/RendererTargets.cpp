@@ -1,0 +1,174 @@
+#include "renderer/BufferUtils.h"
+#include "renderer/RenderPasses.h"
+#include "renderer/Renderer.h"
+
+#include "objects/CubemapObject.h"
+#include "objects/DefferedDrawObject.h"
+#include "textures/DefferedTexture.h"
+#include "textures/DynEnvironmentTexture.h"
+#include "textures/ImageUtils.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+VkFramebuffer createFramebuffer(VkDevice device, VkRenderPass renderPass, const std::vector<VkImageView>& attachments,
+                                uint32_t width, uint32_t height) {
+    VkFramebufferCreateInfo framebufferInfo{};
+    framebufferInfo.sType = VK_STRUCTURE_TYPE_FRAMEBUFFER_CREATE_INFO;
+    framebufferInfo.renderPass = renderPass;
+    framebufferInfo.attachmentCount = static_cast<uint32_t>(attachments.size());
+    framebufferInfo.pAttachments = attachments.data();
+    framebufferInfo.width = width;
+    framebufferInfo.height = height;
+    framebufferInfo.layers = 1;
+
+    VkFramebuffer framebuffer;
+    if (vkCreateFramebuffer(device, &framebufferInfo, nullptr, &framebuffer) != VK_SUCCESS) {
+        throw std::runtime_error("failed to create framebuffer!");
+    }
+    return framebuffer;
+}
+
+bool sameExtent(VkExtent2D a, VkExtent2D b) { return a.width == b.width && a.height == b.height; }
+
+}  // namespace
+
+VkFormat Renderer::findDepthFormat() const { return ::findDepthFormat(physicalDevice); }
+
+void Renderer::createRenderPass() {
+    renderPass = createPresentationRenderPass(device, swapChainImageFormat, findDepthFormat());
+}
+
+void Renderer::createDeferredRenderPass() { deferredRenderPass = createGBufferRenderPass(device, findDepthFormat()); }
+
+void Renderer::createImage(uint32_t width, uint32_t height, VkFormat format, VkImageTiling tiling,
+                           VkImageUsageFlags usage, VkMemoryPropertyFlags properties, VkImage& image,
+                           VkDeviceMemory& imageMemory) const {
+    const BufferUtils utils(device, physicalDevice, commandPool, graphicsQueue);
+    ::createImage(utils, ImageShape{width, height, 1, 0}, format, tiling, usage, properties, image, imageMemory);
+}
+
+VkImageView Renderer::createImageView(VkImage image, VkFormat format, VkImageAspectFlags aspectFlags) const {
+    VkImageViewCreateInfo viewInfo{};
+    viewInfo.sType = VK_STRUCTURE_TYPE_IMAGE_VIEW_CREATE_INFO;
+    viewInfo.image = image;
+    viewInfo.viewType = VK_IMAGE_VIEW_TYPE_2D;
+    viewInfo.format = format;
+    viewInfo.subresourceRange.aspectMask = aspectFlags;
+    viewInfo.subresourceRange.baseMipLevel = 0;
+    viewInfo.subresourceRange.levelCount = 1;
+    viewInfo.subresourceRange.baseArrayLayer = 0;
+    viewInfo.subresourceRange.layerCount = 1;
+
+    VkImageView imageView;
+    if (vkCreateImageView(device, &viewInfo, nullptr, &imageView) != VK_SUCCESS) {
+        throw std::runtime_error("failed to create texture image view!");
+    }
+    return imageView;
+}
+
+void Renderer::createPresentationDepthImage() {
+    VkFormat depthFormat = findDepthFormat();
+    createImage(swapChainExtent.width, swapChainExtent.height, depthFormat, VK_IMAGE_TILING_OPTIMAL,
+                VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, depthImage,
+                depthImageMemory);
+    depthImageView = createImageView(depthImage, depthFormat, VK_IMAGE_ASPECT_DEPTH_BIT);
+}
+
+void Renderer::createDepthResources() {
+    createPresentationDepthImage();
+    deferredExtent = swapChainExtent;
+    createDeferredDepthImage();
+}
+
+void Renderer::createDeferredDepthImage() {
+    VkFormat depthFormat = findDepthFormat();
+    createImage(deferredExtent.width, deferredExtent.height, depthFormat, VK_IMAGE_TILING_OPTIMAL,
+                VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, deferredDepthImage,
+                deferredDepthImageMemory);
+    deferredDepthImageView = createImageView(deferredDepthImage, depthFormat, VK_IMAGE_ASPECT_DEPTH_BIT);
+}
+
+void Renderer::createFramebuffers() {
+    swapChainFramebuffers.resize(swapChainImageViews.size());
+    for (size_t i = 0; i < swapChainImageViews.size(); i++) {
+        swapChainFramebuffers[i] = createFramebuffer(device, renderPass, {swapChainImageViews[i], depthImageView},
+                                                     swapChainExtent.width, swapChainExtent.height);
+    }
+}
+
+void Renderer::createDeferredFramebuffers(DefferedDrawObject& deferredObject) {
+    gBufferObject = &deferredObject;
+    DefferedTexture* gBuffer = deferredObject.getDeferredTexture();
+    if (!sameExtent(gBuffer->getExtent(), deferredExtent)) {
+        deferredObject.resizeTargets(deferredExtent);
+    }
+    deferredFramebuffers.resize(MAX_FRAMES_IN_FLIGHT);
+    auto albedoViews = gBuffer->getAlbedoViews();
+    auto normalViews = gBuffer->getNormalViews();
+    auto coefficientViews = gBuffer->getCoefficientViews();
+    auto materialViews = gBuffer->getMaterialViews();
+    auto worldPosViews = gBuffer->getWorldPosViews();
+    for (size_t f = 0; f < MAX_FRAMES_IN_FLIGHT; f++) {
+        std::vector<VkImageView> firstAttachments = {albedoViews[f],    normalViews[f],   coefficientViews[f],
+                                                     materialViews[f], worldPosViews[f], deferredDepthImageView};
+        deferredFramebuffers[f] = createFramebuffer(device, deferredRenderPass, firstAttachments,
+                                                    deferredExtent.width, deferredExtent.height);
+    }
+}
+
+// The lighting pass maps the whole G-buffer onto the whole swap-chain image,
+// so both must have one size: a larger G-buffer would show a stretched corner
+// of itself, a smaller one would be drawn outside its framebuffer.
+void Renderer::resizeDeferredTargets() {
+    if (gBufferObject == nullptr || sameExtent(deferredExtent, swapChainExtent)) {
+        return;
+    }
+    cleanupDeferredResources();
+    deferredExtent = swapChainExtent;
+    createDeferredDepthImage();
+    createDeferredFramebuffers(*gBufferObject);
+}
+
+void Renderer::createCubemapRenderPass(CubemapObject& envCube) {
+    cubemapRenderPass = createEnvironmentRenderPass(device, findDepthFormat());
+    createCubemapFramebuffers(envCube);
+}
+
+void Renderer::createCubemapFramebuffers(CubemapObject& envCube) {
+    auto* texture = dynamic_cast<DynEnvironmentTexture*>(envCube.getCubemap());
+    if (texture == nullptr) {
+        throw std::runtime_error("cannot draw into a static cubemap!");
+    }
+    firstCubemapFramebuffers.resize(6);
+    secondCubemapFramebuffers.resize(6);
+    auto attachmentViews = texture->getAttachmentViews();
+    auto depthAttachmentViews = texture->getDepthAttachmentViews();
+    auto width = static_cast<uint32_t>(texture->getWidth());
+    auto height = static_cast<uint32_t>(texture->getHeight());
+    for (size_t i = 0; i < 6; i++) {
+        firstCubemapFramebuffers[i] = createFramebuffer(device, cubemapRenderPass,
+                                                        {attachmentViews[i], depthAttachmentViews[i]}, width, height);
+        secondCubemapFramebuffers[i] = createFramebuffer(
+            device, cubemapRenderPass, {attachmentViews[i + 6], depthAttachmentViews[i + 6]}, width, height);
+    }
+    cubemapFramebuffers = {firstCubemapFramebuffers, secondCubemapFramebuffers};
+}
+
+void Renderer::cleanupDeferredResources() {
+    for (auto framebuffer : deferredFramebuffers) {
+        vkDestroyFramebuffer(device, framebuffer, nullptr);
+    }
+    vkDestroyImageView(device, deferredDepthImageView, nullptr);
+    vkDestroyImage(device, deferredDepthImage, nullptr);
+    vkFreeMemory(device, deferredDepthImageMemory, nullptr);
+}
+
+void Renderer::cleanupCubemapResources() {
+    for (size_t i = 0; i < firstCubemapFramebuffers.size(); i++) {
+        vkDestroyFramebuffer(device, firstCubemapFramebuffers[i], nullptr);
+        vkDestroyFramebuffer(device, secondCubemapFramebuffers[i], nullptr);
+    }
+}
