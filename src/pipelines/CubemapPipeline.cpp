@@ -1,0 +1,29 @@
+#include "pipelines/CubemapPipeline.h"
+
+#include "objects/Vertex.h"
+#include "pipelines/PipelineLayouts.h"
+
+CubemapPipeline::CubemapPipeline(std::string vertPath, std::string fragPath, BufferUtils bufferUtils,
+                                 VkRenderPass renderPass, int colorAttachmentCount)
+    : GraphicsPipeline(bufferUtils, renderPass) {
+    createDescriptorSetLayout();
+    const auto attributeDescriptions = Vertex::getPositionNormalAttributeDescriptions();
+    build({vertPath, fragPath, ""},
+          {Vertex::getBindingDescription(),
+           {attributeDescriptions.begin(), attributeDescriptions.end()},
+           VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST,
+           VK_CULL_MODE_BACK_BIT,
+           VK_TRUE,
+           VK_FALSE,
+           opaqueBlendAttachments(colorAttachmentCount),
+           {VK_SHADER_STAGE_VERTEX_BIT, 0, 64}});
+}
+
+void CubemapPipeline::createDescriptorSetLayout() {
+    const VkDescriptorSetLayoutBinding uboLayoutBinding =
+        layoutBinding(0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_VERTEX_BIT);
+    const VkDescriptorSetLayoutBinding samplerLayoutBinding =
+        layoutBinding(1, VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, VK_SHADER_STAGE_FRAGMENT_BIT);
+    descriptorSetLayout = makeDescriptorSetLayout(device, {uboLayoutBinding, samplerLayoutBinding},
+                                                  "failed to create descriptor set layout!");
+}

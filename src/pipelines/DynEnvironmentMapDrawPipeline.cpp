@@ -1,0 +1,40 @@
+#include "pipelines/DynEnvironmentMapDrawPipeline.h"
+
+#include "objects/Vertex.h"
+#include "pipelines/PipelineLayouts.h"
+
+namespace {
+
+constexpr int gBufferAttachmentCount = 5;
+
+}  // namespace
+
+DynEnvironmentMapDrawPipeline::DynEnvironmentMapDrawPipeline(std::string vertPath, std::string fragPath,
+                                                             BufferUtils bufferUtils, VkRenderPass renderPass)
+    : GraphicsPipeline(bufferUtils, renderPass) {
+    createDescriptorSetLayout();
+    const auto attributeDescriptions = Vertex::getPositionNormalAttributeDescriptions();
+    build({vertPath, fragPath, ""},
+          {Vertex::getBindingDescription(),
+           {attributeDescriptions.begin(), attributeDescriptions.end()},
+           VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST,
+           VK_CULL_MODE_FRONT_BIT,
+           VK_TRUE,
+           VK_FALSE,
+           opaqueBlendAttachments(gBufferAttachmentCount),
+           {VK_SHADER_STAGE_VERTEX_BIT, 0, 64}});
+}
+
+void DynEnvironmentMapDrawPipeline::createDescriptorSetLayout() {
+    const VkDescriptorSetLayoutBinding uboLayoutBinding =
+        layoutBinding(0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_VERTEX_BIT);
+    const VkDescriptorSetLayoutBinding samplerLayoutBinding =
+        layoutBinding(1, VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, VK_SHADER_STAGE_FRAGMENT_BIT);
+    const VkDescriptorSetLayoutBinding cameraUboLayoutBinding =
+        layoutBinding(2, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_FRAGMENT_BIT);
+    const VkDescriptorSetLayoutBinding depthSamplerLayoutBinding =
+        layoutBinding(3, VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, VK_SHADER_STAGE_FRAGMENT_BIT);
+    descriptorSetLayout = makeDescriptorSetLayout(
+        device, {uboLayoutBinding, samplerLayoutBinding, cameraUboLayoutBinding, depthSamplerLayoutBinding},
+        "failed to create descriptor set layout!");
+}

@@ -1,0 +1,153 @@
+#include "pipelines/GraphicsPipeline.h"
+
+#include "pipelines/PipelineLayouts.h"
+#include "renderer/StartupTally.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+VkPipelineShaderStageCreateInfo shaderStage(VkShaderStageFlagBits stage, VkShaderModule shaderModule) {
+    VkPipelineShaderStageCreateInfo stageInfo{};
+    stageInfo.sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
+    stageInfo.stage = stage;
+    stageInfo.module = shaderModule;
+    stageInfo.pName = "main";
+    return stageInfo;
+}
+
+}  // namespace
+
+std::vector<VkPipelineColorBlendAttachmentState> opaqueBlendAttachments(int count) {
+    VkPipelineColorBlendAttachmentState colorBlendAttachment{};
+    colorBlendAttachment.colorWriteMask =
+        VK_COLOR_COMPONENT_R_BIT | VK_COLOR_COMPONENT_G_BIT | VK_COLOR_COMPONENT_B_BIT | VK_COLOR_COMPONENT_A_BIT;
+    colorBlendAttachment.blendEnable = VK_FALSE;
+    return std::vector<VkPipelineColorBlendAttachmentState>(static_cast<size_t>(count), colorBlendAttachment);
+}
+
+GraphicsPipeline::GraphicsPipeline(BufferUtils bufferUtils, VkRenderPass renderPass)
+    : Pipeline(bufferUtils, renderPass) {}
+
+void GraphicsPipeline::build(const ShaderPaths& shaderPaths, const GraphicsPipelineState& state) {
+    const bool hasGeometry = !shaderPaths.geometry.empty();
+    VkShaderModule vertShaderModule = VK_NULL_HANDLE;
+    VkShaderModule fragShaderModule = VK_NULL_HANDLE;
+    VkShaderModule geomShaderModule = VK_NULL_HANDLE;
+    auto destroyShaderModules = [&] {
+        vkDestroyShaderModule(device, fragShaderModule, nullptr);
+        vkDestroyShaderModule(device, vertShaderModule, nullptr);
+        vkDestroyShaderModule(device, geomShaderModule, nullptr);
+    };
+    try {
+        const std::vector<char> vertShaderCode = readFile(shaderPaths.vertex);
+        const std::vector<char> fragShaderCode = readFile(shaderPaths.fragment);
+        const std::vector<char> geomShaderCode = hasGeometry ? readFile(shaderPaths.geometry) : std::vector<char>{};
+        vertShaderModule = createShaderModule(vertShaderCode);
+        fragShaderModule = createShaderModule(fragShaderCode);
+        if (hasGeometry) {
+            geomShaderModule = createShaderModule(geomShaderCode);
+        }
+
+        std::vector<VkPipelineShaderStageCreateInfo> shaderStages = {
+            shaderStage(VK_SHADER_STAGE_VERTEX_BIT, vertShaderModule)};
+        if (hasGeometry) {
+            shaderStages.push_back(shaderStage(VK_SHADER_STAGE_GEOMETRY_BIT, geomShaderModule));
+        }
+        shaderStages.push_back(shaderStage(VK_SHADER_STAGE_FRAGMENT_BIT, fragShaderModule));
+
+        pipelineLayout = makePipelineLayout(device, descriptorSetLayout, {state.pushConstantRange},
+                                            "failed to create pipeline layout!");
+        createPipeline(shaderStages, state);
+    } catch (...) {
+        // The constructor is about to throw, so no cleanup() would ever reach these.
+        destroyShaderModules();
+        cleanup();
+        throw;
+    }
+    destroyShaderModules();
+}
+
+void GraphicsPipeline::createPipeline(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages,
+                                      const GraphicsPipelineState& state) {
+    VkPipelineVertexInputStateCreateInfo vertexInputInfo{};
+    vertexInputInfo.sType = VK_STRUCTURE_TYPE_PIPELINE_VERTEX_INPUT_STATE_CREATE_INFO;
+    vertexInputInfo.vertexBindingDescriptionCount = 1;
+    vertexInputInfo.pVertexBindingDescriptions = &state.bindingDescription;
+    vertexInputInfo.vertexAttributeDescriptionCount = static_cast<uint32_t>(state.attributeDescriptions.size());
+    vertexInputInfo.pVertexAttributeDescriptions = state.attributeDescriptions.data();
+
+    VkPipelineInputAssemblyStateCreateInfo inputAssembly{};
+    inputAssembly.sType = VK_STRUCTURE_TYPE_PIPELINE_INPUT_ASSEMBLY_STATE_CREATE_INFO;
+    inputAssembly.topology = state.topology;
+    inputAssembly.primitiveRestartEnable = VK_FALSE;
+
+    // Viewport and scissor are set by every recording, so a resized swap chain
+    // needs no new pipeline.
+    VkPipelineViewportStateCreateInfo viewportState{};
+    viewportState.sType = VK_STRUCTURE_TYPE_PIPELINE_VIEWPORT_STATE_CREATE_INFO;
+    viewportState.viewportCount = 1;
+    viewportState.scissorCount = 1;
+
+    VkPipelineRasterizationStateCreateInfo rasterizer{};
+    rasterizer.sType = VK_STRUCTURE_TYPE_PIPELINE_RASTERIZATION_STATE_CREATE_INFO;
+    rasterizer.depthClampEnable = VK_FALSE;
+    rasterizer.rasterizerDiscardEnable = VK_FALSE;
+    rasterizer.polygonMode = VK_POLYGON_MODE_FILL;
+    rasterizer.lineWidth = 1.0f;
+    rasterizer.cullMode = state.cullMode;
+    rasterizer.frontFace = VK_FRONT_FACE_COUNTER_CLOCKWISE;
+    rasterizer.depthBiasEnable = VK_FALSE;
+
+    VkPipelineMultisampleStateCreateInfo multisampling{};
+    multisampling.sType = VK_STRUCTURE_TYPE_PIPELINE_MULTISAMPLE_STATE_CREATE_INFO;
+    multisampling.sampleShadingEnable = VK_FALSE;
+    multisampling.rasterizationSamples = VK_SAMPLE_COUNT_1_BIT;
+
+    VkPipelineDepthStencilStateCreateInfo depthStencil{};
+    depthStencil.sType = VK_STRUCTURE_TYPE_PIPELINE_DEPTH_STENCIL_STATE_CREATE_INFO;
+    depthStencil.depthTestEnable = state.depthTestEnable;
+    depthStencil.depthWriteEnable = state.depthWriteEnable;
+    depthStencil.depthCompareOp = VK_COMPARE_OP_LESS;
+    depthStencil.depthBoundsTestEnable = VK_FALSE;
+    depthStencil.stencilTestEnable = VK_FALSE;
+
+    VkPipelineColorBlendStateCreateInfo colorBlending{};
+    colorBlending.sType = VK_STRUCTURE_TYPE_PIPELINE_COLOR_BLEND_STATE_CREATE_INFO;
+    colorBlending.logicOpEnable = VK_FALSE;
+    colorBlending.logicOp = VK_LOGIC_OP_COPY;
+    colorBlending.attachmentCount = static_cast<uint32_t>(state.colorBlendAttachments.size());
+    colorBlending.pAttachments = state.colorBlendAttachments.data();
+
+    const std::array<VkDynamicState, 2> dynamicStates = {VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR};
+    VkPipelineDynamicStateCreateInfo dynamicState{};
+    dynamicState.sType = VK_STRUCTURE_TYPE_PIPELINE_DYNAMIC_STATE_CREATE_INFO;
+    dynamicState.dynamicStateCount = static_cast<uint32_t>(dynamicStates.size());
+    dynamicState.pDynamicStates = dynamicStates.data();
+
+    VkGraphicsPipelineCreateInfo pipelineInfo{};
+    pipelineInfo.sType = VK_STRUCTURE_TYPE_GRAPHICS_PIPELINE_CREATE_INFO;
+    pipelineInfo.stageCount = static_cast<uint32_t>(shaderStages.size());
+    pipelineInfo.pStages = shaderStages.data();
+    pipelineInfo.pVertexInputState = &vertexInputInfo;
+    pipelineInfo.pInputAssemblyState = &inputAssembly;
+    pipelineInfo.pViewportState = &viewportState;
+    pipelineInfo.pRasterizationState = &rasterizer;
+    pipelineInfo.pMultisampleState = &multisampling;
+    pipelineInfo.pDepthStencilState = &depthStencil;
+    pipelineInfo.pColorBlendState = &colorBlending;
+    pipelineInfo.pDynamicState = &dynamicState;
+    pipelineInfo.layout = pipelineLayout;
+    pipelineInfo.renderPass = renderPass;
+    pipelineInfo.subpass = 0;
+    pipelineInfo.basePipelineHandle = VK_NULL_HANDLE;
+
+    VkPipeline graphicsPipeline;
+    StartupTimer timer(StartupCost::Pipelines);
+    if (vkCreateGraphicsPipelines(device, VK_NULL_HANDLE, 1, &pipelineInfo, nullptr, &graphicsPipeline) !=
+        VK_SUCCESS) {
+        throw std::runtime_error("failed to create graphics pipeline!");
+    }
+    pipeline = graphicsPipeline;
+}

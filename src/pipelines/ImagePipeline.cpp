@@ -1,0 +1,34 @@
+#include "pipelines/ImagePipeline.h"
+
+#include "objects/Vertex.h"
+#include "pipelines/PipelineLayouts.h"
+
+ImagePipeline::ImagePipeline(std::string vertPath, std::string fragPath, BufferUtils bufferUtils,
+                             VkRenderPass renderPass, int colorAttachmentCount)
+    : GraphicsPipeline(bufferUtils, renderPass) {
+    createDescriptorSetLayout();
+    const auto attributeDescriptions = Vertex::getAttributeDescriptions();
+    build({vertPath, fragPath, ""},
+          {Vertex::getBindingDescription(),
+           {attributeDescriptions.begin(), attributeDescriptions.end()},
+           VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST,
+           VK_CULL_MODE_FRONT_BIT,
+           VK_TRUE,
+           VK_TRUE,
+           opaqueBlendAttachments(colorAttachmentCount),
+           {VK_SHADER_STAGE_VERTEX_BIT, 0, 64}});
+}
+
+void ImagePipeline::createDescriptorSetLayout() {
+    const VkDescriptorSetLayoutBinding uboLayoutBinding =
+        layoutBinding(0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_VERTEX_BIT);
+    const VkDescriptorSetLayoutBinding samplerLayoutBinding =
+        layoutBinding(1, VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, VK_SHADER_STAGE_FRAGMENT_BIT);
+    const VkDescriptorSetLayoutBinding normalSamplerLayoutBinding =
+        layoutBinding(2, VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, VK_SHADER_STAGE_FRAGMENT_BIT);
+    const VkDescriptorSetLayoutBinding materialUboLayoutBinding =
+        layoutBinding(3, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_FRAGMENT_BIT);
+    descriptorSetLayout = makeDescriptorSetLayout(
+        device, {uboLayoutBinding, samplerLayoutBinding, normalSamplerLayoutBinding, materialUboLayoutBinding},
+        "failed to create descriptor set layout!");
+}

@@ -1,0 +1,41 @@
+#include "pipelines/RenderDefferedPipeline.h"
+
+#include "objects/Vertex.h"
+#include "pipelines/PipelineLayouts.h"
+
+RenderDefferedPipeline::RenderDefferedPipeline(std::string vertPath, std::string fragPath,
+                                               BufferUtils bufferUtils, VkRenderPass renderPass)
+    : GraphicsPipeline(bufferUtils, renderPass) {
+    createDescriptorSetLayout();
+    const auto attributeDescriptions = Vertex::getPositionTexCoordAttributeDescriptions();
+    // The lighting pass covers the screen once: no culling and no depth.
+    build({vertPath, fragPath, ""},
+          {Vertex::getBindingDescription(),
+           {attributeDescriptions.begin(), attributeDescriptions.end()},
+           VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST,
+           VK_CULL_MODE_NONE,
+           VK_FALSE,
+           VK_FALSE,
+           opaqueBlendAttachments(1),
+           {VK_SHADER_STAGE_FRAGMENT_BIT, 0, sizeof(int32_t)}});
+}
+
+void RenderDefferedPipeline::createDescriptorSetLayout() {
+    const VkDescriptorSetLayoutBinding lightUboLayoutBinding =
+        layoutBinding(0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_FRAGMENT_BIT);
+    const VkDescriptorSetLayoutBinding albedoSamplerLayoutBinding =
+        layoutBinding(1, VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, VK_SHADER_STAGE_FRAGMENT_BIT);
+    const VkDescriptorSetLayoutBinding normalSamplerLayoutBinding =
+        layoutBinding(2, VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, VK_SHADER_STAGE_FRAGMENT_BIT);
+    const VkDescriptorSetLayoutBinding coefficientsSamplerLayoutBinding =
+        layoutBinding(3, VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, VK_SHADER_STAGE_FRAGMENT_BIT);
+    const VkDescriptorSetLayoutBinding materialSamplerLayoutBinding =
+        layoutBinding(4, VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, VK_SHADER_STAGE_FRAGMENT_BIT);
+    const VkDescriptorSetLayoutBinding worldPosSamplerLayoutBinding =
+        layoutBinding(5, VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, VK_SHADER_STAGE_FRAGMENT_BIT);
+    descriptorSetLayout = makeDescriptorSetLayout(
+        device,
+        {lightUboLayoutBinding, albedoSamplerLayoutBinding, normalSamplerLayoutBinding,
+         coefficientsSamplerLayoutBinding, materialSamplerLayoutBinding, worldPosSamplerLayoutBinding},
+        "failed to create descriptor set layout!");
+}
