@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/Light.h"
+#include "objects/Object.h"
+#include "textures/DefferedTexture.h"
+
+// The full-screen lighting pass: a plane that samples the G-buffer of its frame.
+class DefferedDrawObject : public Object {
+public:
+    DefferedDrawObject() = default;
+    DefferedDrawObject(BufferUtils bufferUtils, Pipeline* pipeline, Model* model, glm::vec3 position,
+                       DefferedTexture* deferredTexture, bool isCameraTarget);
+
+    void updateLightBuffer(float time, float deltaTime, uint32_t currentFrame, Camera* camera, Light* light);
+    // Gives the G-buffer a new size and points the descriptor sets at its new
+    // targets; the GPU must be idle.
+    void resizeTargets(VkExtent2D extent);
+    void cleanup() override;
+    DefferedTexture* getDeferredTexture() const { return deferredTexture; }
+
+private:
+    void createUniformBuffers();
+    void createDescriptorPool();
+    void createDescriptorSets();
+    void writeDescriptorSets();
+
+    DefferedTexture* deferredTexture = nullptr;
+};

@@ -1,0 +1,105 @@
+#include "objects/FrameResources.h"
+
+#include <stdexcept>
+
+void createMappedUniformBuffers(const BufferUtils& bufferUtils, VkDeviceSize bufferSize,
+                                std::vector<VkBuffer>& buffers, std::vector<VkDeviceMemory>& buffersMemory,
+                                std::vector<void*>& buffersMapped)
+{
+    buffers.resize(MAX_FRAMES_IN_FLIGHT);
+    buffersMemory.resize(MAX_FRAMES_IN_FLIGHT);
+    buffersMapped.resize(MAX_FRAMES_IN_FLIGHT);
+    for (size_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
+        bufferUtils.createBuffer(bufferSize, VK_BUFFER_USAGE_UNIFORM_BUFFER_BIT,
+                                 VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT,
+                                 buffers[i], buffersMemory[i]);
+        vkMapMemory(bufferUtils.getDevice(), buffersMemory[i], 0, bufferSize, 0, &buffersMapped[i]);
+    }
+}
+
+void destroyUniformBuffers(VkDevice device, const std::vector<VkBuffer>& buffers,
+                           const std::vector<VkDeviceMemory>& buffersMemory)
+{
+    for (size_t i = 0; i < buffers.size(); i++) {
+        vkDestroyBuffer(device, buffers[i], nullptr);
+        vkFreeMemory(device, buffersMemory[i], nullptr);
+    }
+}
+
+VkDescriptorPool createFramePool(VkDevice device, const std::vector<VkDescriptorPoolSize>& poolSizes)
+{
+    VkDescriptorPoolCreateInfo poolInfo{};
+    poolInfo.sType = VK_STRUCTURE_TYPE_DESCRIPTOR_POOL_CREATE_INFO;
+    poolInfo.poolSizeCount = static_cast<uint32_t>(poolSizes.size());
+    poolInfo.pPoolSizes = poolSizes.data();
+    poolInfo.maxSets = MAX_FRAMES_IN_FLIGHT;
+
+    VkDescriptorPool descriptorPool;
+    if (vkCreateDescriptorPool(device, &poolInfo, nullptr, &descriptorPool) != VK_SUCCESS) {
+        throw std::runtime_error("failed to create descriptor pool!");
+    }
+    return descriptorPool;
+}
+
+std::vector<VkDescriptorSet> allocateFrameSets(VkDevice device, VkDescriptorPool descriptorPool,
+                                               VkDescriptorSetLayout layout)
+{
+    std::vector<VkDescriptorSetLayout> layouts(MAX_FRAMES_IN_FLIGHT, layout);
+    VkDescriptorSetAllocateInfo allocInfo{};
+    allocInfo.sType = VK_STRUCTURE_TYPE_DESCRIPTOR_SET_ALLOCATE_INFO;
+    allocInfo.descriptorPool = descriptorPool;
+    allocInfo.descriptorSetCount = static_cast<uint32_t>(layouts.size());
+    allocInfo.pSetLayouts = layouts.data();
+
+    std::vector<VkDescriptorSet> descriptorSets(MAX_FRAMES_IN_FLIGHT);
+    if (vkAllocateDescriptorSets(device, &allocInfo, descriptorSets.data()) != VK_SUCCESS) {
+        throw std::runtime_error("failed to allocate descriptor sets!");
+    }
+    return descriptorSets;
+}
+
+VkWriteDescriptorSet bufferWrite(VkDescriptorSet descriptorSet, uint32_t binding, VkDescriptorType type,
+                                 const VkDescriptorBufferInfo& bufferInfo)
+{
+    VkWriteDescriptorSet descriptorWrite{};
+    descriptorWrite.sType = VK_STRUCTURE_TYPE_WRITE_DESCRIPTOR_SET;
+    descriptorWrite.dstSet = descriptorSet;
+    descriptorWrite.dstBinding = binding;
+    descriptorWrite.dstArrayElement = 0;
+    descriptorWrite.descriptorType = type;
+    descriptorWrite.descriptorCount = 1;
+    descriptorWrite.pBufferInfo = &bufferInfo;
+    return descriptorWrite;
+}
+
+VkWriteDescriptorSet samplerWrite(VkDescriptorSet descriptorSet, uint32_t binding,
+                                  const VkDescriptorImageInfo& imageInfo)
+{
+    VkWriteDescriptorSet descriptorWrite{};
+    descriptorWrite.sType = VK_STRUCTURE_TYPE_WRITE_DESCRIPTOR_SET;
+    descriptorWrite.dstSet = descriptorSet;
+    descriptorWrite.dstBinding = binding;
+    descriptorWrite.dstArrayElement = 0;
+    descriptorWrite.descriptorType = VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER;
+    descriptorWrite.descriptorCount = 1;
+    descriptorWrite.pImageInfo = &imageInfo;
+    return descriptorWrite;
+}
+
+VkDescriptorBufferInfo wholeRange(VkBuffer buffer, VkDeviceSize range)
+{
+    VkDescriptorBufferInfo bufferInfo{};
+    bufferInfo.buffer = buffer;
+    bufferInfo.offset = 0;
+    bufferInfo.range = range;
+    return bufferInfo;
+}
+
+VkDescriptorImageInfo sampledImage(VkImageView imageView, VkSampler sampler)
+{
+    VkDescriptorImageInfo imageInfo{};
+    imageInfo.imageLayout = VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL;
+    imageInfo.imageView = imageView;
+    imageInfo.sampler = sampler;
+    return imageInfo;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "renderer/BufferUtils.h"
+#include "renderer/Renderer.h"
+
+#include <vector>
+
+// The per-frame-in-flight resources every drawn object owns: persistently
+// mapped uniform buffers, one descriptor pool and one descriptor set per frame.
+
+// Host-visible, host-coherent uniform buffers of `bufferSize` bytes, one per
+// frame, each mapped for the object's whole life.
+void createMappedUniformBuffers(const BufferUtils& bufferUtils, VkDeviceSize bufferSize,
+                                std::vector<VkBuffer>& buffers, std::vector<VkDeviceMemory>& buffersMemory,
+                                std::vector<void*>& buffersMapped);
+
+// Destroys the buffers and frees their memory, which Vulkan allows while mapped.
+void destroyUniformBuffers(VkDevice device, const std::vector<VkBuffer>& buffers,
+                           const std::vector<VkDeviceMemory>& buffersMemory);
+
+// A pool for one set per frame with the given descriptor counts.
+VkDescriptorPool createFramePool(VkDevice device, const std::vector<VkDescriptorPoolSize>& poolSizes);
+
+// One set per frame, all with the same layout.
+std::vector<VkDescriptorSet> allocateFrameSets(VkDevice device, VkDescriptorPool descriptorPool,
+                                               VkDescriptorSetLayout layout);
+
+// One-descriptor writes at array element 0; the infos must outlive the update call.
+VkWriteDescriptorSet bufferWrite(VkDescriptorSet descriptorSet, uint32_t binding, VkDescriptorType type,
+                                 const VkDescriptorBufferInfo& bufferInfo);
+VkWriteDescriptorSet samplerWrite(VkDescriptorSet descriptorSet, uint32_t binding,
+                                  const VkDescriptorImageInfo& imageInfo);
+
+// A whole buffer range starting at offset 0.
+VkDescriptorBufferInfo wholeRange(VkBuffer buffer, VkDeviceSize range);
+// An image that shaders sample in its read-only layout.
+VkDescriptorImageInfo sampledImage(VkImageView imageView, VkSampler sampler);

@@ -1,0 +1,149 @@
+#include "objects/ImageObject.h"
+
+#include "app/Camera.h"
+#include "objects/FrameResources.h"
+#include "objects/PathRotation.h"
+#include "objects/UniformRecords.h"
+
+#include <glm/gtc/matrix_transform.hpp>
+
+#include <cstring>
+
+namespace {
+
+const glm::vec3 pathForward(0.0f, 0.0f, -1.0f);
+
+} // namespace
+
+ImageObject::ImageObject(BufferUtils bufferUtils, Pipeline* pipeline, Model* model, ImageTexture* texture,
+                         glm::vec3 position, float rotationAngle, glm::vec3 rotationAxis, glm::vec3 scale,
+                         const Path* path, float objectScalar, bool isCameraTarget)
+    : texture(texture), objectScalar(objectScalar)
+{
+    this->bufferUtils = bufferUtils;
+    device = bufferUtils.getDevice();
+    this->pipeline = pipeline;
+    this->model = model;
+    this->position = position;
+    this->rotationAngle = rotationAngle;
+    this->rotationAxis = rotationAxis;
+    this->scale = scale;
+    this->isCameraTarget = isCameraTarget;
+    if (path != nullptr) {
+        this->path = *path;
+        followsPath = true;
+    }
+    createUniformBuffers();
+    createDescriptorPool();
+    createDescriptorSets();
+}
+
+void ImageObject::createUniformBuffers()
+{
+    createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject), uniformBuffers, uniformBuffersMemory,
+                               uniformBuffersMapped);
+    createMappedUniformBuffers(bufferUtils, sizeof(MaterialBufferObject), materialBuffers, materialBuffersMemory,
+                               materialBuffersMapped);
+}
+
+void ImageObject::createDescriptorPool()
+{
+    descriptorPool = createFramePool(device, {{VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, MAX_FRAMES_IN_FLIGHT},
+                                              {VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, MAX_FRAMES_IN_FLIGHT},
+                                              {VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, MAX_FRAMES_IN_FLIGHT},
+                                              {VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, MAX_FRAMES_IN_FLIGHT}});
+}
+
+std::array<VkDescriptorBufferInfo, 2> ImageObject::frameBufferInfos(uint32_t frameIndex) const
+{
+    return {wholeRange(uniformBuffers[frameIndex], sizeof(UniformBufferObject)),
+            wholeRange(materialBuffers[frameIndex], sizeof(MaterialBufferObject))};
+}
+
+void ImageObject::createDescriptorSets()
+{
+    descriptorSets = allocateFrameSets(device, descriptorPool, pipeline->getDescriptorSetLayout());
+    for (uint32_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
+        const std::array<VkDescriptorBufferInfo, 2> bufferInfos = frameBufferInfos(i);
+        const VkDescriptorImageInfo imageInfo =
+            sampledImage(texture->getTextureImageView(), texture->getTextureSampler());
+        const VkDescriptorImageInfo normalMapInfo =
+            sampledImage(texture->getNormalImageView(), texture->getNormalSampler());
+
+        const std::array<VkWriteDescriptorSet, 4> descriptorWrites = {
+            bufferWrite(descriptorSets[i], 0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfos[0]),
+            samplerWrite(descriptorSets[i], 1, imageInfo),
+            samplerWrite(descriptorSets[i], 2, normalMapInfo),
+            bufferWrite(descriptorSets[i], 3, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfos[1]),
+        };
+        vkUpdateDescriptorSets(device, static_cast<uint32_t>(descriptorWrites.size()), descriptorWrites.data(), 0,
+                               nullptr);
+    }
+}
+
+void ImageObject::update(float time, float, uint32_t currentFrame, Camera* camera)
+{
+    writeUniforms(currentFrame, placeAt(time, camera), camera->view, camera->proj);
+}
+
+void ImageObject::updateWithViewProj(float time, float, uint32_t currentFrame, glm::mat4 view, glm::mat4 proj)
+{
+    writeUniforms(currentFrame, placeAt(time, nullptr), view, proj);
+}
+
+glm::mat4 ImageObject::placeAt(float time, Camera* target)
+{
+    glm::vec3 worldPos(0.0f);
+    if (followsPath) {
+        pathRotation = pathRotationMatrix(path.getRotation(time, pathForward));
+        worldPos = path.getPosition(time);
+        if (isCameraTarget && target != nullptr) {
+            target->target = worldPos;
+        }
+    }
+
+    const glm::mat4 scaleMatrix = glm::scale(glm::mat4(1.0f), scale);
+    const glm::mat4 rotationMatrix = glm::rotate(glm::mat4(1.0f), rotationAngle, rotationAxis);
+    const glm::mat4 rotationScaleMatrix = pathRotation * scaleMatrix * rotationMatrix;
+
+    // The translation acts in object space, so a path position is brought
+    // there first to put the object's origin exactly on the path.
+    if (followsPath) {
+        const glm::mat4 worldToObject = glm::inverse(rotationScaleMatrix);
+        position = glm::vec3(worldToObject * glm::vec4(worldPos, 1.0f));
+    }
+    return rotationScaleMatrix * glm::translate(glm::mat4(1.0f), position);
+}
+
+void ImageObject::writeUniforms(uint32_t currentFrame, const glm::mat4& modelMatrix, const glm::mat4& view,
+                                const glm::mat4& proj)
+{
+    UniformBufferObject ubo{};
+    ubo.model = modelMatrix;
+    ubo.view = view;
+    ubo.proj = proj;
+    ubo.scalar = objectScalar;
+    std::memcpy(uniformBuffersMapped[currentFrame], &ubo, sizeof(ubo));
+
+    MaterialBufferObject mubo{};
+    mubo.materialVector = texture->getMaterialVector();
+    mubo.coefficient1 = texture->getCoefficient1();
+    mubo.coefficient2 = texture->getCoefficient2();
+    mubo.coefficient3 = texture->getCoefficient3();
+    std::memcpy(materialBuffersMapped[currentFrame], &mubo, sizeof(mubo));
+}
+
+void ImageObject::cleanupUniformBuffers()
+{
+    destroyUniformBuffers(device, uniformBuffers, uniformBuffersMemory);
+    vkDestroyDescriptorPool(device, descriptorPool, nullptr);
+}
+
+void ImageObject::cleanup()
+{
+    texture->cleanup();
+    model->cleanup();
+    destroyUniformBuffers(device, uniformBuffers, uniformBuffersMemory);
+    destroyUniformBuffers(device, materialBuffers, materialBuffersMemory);
+    vkDestroyDescriptorPool(device, descriptorPool, nullptr);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "objects/Object.h"
+#include "textures/ImageTexture.h"
+
+#include <array>
+
+// A textured, normal-mapped mesh, placed once or flying along a path.
+class ImageObject : public Object {
+public:
+    ImageObject() = default;
+    ImageObject(BufferUtils bufferUtils, Pipeline* pipeline, Model* model, ImageTexture* texture, glm::vec3 position,
+                float rotationAngle, glm::vec3 rotationAxis, glm::vec3 scale, const Path* path, float objectScalar,
+                bool isCameraTarget);
+
+    void cleanupUniformBuffers() override;
+    void update(float time, float deltaTime, uint32_t currentFrame, Camera* camera) override;
+    void updateWithViewProj(float time, float deltaTime, uint32_t currentFrame, glm::mat4 view,
+                            glm::mat4 proj) override;
+    void cleanup() override;
+
+    // The uniform and material buffers that the descriptor set of a frame refers to.
+    std::array<VkDescriptorBufferInfo, 2> frameBufferInfos(uint32_t frameIndex) const;
+    VkBuffer getUniformBuffer(uint32_t frameIndex) const { return uniformBuffers[frameIndex]; }
+    VkBuffer getMaterialBuffer(uint32_t frameIndex) const { return materialBuffers[frameIndex]; }
+    const void* getMappedMaterialBuffer(uint32_t frameIndex) const { return materialBuffersMapped[frameIndex]; }
+
+private:
+    void createUniformBuffers();
+    void createDescriptorPool();
+    void createDescriptorSets();
+    // Follows the path to `time` and returns the object-to-world matrix. A
+    // non-null `target` camera is aimed at the object when it is the camera's target.
+    glm::mat4 placeAt(float time, Camera* target);
+    void writeUniforms(uint32_t currentFrame, const glm::mat4& modelMatrix, const glm::mat4& view,
+                       const glm::mat4& proj);
+
+    ImageTexture* texture = nullptr;
+    float objectScalar = 0.0f;
+    std::vector<VkBuffer> materialBuffers;
+    std::vector<VkDeviceMemory> materialBuffersMemory;
+    std::vector<void*> materialBuffersMapped;
+};

@@ -1,0 +1,140 @@
+#include "objects/ParticleObject.h"
+
+#include "app/Camera.h"
+#include "objects/FrameResources.h"
+#include "objects/Particle.h"
+#include "objects/UniformRecords.h"
+
+#include <glm/gtc/matrix_transform.hpp>
+
+#include <cstring>
+
+namespace {
+
+const glm::vec3 emitterOffset(20.0f, 0.0f, 0.0f);
+
+} // namespace
+
+ParticleObject::ParticleObject(BufferUtils bufferUtils, Pipeline* computePipeline, Model* model, glm::vec3 position,
+                               ParticleSystem* particleSystem, Pipeline* drawPipeline, bool isCameraTarget)
+    : particleSystem(particleSystem), drawPipeline(drawPipeline)
+{
+    this->bufferUtils = bufferUtils;
+    device = bufferUtils.getDevice();
+    pipeline = computePipeline;
+    this->model = model;
+    this->position = position;
+    this->isCameraTarget = isCameraTarget;
+    createUniformBuffers();
+    createDescriptorPool();
+    createDescriptorSets();
+    createDrawUniformBuffers();
+    createDrawDescriptorPool();
+    createDrawDescriptorSets();
+}
+
+void ParticleObject::createUniformBuffers()
+{
+    createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject), uniformBuffers, uniformBuffersMemory,
+                               uniformBuffersMapped);
+}
+
+void ParticleObject::createDescriptorPool()
+{
+    descriptorPool = createFramePool(device, {{VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, MAX_FRAMES_IN_FLIGHT},
+                                              {VK_DESCRIPTOR_TYPE_STORAGE_BUFFER, MAX_FRAMES_IN_FLIGHT * 2}});
+}
+
+std::array<VkDescriptorBufferInfo, 3> ParticleObject::computeBufferInfos(uint32_t frameIndex) const
+{
+    const std::vector<VkBuffer> storageBuffers = particleSystem->getStorageBuffers();
+    const VkDeviceSize stateSize = sizeof(Particle) * static_cast<VkDeviceSize>(particleSystem->getParticleCount());
+    const uint32_t lastFrame = (frameIndex + MAX_FRAMES_IN_FLIGHT - 1) % MAX_FRAMES_IN_FLIGHT;
+    return {wholeRange(uniformBuffers[frameIndex], sizeof(UniformBufferObject)),
+            wholeRange(storageBuffers[lastFrame], stateSize), wholeRange(storageBuffers[frameIndex], stateSize)};
+}
+
+void ParticleObject::createDescriptorSets()
+{
+    descriptorSets = allocateFrameSets(device, descriptorPool, pipeline->getDescriptorSetLayout());
+    for (uint32_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
+        const std::array<VkDescriptorBufferInfo, 3> bufferInfos = computeBufferInfos(i);
+        const std::array<VkWriteDescriptorSet, 3> descriptorWrites = {
+            bufferWrite(descriptorSets[i], 0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfos[0]),
+            bufferWrite(descriptorSets[i], 1, VK_DESCRIPTOR_TYPE_STORAGE_BUFFER, bufferInfos[1]),
+            bufferWrite(descriptorSets[i], 2, VK_DESCRIPTOR_TYPE_STORAGE_BUFFER, bufferInfos[2]),
+        };
+        vkUpdateDescriptorSets(device, static_cast<uint32_t>(descriptorWrites.size()), descriptorWrites.data(), 0,
+                               nullptr);
+    }
+}
+
+void ParticleObject::createDrawUniformBuffers()
+{
+    createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject), drawUniformBuffers,
+                               drawUniformBuffersMemory, drawUniformBuffersMapped);
+}
+
+void ParticleObject::createDrawDescriptorPool()
+{
+    drawDescriptorPool = createFramePool(device, {{VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, MAX_FRAMES_IN_FLIGHT}});
+}
+
+void ParticleObject::createDrawDescriptorSets()
+{
+    // The cube-pass draw pipeline is of the same class, so these sets serve it too.
+    drawDescriptorSets = allocateFrameSets(device, drawDescriptorPool, drawPipeline->getDescriptorSetLayout());
+    for (uint32_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
+        const VkDescriptorBufferInfo bufferInfo = wholeRange(drawUniformBuffers[i], sizeof(UniformBufferObject));
+        const VkWriteDescriptorSet descriptorWrite =
+            bufferWrite(drawDescriptorSets[i], 0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfo);
+        vkUpdateDescriptorSets(device, 1, &descriptorWrite, 0, nullptr);
+    }
+}
+
+VkPipeline ParticleObject::getCubemapPipeline() const
+{
+    return cubemapDrawPipeline != nullptr ? cubemapDrawPipeline->getPipeline() : VK_NULL_HANDLE;
+}
+
+VkPipelineLayout ParticleObject::getCubemapPipelineLayout() const
+{
+    return cubemapDrawPipeline != nullptr ? cubemapDrawPipeline->getPipelineLayout() : VK_NULL_HANDLE;
+}
+
+void ParticleObject::update(float, float deltaTime, uint32_t currentFrame, Camera* camera)
+{
+    writeUniforms(currentFrame, deltaTime, camera->view, camera->proj);
+}
+
+void ParticleObject::updateWithViewProj(float, float deltaTime, uint32_t currentFrame, glm::mat4 view, glm::mat4 proj)
+{
+    writeUniforms(currentFrame, deltaTime, view, proj);
+}
+
+void ParticleObject::writeUniforms(uint32_t currentFrame, float deltaTime, const glm::mat4& view,
+                                   const glm::mat4& proj)
+{
+    UniformBufferObject pubo{};
+    pubo.model = glm::translate(glm::mat4(1.0f), emitterOffset);
+    pubo.view = view;
+    pubo.proj = proj;
+    pubo.scalar = deltaTime;
+    std::memcpy(uniformBuffersMapped[currentFrame], &pubo, sizeof(pubo));
+
+    UniformBufferObject ubo{};
+    ubo.model = glm::mat4(1.0f);
+    ubo.view = view;
+    ubo.proj = proj;
+    std::memcpy(drawUniformBuffersMapped[currentFrame], &ubo, sizeof(ubo));
+}
+
+void ParticleObject::cleanup()
+{
+    particleSystem->cleanup();
+    model->cleanup();
+    destroyUniformBuffers(device, uniformBuffers, uniformBuffersMemory);
+    destroyUniformBuffers(device, drawUniformBuffers, drawUniformBuffersMemory);
+    vkDestroyDescriptorPool(device, descriptorPool, nullptr);
+    vkDestroyDescriptorPool(device, drawDescriptorPool, nullptr);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "objects/Object.h"
+#include "objects/ParticleSystem.h"
+
+#include <array>
+
+// The particle system as a scene object. Its base uniform buffers and sets
+// serve the compute step; a second set of each serves the drawing.
+class ParticleObject : public Object {
+public:
+    ParticleObject() = default;
+    ParticleObject(BufferUtils bufferUtils, Pipeline* computePipeline, Model* model, glm::vec3 position,
+                   ParticleSystem* particleSystem, Pipeline* drawPipeline, bool isCameraTarget);
+
+    void update(float time, float deltaTime, uint32_t currentFrame, Camera* camera) override;
+    void updateWithViewProj(float time, float deltaTime, uint32_t currentFrame, glm::mat4 view,
+                            glm::mat4 proj) override;
+    void cleanup() override;
+
+    void setCubemapPipeline(Pipeline* cubemapPipeline) { cubemapDrawPipeline = cubemapPipeline; }
+
+    VkPipeline getDrawPipeline() const { return drawPipeline->getPipeline(); }
+    VkPipelineLayout getDrawPipelineLayout() const { return drawPipeline->getPipelineLayout(); }
+    VkPipeline getCubemapPipeline() const;
+    VkPipelineLayout getCubemapPipelineLayout() const;
+    std::vector<VkDescriptorSet> getDrawDescriptorSets() const { return drawDescriptorSets; }
+    int getParticleCount() const { return particleSystem->getParticleCount(); }
+    std::vector<VkBuffer> getStorageBuffers() const { return particleSystem->getStorageBuffers(); }
+
+    // Bindings 0 to 2 of the compute set of a frame: its uniforms, the state it
+    // reads (written in the other frame slot) and the state it writes.
+    std::array<VkDescriptorBufferInfo, 3> computeBufferInfos(uint32_t frameIndex) const;
+    const void* getMappedDrawUniformBuffer(uint32_t frameIndex) const { return drawUniformBuffersMapped[frameIndex]; }
+
+private:
+    void createUniformBuffers();
+    void createDescriptorPool();
+    void createDescriptorSets();
+    void createDrawUniformBuffers();
+    void createDrawDescriptorPool();
+    void createDrawDescriptorSets();
+    void writeUniforms(uint32_t currentFrame, float deltaTime, const glm::mat4& view, const glm::mat4& proj);
+
+    ParticleSystem* particleSystem = nullptr;
+    Pipeline* drawPipeline = nullptr;
+    Pipeline* cubemapDrawPipeline = nullptr;
+    std::vector<VkBuffer> drawUniformBuffers;
+    std::vector<VkDeviceMemory> drawUniformBuffersMemory;
+    std::vector<void*> drawUniformBuffersMapped;
+    VkDescriptorPool drawDescriptorPool = VK_NULL_HANDLE;
+    std::vector<VkDescriptorSet> drawDescriptorSets;
+};

@@ -1,0 +1,109 @@
+#include "objects/ParticleSystem.h"
+
+#include "objects/Particle.h"
+#include "objects/Rand15.h"
+#include "renderer/Renderer.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <ctime>
+#include <random>
+#include <stdexcept>
+
+namespace {
+
+constexpr float emitterRadius = 0.2f;
+constexpr float emitterHeight = -3.0f;
+constexpr double randMax = 32767.0;
+constexpr double pi = 3.141592653589793;
+constexpr double twoPi = 6.283185307179586;
+
+// Sand tones, alpha 1. The last one is picked only by the highest integer draw.
+glm::vec4 sandColor(float red, float green, float blue)
+{
+    return glm::vec4(red / 255.0f, green / 255.0f, blue / 255.0f, 1.0f);
+}
+
+const std::array<glm::vec4, 5> colors = {sandColor(100, 65, 23), sandColor(244, 164, 96), sandColor(111, 78, 55),
+                                         sandColor(255, 228, 181), sandColor(102, 76, 40)};
+
+std::vector<Particle> initialParticles(int particleCount)
+{
+    std::mt19937 rndEngine(static_cast<unsigned>(time(nullptr)));
+    std::uniform_real_distribution<float> rndDist(0.0f, 1.0f);
+
+    std::vector<Particle> particles(particleCount);
+    for (Particle& particle : particles) {
+        const float theta = static_cast<float>(rndDist(rndEngine) * 2.0f * pi);
+        particle.position = glm::vec3(emitterRadius * std::cos(theta), emitterHeight, emitterRadius * std::sin(theta));
+
+        const float a = rndDist(rndEngine);
+        const float b = rndDist(rndEngine);
+        const float c = rndDist(rndEngine);
+        particle.velocity = glm::normalize(glm::vec3(c, -b, a));
+
+        const size_t colorIndex = static_cast<size_t>(rand15() / randMax * 4.0);
+        particle.color = colors[std::min(colorIndex, colors.size() - 1)];
+        particle.angle = static_cast<float>(rand15() / randMax * twoPi);
+        particle.age = 0.0f;
+        particle.lifetime = 3.0f + 4.0f * rndDist(rndEngine);
+
+        const float u1 = rndDist(rndEngine);
+        const float u2 = rndDist(rndEngine);
+        const float u3 = rndDist(rndEngine);
+        particle.randomVector = glm::vec3(2.0f * u3, u2, u1);
+        particle.startPosition = particle.position;
+    }
+    return particles;
+}
+
+} // namespace
+
+ParticleSystem::ParticleSystem(BufferUtils bufferUtils, int particleCount)
+    : bufferUtils(bufferUtils), device(bufferUtils.getDevice()), particleCount(particleCount)
+{
+    if (particleCount <= 0) {
+        throw std::runtime_error("particle count must be positive!");
+    }
+    createStorageBuffers();
+}
+
+void ParticleSystem::createStorageBuffers()
+{
+    const std::vector<Particle> particles = initialParticles(particleCount);
+    const VkDeviceSize bufferSize = sizeof(Particle) * particles.size();
+
+    VkBuffer stagingBuffer;
+    VkDeviceMemory stagingBufferMemory;
+    bufferUtils.createBuffer(bufferSize, VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
+                             VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT, stagingBuffer,
+                             stagingBufferMemory);
+    void* data;
+    vkMapMemory(device, stagingBufferMemory, 0, bufferSize, 0, &data);
+    std::memcpy(data, particles.data(), static_cast<size_t>(bufferSize));
+    vkUnmapMemory(device, stagingBufferMemory);
+
+    storageBuffers.resize(MAX_FRAMES_IN_FLIGHT);
+    storageBuffersMemory.resize(MAX_FRAMES_IN_FLIGHT);
+    for (size_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
+        // Transfer source as well, so that the particle state can be read back and verified.
+        bufferUtils.createBuffer(bufferSize,
+                                 VK_BUFFER_USAGE_STORAGE_BUFFER_BIT | VK_BUFFER_USAGE_VERTEX_BUFFER_BIT
+                                     | VK_BUFFER_USAGE_TRANSFER_DST_BIT | VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
+                                 VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, storageBuffers[i], storageBuffersMemory[i]);
+        bufferUtils.copyBuffer(stagingBuffer, storageBuffers[i], bufferSize);
+    }
+
+    vkDestroyBuffer(device, stagingBuffer, nullptr);
+    vkFreeMemory(device, stagingBufferMemory, nullptr);
+}
+
+void ParticleSystem::cleanup()
+{
+    for (size_t i = 0; i < storageBuffers.size(); i++) {
+        vkDestroyBuffer(device, storageBuffers[i], nullptr);
+        vkFreeMemory(device, storageBuffersMemory[i], nullptr);
+    }
+}
