@@ -1,0 +1,115 @@
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include "Image.h"
+
+#include <stb_image_write.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <stdexcept>
+#include <thread>
+
+namespace {
+
+void forEachRow(int rows, const std::function<void(int row)>& body)
+{
+    const unsigned threadCount = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<std::thread> threads;
+    for (unsigned t = 0; t < threadCount; ++t) {
+        threads.emplace_back([&, t] {
+            for (int row = static_cast<int>(t); row < rows; row += static_cast<int>(threadCount)) {
+                body(row);
+            }
+        });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+}
+
+std::vector<uint8_t> toBytes(const Image& image)
+{
+    std::vector<uint8_t> bytes;
+    bytes.reserve(image.pixels.size() * 3);
+    for (const glm::vec3& pixel : image.pixels) {
+        for (int channel = 0; channel < 3; ++channel) {
+            bytes.push_back(static_cast<uint8_t>(std::clamp(pixel[channel], 0.0f, 1.0f) * 255.0f + 0.5f));
+        }
+    }
+    return bytes;
+}
+
+glm::vec2 texelCentre(int x, int y, int width, int height)
+{
+    return glm::vec2((static_cast<float>(x) + 0.5f) / width, (static_cast<float>(y) + 0.5f) / height);
+}
+
+} // namespace
+
+Image::Image(int width, int height)
+    : width(width)
+    , height(height)
+    , pixels(static_cast<size_t>(width) * height, glm::vec3(0.0f))
+{
+}
+
+HeightField::HeightField(int width, int height)
+    : width(width)
+    , height(height)
+    , values(static_cast<size_t>(width) * height, 0.0f)
+{
+}
+
+float HeightField::wrapped(int x, int y) const
+{
+    x = ((x % width) + width) % width;
+    y = ((y % height) + height) % height;
+    return values[static_cast<size_t>(y) * width + x];
+}
+
+void fillImage(Image& image, const std::function<glm::vec3(glm::vec2 uv)>& shade)
+{
+    forEachRow(image.height, [&](int y) {
+        for (int x = 0; x < image.width; ++x) {
+            image.at(x, y) = shade(texelCentre(x, y, image.width, image.height));
+        }
+    });
+}
+
+void fillHeight(HeightField& field, const std::function<float(glm::vec2 uv)>& shade)
+{
+    forEachRow(field.height, [&](int y) {
+        for (int x = 0; x < field.width; ++x) {
+            field.at(x, y) = shade(texelCentre(x, y, field.width, field.height));
+        }
+    });
+}
+
+Image normalMap(const HeightField& field, float strength)
+{
+    Image image(field.width, field.height);
+    for (int y = 0; y < field.height; ++y) {
+        for (int x = 0; x < field.width; ++x) {
+            const float slopeX = 0.5f * (field.wrapped(x + 1, y) - field.wrapped(x - 1, y));
+            const float slopeY = 0.5f * (field.wrapped(x, y + 1) - field.wrapped(x, y - 1));
+            const glm::vec3 normal = glm::normalize(glm::vec3(-strength * slopeX, -strength * slopeY, 1.0f));
+            image.at(x, y) = normal * 0.5f + 0.5f;
+        }
+    }
+    return image;
+}
+
+void writeJpeg(const std::string& path, const Image& image)
+{
+    const std::vector<uint8_t> bytes = toBytes(image);
+    if (stbi_write_jpg(path.c_str(), image.width, image.height, 3, bytes.data(), 92) == 0) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
+void writePng(const std::string& path, const Image& image)
+{
+    const std::vector<uint8_t> bytes = toBytes(image);
+    if (stbi_write_png(path.c_str(), image.width, image.height, 3, bytes.data(), image.width * 3) == 0) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
