@@ -1,0 +1,130 @@
+#include "BenchRun.h"
+
+#include "app/Application.h"
+#include "renderer/StartupTally.h"
+
+#include <chrono>
+#include <ctime>
+#include <memory>
+
+namespace {
+
+// The timeline advances by this much per frame whatever the frame took, so
+// every run sees the same camera poses and particle steps.
+constexpr float timelineStep = 1.0f / 30.0f;
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double threadCpuMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) * 1e-6;
+}
+
+double tallyMilliseconds(StartupCost cost) { return startupSeconds(cost) * 1e3; }
+
+std::string deviceName(VkPhysicalDevice physicalDevice) {
+    VkPhysicalDeviceProperties properties;
+    vkGetPhysicalDeviceProperties(physicalDevice, &properties);
+    return properties.deviceName;
+}
+
+// Frames are timed from the start of one loop turn to the start of the next,
+// as the demo's own loop would see them.
+class FrameLoop {
+public:
+    FrameLoop(Application& app, GpuTimestamps& timestamps, float startTime)
+        : app(app), renderer(app.getRenderer()), timestamps(timestamps), time(startTime) {}
+
+    FrameSample playFrame() {
+        const auto wallStart = Clock::now();
+        const double cpuStart = threadCpuMilliseconds();
+        collectFinishedFrame();
+        slots.push_back(renderer.getCurrentFrame());
+        app.frame(time, timelineStep);
+        time += timelineStep;
+        return {millisecondsSince(wallStart), threadCpuMilliseconds() - cpuStart, {}};
+    }
+
+    // After the device is idle, the frames whose timestamps are still unread.
+    void collectRemaining() {
+        while (collected < slots.size()) {
+            gpuTimes.push_back(timestamps.read(slots[collected++]));
+        }
+    }
+
+    const std::vector<GpuTimestamps::PassTimes>& passTimes() const { return gpuTimes; }
+
+private:
+    // The frame that last used the current slot has been presented once the
+    // slot's fence is signalled, which the frame about to start waits for anyway.
+    void collectFinishedFrame() {
+        if (slots.size() < MAX_FRAMES_IN_FLIGHT) {
+            return;
+        }
+        renderer.waitForCurrentFrame();
+        gpuTimes.push_back(timestamps.read(slots[collected++]));
+    }
+
+    Application& app;
+    Renderer& renderer;
+    GpuTimestamps& timestamps;
+    float time;
+    std::vector<uint32_t> slots;
+    size_t collected = 0;
+    std::vector<GpuTimestamps::PassTimes> gpuTimes;
+};
+
+}  // namespace
+
+BenchResult runBenchmark(const BenchOptions& options) {
+    const auto runStart = Clock::now();
+    auto app = std::make_unique<Application>(options.sceneSize);
+    app->findProjectRoot();
+    app->initWindow();
+    app->initVulkan();
+    app->buildScene();
+
+    Renderer& renderer = app->getRenderer();
+    GpuTimestamps timestamps(renderer.getDevice(), renderer.getPhysicalDevice(), MAX_FRAMES_IN_FLIGHT);
+    renderer.attachTimestamps(&timestamps);
+
+    BenchResult result;
+    result.deviceName = deviceName(renderer.getPhysicalDevice());
+    result.width = renderer.getSwapChainExtent().width;
+    result.height = renderer.getSwapChainExtent().height;
+    result.timestampsSupported = timestamps.isSupported();
+
+    FrameLoop loop(*app, timestamps, options.startTime);
+    std::vector<FrameSample> samples;
+    const int frameCount = 1 + options.warmupFrames + options.frames;
+    for (int i = 0; i < frameCount; i++) {
+        samples.push_back(loop.playFrame());
+        if (i == 0) {
+            result.startup.total = millisecondsSince(runStart);
+        }
+    }
+    renderer.waitIdle();
+    loop.collectRemaining();
+
+    result.startup.decoding = tallyMilliseconds(StartupCost::Decoding);
+    result.startup.uploads = tallyMilliseconds(StartupCost::Uploads);
+    result.startup.pipelines = tallyMilliseconds(StartupCost::Pipelines);
+    result.startup.firstFrame = samples.front().wallMs;
+
+    // The first frame belongs to the start-up; the warm-up to nobody.
+    const size_t firstMeasured = 1 + static_cast<size_t>(options.warmupFrames);
+    for (size_t i = firstMeasured; i < samples.size(); i++) {
+        samples[i].gpuMs = loop.passTimes()[i];
+        result.frames.push_back(samples[i]);
+    }
+
+    renderer.attachTimestamps(nullptr);
+    timestamps.cleanup();
+    app->cleanup();
+    return result;
+}
