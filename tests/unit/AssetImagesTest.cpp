@@ -1,0 +1,200 @@
+#include "textures/DecodedImage.h"
+
+#include <gtest/gtest.h>
+
+#include <glm/glm.hpp>
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string texturePath(const std::string& name)
+{
+    return std::string(KESTRELWING_ROOT) + "/assets/textures/" + name;
+}
+
+glm::vec3 texel(const DecodedImage& image, int x, int y)
+{
+    const unsigned char* p = image.pixels.get() + (static_cast<size_t>(y) * image.width + x) * 4;
+    return glm::vec3(p[0], p[1], p[2]);
+}
+
+float difference(glm::vec3 a, glm::vec3 b)
+{
+    const glm::vec3 d = glm::abs(a - b);
+    return (d.x + d.y + d.z) / 3.0f;
+}
+
+// Mean difference between column a and column b (or rows, when `rows` is set).
+float lineDifference(const DecodedImage& image, int a, int b, bool rows)
+{
+    const int length = rows ? image.width : image.height;
+    float sum = 0.0f;
+    for (int i = 0; i < length; ++i) {
+        sum += rows ? difference(texel(image, i, a), texel(image, i, b)) : difference(texel(image, a, i), texel(image, b, i));
+    }
+    return sum / length;
+}
+
+glm::vec3 meanColour(const DecodedImage& image)
+{
+    glm::dvec3 sum(0.0);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            sum += glm::dvec3(texel(image, x, y));
+        }
+    }
+    return glm::vec3(sum / static_cast<double>(image.width * image.height));
+}
+
+const std::array<std::string, 6> faceNames = {"posx.jpg", "negx.jpg", "posy.jpg", "negy.jpg", "posz.jpg", "negz.jpg"};
+
+std::array<DecodedImage, 6> loadSky()
+{
+    std::array<DecodedImage, 6> faces = {decodeImage(texturePath("sea/" + faceNames[0])), decodeImage(texturePath("sea/" + faceNames[1])),
+                                         decodeImage(texturePath("sea/" + faceNames[2])), decodeImage(texturePath("sea/" + faceNames[3])),
+                                         decodeImage(texturePath("sea/" + faceNames[4])), decodeImage(texturePath("sea/" + faceNames[5]))};
+    return faces;
+}
+
+// The direction through face coordinates s, t in [-1, 1] (Vulkan's cube-map face selection, inverted).
+glm::vec3 faceDirection(int face, float s, float t)
+{
+    switch (face) {
+    case 0: return {1.0f, -t, -s};
+    case 1: return {-1.0f, -t, s};
+    case 2: return {s, 1.0f, t};
+    case 3: return {s, -1.0f, -t};
+    case 4: return {s, -t, 1.0f};
+    default: return {-s, -t, -1.0f};
+    }
+}
+
+// Vulkan's face selection: the major axis picks the face, the other two give s and t.
+struct FaceTexel {
+    int face;
+    glm::vec2 st;
+};
+
+FaceTexel selectFace(glm::vec3 d)
+{
+    const glm::vec3 a = glm::abs(d);
+    if (a.x >= a.y && a.x >= a.z) {
+        return d.x > 0 ? FaceTexel{0, glm::vec2(-d.z, -d.y) / a.x} : FaceTexel{1, glm::vec2(d.z, -d.y) / a.x};
+    }
+    if (a.y >= a.z) {
+        return d.y > 0 ? FaceTexel{2, glm::vec2(d.x, d.z) / a.y} : FaceTexel{3, glm::vec2(d.x, -d.z) / a.y};
+    }
+    return d.z > 0 ? FaceTexel{4, glm::vec2(d.x, -d.y) / a.z} : FaceTexel{5, glm::vec2(-d.x, -d.y) / a.z};
+}
+
+int toTexel(float coordinate, int size)
+{
+    return std::clamp(static_cast<int>((coordinate + 1.0f) * 0.5f * size), 0, size - 1);
+}
+
+} // namespace
+
+TEST(AssetImages, EveryTextureDecodesAtItsSize)
+{
+    const std::vector<std::pair<std::string, int>> textures = {
+        {"spaceship.jpg", 1024}, {"ground.jpg", 1024}, {"rock.jpg", 1024}, {"redRock.jpg", 1024},
+        {"redRock2.jpg", 1024},  {"cactus.png", 512},  {"sea/posx.jpg", 512},
+    };
+    for (const auto& [name, size] : textures) {
+        const DecodedImage colour = decodeImage(texturePath(name));
+        ASSERT_NE(colour.pixels, nullptr) << name;
+        EXPECT_EQ(colour.width, size) << name;
+        EXPECT_EQ(colour.height, size) << name;
+        if (name.rfind("sea/", 0) == 0) {
+            continue;
+        }
+        const std::string normalName = name.substr(0, name.find('.')) + "_normal.jpg";
+        const DecodedImage normal = decodeImage(texturePath(normalName));
+        ASSERT_NE(normal.pixels, nullptr) << normalName;
+        EXPECT_EQ(normal.width, size) << normalName;
+        EXPECT_EQ(normal.height, size) << normalName;
+    }
+}
+
+TEST(AssetImages, NormalMapsPointOutOfTheSurfaceWithoutABias)
+{
+    for (const std::string name : {"spaceship", "ground", "rock", "redRock", "redRock2", "cactus"}) {
+        const glm::vec3 mean = meanColour(decodeImage(texturePath(name + "_normal.jpg")));
+        EXPECT_GT(mean.z, 200.0f) << name;
+        EXPECT_NEAR(mean.x, 127.5f, 12.0f) << name;
+        EXPECT_NEAR(mean.y, 127.5f, 12.0f) << name;
+    }
+}
+
+TEST(AssetImages, TilingTexturesWrapWithoutASeam)
+{
+    for (const std::string name : {"ground.jpg", "ground_normal.jpg", "rock.jpg", "rock_normal.jpg", "redRock.jpg",
+                                   "redRock_normal.jpg", "redRock2.jpg", "redRock2_normal.jpg", "cactus.png",
+                                   "cactus_normal.jpg"}) {
+        const DecodedImage image = decodeImage(texturePath(name));
+        ASSERT_NE(image.pixels, nullptr) << name;
+        for (const bool rows : {false, true}) {
+            const int last = (rows ? image.height : image.width) - 1;
+            const float inside = lineDifference(image, 0, 1, rows);
+            EXPECT_LE(lineDifference(image, last, 0, rows), 2.0f * inside + 3.0f) << name << (rows ? " rows" : " columns");
+        }
+    }
+}
+
+TEST(AssetImages, SkyFacesMeetWithoutSeams)
+{
+    const std::array<DecodedImage, 6> faces = loadSky();
+    const int size = faces[0].width;
+    for (int face = 0; face < 6; ++face) {
+        ASSERT_NE(faces[face].pixels, nullptr) << faceNames[face];
+        ASSERT_EQ(faces[face].width, size);
+        float sum = 0.0f;
+        int count = 0;
+        for (int i = 0; i < size; ++i) {
+            const float along = (i + 0.5f) * 2.0f / size - 1.0f;
+            const float edge = 1.0f - 1.0f / size;
+            const std::array<glm::vec2, 4> edgeTexels = {glm::vec2(-edge, along), glm::vec2(edge, along), glm::vec2(along, -edge),
+                                                         glm::vec2(along, edge)};
+            for (const glm::vec2 st : edgeTexels) {
+                // One texel beyond the edge lies on the neighbouring face.
+                const FaceTexel across = selectFace(faceDirection(face, st.x * (1.0f + 2.0f / size), st.y * (1.0f + 2.0f / size)));
+                EXPECT_NE(across.face, face);
+                const glm::vec3 here = texel(faces[face], toTexel(st.x, size), toTexel(st.y, size));
+                const glm::vec3 there = texel(faces[across.face], toTexel(across.st.x, size), toTexel(across.st.y, size));
+                sum += difference(here, there);
+                ++count;
+            }
+        }
+        EXPECT_LT(sum / count, 4.0f) << faceNames[face];
+    }
+}
+
+TEST(AssetImages, SunShinesFromTheLightDirectionAndTheZenithIsUpAtMinusY)
+{
+    const std::array<DecodedImage, 6> faces = loadSky();
+    const int size = faces[0].width;
+    float brightest = -1.0f;
+    glm::vec3 sun(0.0f);
+    for (int face = 0; face < 6; ++face) {
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const glm::vec3 c = texel(faces[face], x, y);
+                if (c.x + c.y + c.z > brightest) {
+                    brightest = c.x + c.y + c.z;
+                    sun = faceDirection(face, (x + 0.5f) * 2.0f / size - 1.0f, (y + 0.5f) * 2.0f / size - 1.0f);
+                }
+            }
+        }
+    }
+    const float angle = glm::degrees(std::acos(glm::dot(glm::normalize(sun), glm::normalize(glm::vec3(-1.0f)))));
+    EXPECT_LT(angle, 3.0f);
+    const glm::vec3 zenith = meanColour(faces[3]);
+    const glm::vec3 nadir = meanColour(faces[2]);
+    EXPECT_GT(zenith.z, zenith.x + 40.0f) << "the -y face looks up into the blue sky";
+    EXPECT_GT(nadir.x, nadir.z + 20.0f) << "the +y face looks down into the sandy haze";
+}

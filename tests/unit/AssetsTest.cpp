@@ -1,0 +1,169 @@
+#include "objects/ObjLoader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+std::string assetPath(const std::string& relative)
+{
+    return std::string(KESTRELWING_ROOT) + "/" + relative;
+}
+
+struct MeshStats {
+    size_t triangles = 0;
+    size_t fallbackNormals = 0;
+    bool finite = true;
+    // Positive for a closed mesh whose triangles wind counter-clockwise seen from outside.
+    double signedVolume = 0.0;
+    glm::vec3 lowest{std::numeric_limits<float>::max()};
+    glm::vec3 highest{std::numeric_limits<float>::lowest()};
+};
+
+bool isFinite(const glm::vec3& v)
+{
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+MeshStats statsOf(const MeshData& mesh)
+{
+    MeshStats stats;
+    stats.triangles = mesh.indices.size() / 3;
+    for (const Vertex& vertex : mesh.vertices) {
+        stats.fallbackNormals += vertex.normal == glm::vec3(1.0f, 0.0f, 0.0f) ? 1 : 0;
+        stats.finite = stats.finite && isFinite(vertex.normal) && isFinite(vertex.tangent) && isFinite(vertex.bitangent);
+        stats.lowest = glm::min(stats.lowest, vertex.pos);
+        stats.highest = glm::max(stats.highest, vertex.pos);
+    }
+    for (size_t i = 0; i + 2 < mesh.indices.size(); i += 3) {
+        const glm::dvec3 a = mesh.vertices[mesh.indices[i]].pos;
+        const glm::dvec3 b = mesh.vertices[mesh.indices[i + 1]].pos;
+        const glm::dvec3 c = mesh.vertices[mesh.indices[i + 2]].pos;
+        stats.signedVolume += glm::dot(a, glm::cross(b, c)) / 6.0;
+    }
+    return stats;
+}
+
+MeshStats tangentMesh(const std::string& name)
+{
+    return statsOf(loadModelWithTangents(assetPath("assets/models/" + name)));
+}
+
+void expectSound(const MeshStats& stats, size_t vertexCount, const std::string& name)
+{
+    EXPECT_TRUE(stats.finite) << name;
+    EXPECT_LT(stats.fallbackNormals, vertexCount / 100 + 1) << name << ": too many collinear triangles";
+}
+
+} // namespace
+
+TEST(Assets, EveryFileTheSceneReadsExists)
+{
+    const std::vector<std::string> files = {
+        "models/spaceship.obj", "textures/spaceship.jpg", "textures/spaceship_normal.jpg", "models/cube.obj",
+        "models/ground.obj", "textures/ground.jpg", "textures/ground_normal.jpg", "models/rock.obj",
+        "textures/rock.jpg", "textures/rock_normal.jpg", "models/redRock.obj", "textures/redRock.jpg",
+        "textures/redRock_normal.jpg", "models/redRock2.obj", "textures/redRock2.jpg",
+        "textures/redRock2_normal.jpg", "models/plane.obj", "models/dynCube.obj", "models/cactus.obj",
+        "textures/cactus.png", "textures/cactus_normal.jpg", "textures/sea/posx.jpg", "textures/sea/negx.jpg",
+        "textures/sea/posy.jpg", "textures/sea/negy.jpg", "textures/sea/posz.jpg", "textures/sea/negz.jpg",
+        "paths/camera_path.csv", "paths/spaceship_path.csv",
+    };
+    EXPECT_TRUE(std::filesystem::is_directory(assetPath("assets/textures/sea")));
+    for (const std::string& file : files) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(assetPath("assets/" + file))) << file;
+    }
+}
+
+TEST(Assets, ClosedMeshesFaceOutwardsAndHaveSoundTriangles)
+{
+    const std::vector<std::pair<std::string, size_t>> meshes
+        = {{"spaceship.obj", 2000}, {"rock.obj", 1000}, {"redRock.obj", 1000}, {"redRock2.obj", 500}, {"cactus.obj", 1000}};
+    for (const auto& [name, fewestTriangles] : meshes) {
+        const MeshData mesh = loadModelWithTangents(assetPath("assets/models/" + name));
+        const MeshStats stats = statsOf(mesh);
+        EXPECT_GE(stats.triangles, fewestTriangles) << name;
+        EXPECT_GT(stats.signedVolume, 0.0) << name << " winds inside out";
+        expectSound(stats, mesh.vertices.size(), name);
+    }
+}
+
+TEST(Assets, SpaceshipIsUprightWithItsNoseAlongPlusZ)
+{
+    const MeshData mesh = loadModelWithTangents(assetPath("assets/models/spaceship.obj"));
+    const MeshStats stats = statsOf(mesh);
+    const glm::vec3 size = stats.highest - stats.lowest;
+    EXPECT_GE(size.z, 6.0f);
+    EXPECT_LE(size.z, 12.0f);
+    EXPECT_GT(size.x, size.y) << "the wings must spread sideways, not up";
+    const Vertex* nose = &mesh.vertices.front();
+    for (const Vertex& vertex : mesh.vertices) {
+        nose = vertex.pos.z > nose->pos.z ? &vertex : nose;
+    }
+    EXPECT_NEAR(nose->pos.x, 0.0f, 0.1f) << "the foremost point is the nose tip on the centre line";
+    EXPECT_GT(nose->pos.z, -stats.lowest.z) << "the nose reaches further forward than the tail reaches back";
+}
+
+TEST(Assets, CactusRisesWellOutOfTheGroundItIsSunkInto)
+{
+    const MeshStats stats = tangentMesh("cactus.obj");
+    EXPECT_NEAR(stats.lowest.y, 0.0f, 0.01f);
+    // The scene plants it three units below the surface.
+    EXPECT_GE(stats.highest.y - 3.0f, 6.0f);
+    EXPECT_LE(stats.highest.y, 14.0f);
+}
+
+TEST(Assets, GroundIsALargeUpwardFacingHeightfieldFlatNearTheOrigin)
+{
+    const MeshData mesh = loadModelWithTangents(assetPath("assets/models/ground.obj"));
+    const MeshStats stats = statsOf(mesh);
+    EXPECT_GE(stats.triangles, 20000u);
+    expectSound(stats, mesh.vertices.size(), "ground.obj");
+    // Scaled by two, it must reach the far plane 1500 units away.
+    EXPECT_GE(-stats.lowest.x, 700.0f);
+    EXPECT_GE(stats.highest.z, 700.0f);
+    size_t upward = 0;
+    float highestNearOrigin = 0.0f;
+    for (const Vertex& vertex : mesh.vertices) {
+        upward += vertex.normal.y > 0.0f ? 1 : 0;
+        if (glm::length(glm::vec2(vertex.pos.x, vertex.pos.z)) < 40.0f) {
+            highestNearOrigin = std::max(highestNearOrigin, std::abs(vertex.pos.y));
+        }
+    }
+    EXPECT_EQ(upward, mesh.vertices.size());
+    EXPECT_LT(highestNearOrigin, 2.0f) << "the flight area and the reflective cube need low ground";
+}
+
+TEST(Assets, CubesAreAxisAlignedWithOutwardFileNormals)
+{
+    for (const auto& [name, halfSize] : {std::pair<std::string, float>{"cube.obj", 1.0f}, {"dynCube.obj", 5.0f}}) {
+        const MeshData mesh = loadModel(assetPath("assets/models/" + name));
+        EXPECT_EQ(mesh.indices.size(), 36u) << name;
+        EXPECT_EQ(mesh.vertices.size(), 24u) << name;
+        for (const Vertex& vertex : mesh.vertices) {
+            EXPECT_FLOAT_EQ(glm::length(vertex.normal), 1.0f) << name;
+            EXPECT_FLOAT_EQ(glm::dot(vertex.normal, vertex.pos), halfSize) << name << ": normal must point out";
+        }
+        EXPECT_GT(statsOf(mesh).signedVolume, 0.0) << name;
+    }
+}
+
+TEST(Assets, ScreenQuadMapsTheTopLeftCornerToTheFirstTexel)
+{
+    const MeshData mesh = loadModelWithTangents(assetPath("assets/models/plane.obj"));
+    ASSERT_EQ(mesh.indices.size(), 6u);
+    ASSERT_EQ(mesh.vertices.size(), 4u);
+    for (const Vertex& vertex : mesh.vertices) {
+        EXPECT_EQ(std::abs(vertex.pos.x), 1.0f);
+        EXPECT_EQ(std::abs(vertex.pos.y), 1.0f);
+        EXPECT_EQ(vertex.pos.z, 0.0f);
+        EXPECT_EQ(vertex.texCoord, (glm::vec2(vertex.pos) + 1.0f) * 0.5f) << "clip y = -1 is the top row";
+    }
+}

@@ -1,0 +1,156 @@
+#include "GpuTestSuite.h"
+#include "PatternImages.h"
+#include "TempDir.h"
+
+#include "renderer/RenderPasses.h"
+#include "textures/DynEnvironmentTexture.h"
+#include "textures/ImageUtils.h"
+#include "textures/StaticEnvironmentTexture.h"
+
+#include <set>
+#include <stdexcept>
+
+namespace {
+
+const std::vector<std::string> faceNames = {"posx.jpg", "negx.jpg", "posy.jpg", "negy.jpg", "posz.jpg", "negz.jpg"};
+
+}  // namespace
+
+class CubemapTextureTest : public GpuTestSuite {
+protected:
+    void writeFaces(int size, const std::string& skipped = "") const {
+        for (const std::string& name : faceNames) {
+            if (name != skipped) {
+                writePatternJpg((dir.path() / name).string(), size, size);
+            }
+        }
+    }
+
+    // Begins and ends the environment render pass on every face of both frames.
+    // The pass expects colour and depth faces in the shader-read layout, which
+    // the validation layer checks at submission.
+    void drawEmptyFaces(DynEnvironmentTexture& texture) const {
+        VkRenderPass renderPass = createEnvironmentRenderPass(device(), bufferUtils().findDepthFormat());
+        const std::vector<VkImageView> attachmentViews = texture.getAttachmentViews();
+        const std::vector<VkImageView> depthAttachmentViews = texture.getDepthAttachmentViews();
+        std::vector<VkFramebuffer> framebuffers(attachmentViews.size());
+        const BufferUtils utils = bufferUtils();
+        VkCommandBuffer commandBuffer = utils.beginSingleTimeCommands();
+        for (size_t face = 0; face < framebuffers.size(); face++) {
+            const std::array<VkImageView, 2> attachments = {attachmentViews[face], depthAttachmentViews[face]};
+            VkFramebufferCreateInfo framebufferInfo{};
+            framebufferInfo.sType = VK_STRUCTURE_TYPE_FRAMEBUFFER_CREATE_INFO;
+            framebufferInfo.renderPass = renderPass;
+            framebufferInfo.attachmentCount = static_cast<uint32_t>(attachments.size());
+            framebufferInfo.pAttachments = attachments.data();
+            framebufferInfo.width = static_cast<uint32_t>(texture.getWidth());
+            framebufferInfo.height = static_cast<uint32_t>(texture.getHeight());
+            framebufferInfo.layers = 1;
+            ASSERT_EQ(vkCreateFramebuffer(device(), &framebufferInfo, nullptr, &framebuffers[face]), VK_SUCCESS);
+
+            std::array<VkClearValue, 2> clearValues{};
+            clearValues[1].depthStencil = {1.0f, 0};
+            VkRenderPassBeginInfo renderPassInfo{};
+            renderPassInfo.sType = VK_STRUCTURE_TYPE_RENDER_PASS_BEGIN_INFO;
+            renderPassInfo.renderPass = renderPass;
+            renderPassInfo.framebuffer = framebuffers[face];
+            renderPassInfo.renderArea.extent = {framebufferInfo.width, framebufferInfo.height};
+            renderPassInfo.clearValueCount = static_cast<uint32_t>(clearValues.size());
+            renderPassInfo.pClearValues = clearValues.data();
+            vkCmdBeginRenderPass(commandBuffer, &renderPassInfo, VK_SUBPASS_CONTENTS_INLINE);
+            vkCmdEndRenderPass(commandBuffer);
+        }
+        utils.endSingleTimeCommands(commandBuffer);
+        for (VkFramebuffer framebuffer : framebuffers) {
+            vkDestroyFramebuffer(device(), framebuffer, nullptr);
+        }
+        vkDestroyRenderPass(device(), renderPass, nullptr);
+    }
+
+    TempDir dir;
+};
+
+TEST_F(CubemapTextureTest, StaticCubeHoldsSixFacesBehindOneView) {
+    writeFaces(16);
+    StaticEnvironmentTexture texture(bufferUtils(), dir.path().string());
+    EXPECT_EQ(texture.getImageSize(), VkDeviceSize{6 * 16 * 16 * 4});
+    EXPECT_NE(texture.getImageView(0), VK_NULL_HANDLE);
+    EXPECT_EQ(&texture.getImageView(1), &texture.getImageView(0));
+    EXPECT_NE(texture.getSampler(), VK_NULL_HANDLE);
+    texture.cleanup();
+    texture.cleanup();
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+}
+
+TEST_F(CubemapTextureTest, MissingFaceNamesTheFullPath) {
+    writeFaces(8, "negy.jpg");
+    try {
+        StaticEnvironmentTexture(bufferUtils(), dir.path().string());
+        FAIL() << "expected a failure for the missing face";
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(std::string(error.what()), "Cubemap: Couldn't load file " + dir.path().string() + "/negy.jpg");
+    }
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+}
+
+TEST_F(CubemapTextureTest, FacesOfDifferentSizesAreRejected) {
+    writeFaces(8);
+    writePatternJpg((dir.path() / "posz.jpg").string(), 4, 4);
+    EXPECT_THROW(StaticEnvironmentTexture(bufferUtils(), dir.path().string()), std::runtime_error);
+    writePatternJpg((dir.path() / "posz.jpg").string(), 8, 6);
+    EXPECT_THROW(StaticEnvironmentTexture(bufferUtils(), dir.path().string()), std::runtime_error);
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+}
+
+TEST_F(CubemapTextureTest, DynamicCubeHasOwnViewsPerFrame) {
+    EXPECT_THROW(DynEnvironmentTexture(bufferUtils(), 16, 12, 4), std::invalid_argument);
+    DynEnvironmentTexture texture(bufferUtils(), 16, 16, 4);
+    EXPECT_EQ(texture.getWidth(), 16);
+    EXPECT_EQ(texture.getHeight(), 16);
+    EXPECT_NE(texture.getImageView(0), texture.getImageView(1));
+    EXPECT_NE(texture.getDepthImageView(0), texture.getDepthImageView(1));
+    EXPECT_NE(texture.getSampler(), VK_NULL_HANDLE);
+
+    std::set<VkImageView> views = {texture.getImageView(0), texture.getImageView(1), texture.getDepthImageView(0),
+                                   texture.getDepthImageView(1)};
+    const std::vector<VkImageView> attachmentViews = texture.getAttachmentViews();
+    const std::vector<VkImageView> depthAttachmentViews = texture.getDepthAttachmentViews();
+    EXPECT_EQ(attachmentViews.size(), 12u);
+    EXPECT_EQ(depthAttachmentViews.size(), 12u);
+    views.insert(attachmentViews.begin(), attachmentViews.end());
+    views.insert(depthAttachmentViews.begin(), depthAttachmentViews.end());
+    views.erase(VK_NULL_HANDLE);
+    EXPECT_EQ(views.size(), 28u);
+
+    texture.cleanup();
+    texture.cleanup();
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+}
+
+TEST_F(CubemapTextureTest, DynamicCubesAreHandedOverShaderReadable) {
+    DynEnvironmentTexture texture(bufferUtils(), 16, 16, 4);
+    drawEmptyFaces(texture);
+    texture.cleanup();
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+}
+
+TEST_F(CubemapTextureTest, DepthWithStencilIsTransitionedWithBothAspects) {
+    EXPECT_EQ(depthStencilAspect(VK_FORMAT_D32_SFLOAT), VkImageAspectFlags{VK_IMAGE_ASPECT_DEPTH_BIT});
+    const VkFormat stencilFormat = bufferUtils().findSupportedFormat(
+        {VK_FORMAT_D32_SFLOAT_S8_UINT, VK_FORMAT_D24_UNORM_S8_UINT}, VK_IMAGE_TILING_OPTIMAL,
+        VK_FORMAT_FEATURE_DEPTH_STENCIL_ATTACHMENT_BIT | VK_FORMAT_FEATURE_SAMPLED_IMAGE_BIT);
+    const VkImageAspectFlags aspect = depthStencilAspect(stencilFormat);
+    EXPECT_EQ(aspect, VkImageAspectFlags{VK_IMAGE_ASPECT_DEPTH_BIT | VK_IMAGE_ASPECT_STENCIL_BIT});
+
+    VkImage image;
+    VkDeviceMemory imageMemory;
+    createImage(bufferUtils(), {8, 8, 6, VK_IMAGE_CREATE_CUBE_COMPATIBLE_BIT}, stencilFormat, VK_IMAGE_TILING_OPTIMAL,
+                VK_IMAGE_USAGE_TRANSFER_DST_BIT | VK_IMAGE_USAGE_SAMPLED_BIT |
+                    VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT,
+                VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, image, imageMemory);
+    makeShaderReadable(bufferUtils(), image, aspect, 6);
+    assertLayout(image, aspect, 6, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL);
+    vkDestroyImage(device(), image, nullptr);
+    vkFreeMemory(device(), imageMemory, nullptr);
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+}

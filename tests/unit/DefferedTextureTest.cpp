@@ -1,0 +1,122 @@
+#include "GpuTestSuite.h"
+
+#include "renderer/RenderPasses.h"
+#include "textures/DefferedTexture.h"
+#include "textures/ImageUtils.h"
+
+#include <set>
+
+class DefferedTextureTest : public GpuTestSuite {
+protected:
+    // A framebuffer of the G-buffer pass over frame 0's targets; the validation
+    // layer objects if the framebuffer is larger than any of its attachments.
+    void createFramebuffer(DefferedTexture& gBuffer, uint32_t width, uint32_t height) const {
+        const VkFormat depthFormat = bufferUtils().findDepthFormat();
+        VkRenderPass renderPass = createGBufferRenderPass(device(), depthFormat);
+        VkImage depthImage;
+        VkDeviceMemory depthImageMemory;
+        createImage(bufferUtils(), {width, height, 1, 0}, depthFormat, VK_IMAGE_TILING_OPTIMAL,
+                    VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, depthImage,
+                    depthImageMemory);
+        VkImageView depthImageView = createImageView(device(), depthImage, VK_IMAGE_VIEW_TYPE_2D, depthFormat,
+                                                     VK_IMAGE_ASPECT_DEPTH_BIT, 0, 1, "depth view");
+
+        const std::array<VkImageView, 6> attachments = {
+            gBuffer.getAlbedoViews()[0],   gBuffer.getNormalViews()[0],   gBuffer.getCoefficientViews()[0],
+            gBuffer.getMaterialViews()[0], gBuffer.getWorldPosViews()[0], depthImageView};
+        VkFramebufferCreateInfo framebufferInfo{};
+        framebufferInfo.sType = VK_STRUCTURE_TYPE_FRAMEBUFFER_CREATE_INFO;
+        framebufferInfo.renderPass = renderPass;
+        framebufferInfo.attachmentCount = static_cast<uint32_t>(attachments.size());
+        framebufferInfo.pAttachments = attachments.data();
+        framebufferInfo.width = width;
+        framebufferInfo.height = height;
+        framebufferInfo.layers = 1;
+        VkFramebuffer framebuffer = VK_NULL_HANDLE;
+        vkCreateFramebuffer(device(), &framebufferInfo, nullptr, &framebuffer);
+
+        vkDestroyFramebuffer(device(), framebuffer, nullptr);
+        vkDestroyImageView(device(), depthImageView, nullptr);
+        vkDestroyImage(device(), depthImage, nullptr);
+        vkFreeMemory(device(), depthImageMemory, nullptr);
+        vkDestroyRenderPass(device(), renderPass, nullptr);
+    }
+};
+
+TEST_F(DefferedTextureTest, TargetsAreFullHdUnlessToldOtherwise) {
+    DefferedTexture gBuffer(bufferUtils());
+    EXPECT_EQ(gBuffer.getExtent().width, 1920u);
+    EXPECT_EQ(gBuffer.getExtent().height, 1080u);
+    createFramebuffer(gBuffer, 1920, 1080);
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+
+    // One pixel more in either direction exceeds the targets.
+    const size_t before = newValidationMessages().size();
+    createFramebuffer(gBuffer, 1921, 1080);
+    EXPECT_GT(newValidationMessages().size(), before);
+    const size_t afterWidth = newValidationMessages().size();
+    createFramebuffer(gBuffer, 1920, 1081);
+    EXPECT_GT(newValidationMessages().size(), afterWidth);
+    gBuffer.cleanup();
+}
+
+TEST_F(DefferedTextureTest, EveryTargetStartsShaderReadable) {
+    DefferedTexture gBuffer(bufferUtils());
+    for (int attachment = 0; attachment < DefferedTexture::AttachmentCount; attachment++) {
+        const std::vector<VkImage> images = gBuffer.getImages(static_cast<DefferedTexture::Attachment>(attachment));
+        ASSERT_EQ(images.size(), 2u);
+        for (VkImage image : images) {
+            assertLayout(image, VK_IMAGE_ASPECT_COLOR_BIT, 1, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL);
+        }
+    }
+    gBuffer.cleanup();
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+}
+
+TEST_F(DefferedTextureTest, TenDistinctViewsAndOneSampler) {
+    DefferedTexture gBuffer(bufferUtils());
+    std::set<VkImageView> views;
+    for (const std::vector<VkImageView>& perFrame :
+         {gBuffer.getAlbedoViews(), gBuffer.getNormalViews(), gBuffer.getCoefficientViews(),
+          gBuffer.getMaterialViews(), gBuffer.getWorldPosViews()}) {
+        ASSERT_EQ(perFrame.size(), 2u);
+        views.insert(perFrame.begin(), perFrame.end());
+    }
+    views.erase(VK_NULL_HANDLE);
+    EXPECT_EQ(views.size(), 10u);
+    EXPECT_NE(gBuffer.getSampler(), VK_NULL_HANDLE);
+    gBuffer.cleanup();
+    gBuffer.cleanup();
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+}
+
+// The validation layer checks a framebuffer against its attachments, so a
+// framebuffer of exactly the expected size passes and one a pixel wider fails.
+TEST_F(DefferedTextureTest, ResizeReplacesEveryTargetBySmallerOrLargerOnes) {
+    DefferedTexture gBuffer(bufferUtils(), {640, 360});
+    createFramebuffer(gBuffer, 640, 360);
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+    size_t before = newValidationMessages().size();
+    createFramebuffer(gBuffer, 641, 360);
+    EXPECT_GT(newValidationMessages().size(), before);
+
+    for (VkExtent2D extent : {VkExtent2D{1280, 720}, VkExtent2D{2560, 1440}}) {
+        gBuffer.resize(extent);
+        EXPECT_EQ(gBuffer.getExtent().width, extent.width);
+        EXPECT_EQ(gBuffer.getExtent().height, extent.height);
+        before = newValidationMessages().size();
+        createFramebuffer(gBuffer, extent.width, extent.height);
+        EXPECT_EQ(newValidationMessages().size(), before) << testing::PrintToString(newValidationMessages());
+        createFramebuffer(gBuffer, extent.width, extent.height + 1);
+        EXPECT_GT(newValidationMessages().size(), before);
+    }
+
+    before = newValidationMessages().size();
+    for (int attachment = 0; attachment < DefferedTexture::AttachmentCount; attachment++) {
+        for (VkImage image : gBuffer.getImages(static_cast<DefferedTexture::Attachment>(attachment))) {
+            assertLayout(image, VK_IMAGE_ASPECT_COLOR_BIT, 1, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL);
+        }
+    }
+    gBuffer.cleanup();
+    EXPECT_EQ(newValidationMessages().size(), before) << testing::PrintToString(newValidationMessages());
+}

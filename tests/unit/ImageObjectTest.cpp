@@ -1,0 +1,239 @@
+#include "objects/ImageObject.h"
+#include "objects/ObjectList.h"
+#include "objects/UniformRecords.h"
+
+#include "SceneFixtures.h"
+
+#include "app/Camera.h"
+#include "pipelines/ImagePipeline.h"
+#include "renderer/RenderPasses.h"
+#include "textures/ImageTexture.h"
+
+#include <glm/gtc/constants.hpp>
+#include <glm/gtc/matrix_transform.hpp>
+
+#include <cstring>
+#include <deque>
+#include <memory>
+
+namespace {
+
+const glm::vec3 noScale(1.0f);
+const glm::vec3 xAxis(1.0f, 0.0f, 0.0f);
+const glm::vec3 yAxis(0.0f, 1.0f, 0.0f);
+
+// A path bending through all three axes, so that its rotation is never trivial.
+const char* curvedPath = "0,0,0,0\n1,10,2,-5\n2,20,5,0\n3,30,0,-10\n4,35,-3,-20\n";
+
+class ImageObjectTest : public VulkanObjectTest {
+protected:
+    void SetUp() override
+    {
+        renderPass = createGBufferRenderPass(context.device(), bufferUtils.findDepthFormat());
+        pipeline = ImagePipeline(shaderPath("image_vert.spv"), shaderPath("image_frag.spv"), bufferUtils, renderPass,
+                                 5);
+        model = std::make_unique<Model>(bufferUtils, dir.write("cube.obj", cubeObj), true);
+        texture = std::make_unique<ImageTexture>(bufferUtils, writeImage(dir, "albedo.png", {200, 120, 40}),
+                                                 writeImage(dir, "normal.jpg", {128, 128, 255}),
+                                                 glm::vec3(0.1f, 0.2f, 0.3f), 0.4f, 0.5f, 0.6f);
+        camera.view = glm::lookAt(glm::vec3(0.0f, 5.0f, 10.0f), glm::vec3(0.0f), yAxis);
+        camera.proj = glm::perspective(glm::radians(45.0f), 16.0f / 9.0f, 0.1f, 100.0f);
+    }
+
+    void TearDown() override
+    {
+        for (ImageObject& object : objects) {
+            object.cleanup();
+        }
+        texture->cleanup();
+        model->cleanup();
+        pipeline.cleanup();
+        vkDestroyRenderPass(context.device(), renderPass, nullptr);
+        VulkanObjectTest::TearDown();
+    }
+
+    ImageObject& makeObject(glm::vec3 position, float angle, glm::vec3 axis, glm::vec3 scale,
+                            const Path* path = nullptr, bool isCameraTarget = false)
+    {
+        objects.emplace_back(bufferUtils, &pipeline, model.get(), texture.get(), position, angle, axis, scale, path,
+                             0.75f, isCameraTarget);
+        return objects.back();
+    }
+
+    Path loadPath(const char* contents) const
+    {
+        Path path;
+        path.loadFromFile(dir.write("path.csv", contents));
+        return path;
+    }
+
+    static UniformBufferObject uniformOf(const ImageObject& object, uint32_t frame)
+    {
+        UniformBufferObject ubo;
+        std::memcpy(&ubo, object.getMappedUniformBuffer(frame), sizeof(ubo));
+        return ubo;
+    }
+
+    static glm::vec3 originOf(const ImageObject& object, uint32_t frame)
+    {
+        return glm::vec3(uniformOf(object, frame).model * glm::vec4(0.0f, 0.0f, 0.0f, 1.0f));
+    }
+
+    BufferUtils bufferUtils = context.bufferUtils();
+    VkRenderPass renderPass = VK_NULL_HANDLE;
+    ImagePipeline pipeline;
+    std::unique_ptr<Model> model;
+    std::unique_ptr<ImageTexture> texture;
+    std::deque<ImageObject> objects;
+    Camera camera;
+};
+
+} // namespace
+
+// The translation acts in object space: the origin lands at S · R · position.
+TEST_F(ImageObjectTest, WithoutPathTheOriginIsScaledAndRotatedPosition)
+{
+    ImageObject& flipped = makeObject({20.0f, -3.0f, 0.0f}, glm::pi<float>(), xAxis, noScale);
+    ImageObject& scaled = makeObject({20.0f, -3.0f, 0.0f}, glm::pi<float>(), xAxis, glm::vec3(2.0f));
+    flipped.update(0.0f, 0.016f, 0, &camera);
+    scaled.update(0.0f, 0.016f, 0, &camera);
+
+    expectPointNear(originOf(flipped, 0), {20.0f, 3.0f, 0.0f});
+    expectPointNear(originOf(scaled, 0), {40.0f, 6.0f, 0.0f});
+}
+
+TEST_F(ImageObjectTest, WithoutPathThePlacementNeverChanges)
+{
+    ImageObject& object = makeObject({1.0f, 2.0f, 3.0f}, 0.5f, yAxis, glm::vec3(1.5f));
+    object.update(0.0f, 0.016f, 0, &camera);
+    const glm::mat4 first = uniformOf(object, 0).model;
+    object.update(40.0f, 0.016f, 0, &camera);
+    EXPECT_EQ(uniformOf(object, 0).model, first);
+}
+
+TEST_F(ImageObjectTest, WithPathTheOriginIsExactlyThePathPosition)
+{
+    const Path path = loadPath(curvedPath);
+    ImageObject& object = makeObject({100.0f, 100.0f, 100.0f}, 0.7f, yAxis, glm::vec3(3.0f), &path);
+    for (float time : {0.0f, 0.5f, 1.7f, 3.2f}) {
+        object.update(time, 0.016f, 0, &camera);
+        expectPointNear(originOf(object, 0), path.getPosition(time));
+        object.updateWithViewProj(time, 0.016f, 1, camera.view, camera.proj);
+        expectPointNear(originOf(object, 1), path.getPosition(time));
+    }
+}
+
+// Along the reference direction the path rotation is the identity; against it, a half turn.
+TEST_F(ImageObjectTest, PathsAlongAndAgainstTheReferenceDirectionStayFinite)
+{
+    const Path ahead = loadPath("0,0,0,0\n1,0,0,-10\n2,0,0,-20\n");
+    const Path back = loadPath("0,0,0,0\n1,0,0,10\n2,0,0,20\n");
+    ImageObject& forward = makeObject(glm::vec3(0.0f), 0.0f, yAxis, noScale, &ahead);
+    ImageObject& reverse = makeObject(glm::vec3(0.0f), 0.0f, yAxis, noScale, &back);
+    forward.update(1.0f, 0.016f, 0, &camera);
+    reverse.update(1.0f, 0.016f, 0, &camera);
+
+    expectPointNear(originOf(forward, 0), {0.0f, 0.0f, -10.0f});
+    expectPointNear(originOf(reverse, 0), {0.0f, 0.0f, 10.0f});
+    const glm::vec3 reverseFront(uniformOf(reverse, 0).model * glm::vec4(0.0f, 0.0f, -1.0f, 0.0f));
+    expectPointNear(reverseFront, {0.0f, 0.0f, 1.0f});
+}
+
+TEST_F(ImageObjectTest, OnlyUpdateMovesTheCameraTarget)
+{
+    const Path path = loadPath(curvedPath);
+    ImageObject& ship = makeObject(glm::vec3(0.0f), 0.0f, yAxis, noScale, &path, true);
+    ImageObject& follower = makeObject(glm::vec3(0.0f), 0.0f, yAxis, noScale, &path, false);
+
+    follower.update(1.5f, 0.016f, 0, &camera);
+    EXPECT_EQ(camera.target, glm::vec3(0.0f));
+
+    ship.updateWithViewProj(1.5f, 0.016f, 0, camera.view, camera.proj);
+    EXPECT_EQ(camera.target, glm::vec3(0.0f));
+
+    ship.update(2.5f, 0.016f, 0, &camera);
+    expectPointNear(camera.target, path.getPosition(2.5f));
+}
+
+TEST_F(ImageObjectTest, UpdateWritesOnlyTheBuffersOfItsFrame)
+{
+    ImageObject& object = makeObject({1.0f, 0.0f, 0.0f}, 0.0f, yAxis, noScale);
+    object.update(0.0f, 0.016f, 0, &camera);
+    const glm::mat4 otherView = glm::lookAt(glm::vec3(7.0f, 1.0f, 0.0f), glm::vec3(0.0f), yAxis);
+    const glm::mat4 otherProj = glm::perspective(glm::radians(90.0f), 1.0f, 0.1f, 100.0f);
+    object.updateWithViewProj(0.0f, 0.016f, 1, otherView, otherProj);
+
+    const UniformBufferObject first = uniformOf(object, 0);
+    EXPECT_EQ(first.view, camera.view);
+    EXPECT_EQ(first.proj, camera.proj);
+    EXPECT_EQ(first.scalar, 0.75f);
+    const UniformBufferObject second = uniformOf(object, 1);
+    EXPECT_EQ(second.view, otherView);
+    EXPECT_EQ(second.proj, otherProj);
+
+    for (uint32_t frame : {0u, 1u}) {
+        MaterialBufferObject material;
+        std::memcpy(&material, object.getMappedMaterialBuffer(frame), sizeof(material));
+        EXPECT_EQ(material.materialVector, glm::vec3(0.1f, 0.2f, 0.3f));
+        EXPECT_EQ(material.coefficient1, 0.4f);
+        EXPECT_EQ(material.coefficient2, 0.5f);
+        EXPECT_EQ(material.coefficient3, 0.6f);
+        EXPECT_EQ(material.padding[0], 0.0f);
+        EXPECT_EQ(material.padding[1], 0.0f);
+    }
+}
+
+TEST_F(ImageObjectTest, DescriptorSetOfAFrameUsesThatFramesBuffers)
+{
+    ImageObject& object = makeObject(glm::vec3(0.0f), 0.0f, yAxis, noScale);
+    EXPECT_NE(object.getUniformBuffer(0), object.getUniformBuffer(1));
+    EXPECT_NE(object.getDescriptorSet(0), object.getDescriptorSet(1));
+    for (uint32_t frame : {0u, 1u}) {
+        const auto infos = object.frameBufferInfos(frame);
+        EXPECT_EQ(infos[0].buffer, object.getUniformBuffer(frame));
+        EXPECT_EQ(infos[0].range, 208u);
+        EXPECT_EQ(infos[1].buffer, object.getMaterialBuffer(frame));
+        EXPECT_EQ(infos[1].range, 32u);
+    }
+}
+
+// Textures and meshes are shared; every object cleans up what it uses and
+// the validation layer reports any second destruction.
+TEST_F(ImageObjectTest, ObjectsSharingTextureAndMeshCleanUpOnce)
+{
+    makeObject({1.0f, 0.0f, 0.0f}, 0.0f, yAxis, noScale);
+    makeObject({2.0f, 0.0f, 0.0f}, 0.0f, yAxis, noScale);
+    makeObject({3.0f, 0.0f, 0.0f}, 0.0f, yAxis, noScale);
+}
+
+TEST_F(ImageObjectTest, ObjectListForwardsToEveryObject)
+{
+    ObjectList list(&pipeline);
+    EXPECT_EQ(list.getPipeline(), pipeline.getPipeline());
+    EXPECT_EQ(list.getPipelineLayout(), pipeline.getPipelineLayout());
+
+    ImageObject& first = makeObject({1.0f, 0.0f, 0.0f}, 0.0f, yAxis, noScale);
+    ImageObject& second = makeObject({2.0f, 0.0f, 0.0f}, 0.0f, yAxis, noScale);
+    list.add(&first);
+    list.add(&second);
+    ASSERT_EQ(list.getObjects().size(), 2u);
+    EXPECT_EQ(list.getObjects()[1], &second);
+
+    list.update(0.0f, 0.016f, 1, &camera);
+    expectPointNear(originOf(first, 1), {1.0f, 0.0f, 0.0f});
+    expectPointNear(originOf(second, 1), {2.0f, 0.0f, 0.0f});
+
+    const glm::mat4 otherView = glm::lookAt(glm::vec3(0.0f, 0.0f, 9.0f), glm::vec3(0.0f), yAxis);
+    list.updateWithViewProj(0.0f, 0.016f, 0, otherView, camera.proj);
+    EXPECT_EQ(uniformOf(first, 0).view, otherView);
+    EXPECT_EQ(uniformOf(second, 0).view, otherView);
+}
+
+TEST_F(ImageObjectTest, EmptyObjectListDoesNothing)
+{
+    ObjectList list(&pipeline);
+    list.update(0.0f, 0.016f, 0, &camera);
+    list.updateWithViewProj(0.0f, 0.016f, 0, camera.view, camera.proj);
+    list.cleanup();
+    EXPECT_TRUE(list.getObjects().empty());
+}

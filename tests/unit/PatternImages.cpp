@@ -1,0 +1,34 @@
+#include "PatternImages.h"
+
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb_image_write.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+std::vector<unsigned char> patternPixels(int width, int height, int channels) {
+    std::vector<unsigned char> pixels(static_cast<size_t>(width * height * channels));
+    for (size_t i = 0; i < pixels.size(); i++) {
+        pixels[i] = static_cast<unsigned char>(i * 37 + 11);
+    }
+    return pixels;
+}
+
+}  // namespace
+
+void writePatternPng(const std::string& path, int width, int height, int channels) {
+    const std::vector<unsigned char> pixels = patternPixels(width, height, channels);
+    if (!stbi_write_png(path.c_str(), width, height, channels, pixels.data(), width * channels)) {
+        throw std::runtime_error("cannot write fixture " + path);
+    }
+}
+
+void writePatternJpg(const std::string& path, int width, int height) {
+    const std::vector<unsigned char> pixels = patternPixels(width, height, 3);
+    if (!stbi_write_jpg(path.c_str(), width, height, 3, pixels.data(), 90)) {
+        throw std::runtime_error("cannot write fixture " + path);
+    }
+}

@@ -1,0 +1,169 @@
+#include "GpuTestSuite.h"
+#include "TempDir.h"
+
+#include "pipelines/ComputePipeline.h"
+#include "pipelines/CubemapPipeline.h"
+#include "pipelines/DynEnvironmentMapDrawPipeline.h"
+#include "pipelines/ImagePipeline.h"
+#include "pipelines/ParticleDrawPipeline.h"
+#include "pipelines/RenderDefferedPipeline.h"
+#include "renderer/RenderPasses.h"
+
+#include <glm/glm.hpp>
+
+#include <stdexcept>
+
+namespace {
+
+std::string shader(const std::string& name) { return projectRoot() + "/assets/shaders/" + name; }
+
+template <typename Build>
+void expectFailure(Build build, const std::string& message) {
+    try {
+        build();
+        FAIL() << "expected \"" << message << "\"";
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(std::string(error.what()), message);
+    }
+}
+
+}  // namespace
+
+class PipelineTest : public GpuTestSuite {
+protected:
+    static void SetUpTestSuite() {
+        GpuTestSuite::SetUpTestSuite();
+        const VkFormat depthFormat = bufferUtils().findDepthFormat();
+        gBufferPass = createGBufferRenderPass(device(), depthFormat);
+        environmentPass = createEnvironmentRenderPass(device(), depthFormat);
+        presentationPass = createPresentationRenderPass(device(), VK_FORMAT_B8G8R8A8_SRGB, depthFormat);
+    }
+
+    static void TearDownTestSuite() {
+        vkDestroyRenderPass(device(), presentationPass, nullptr);
+        vkDestroyRenderPass(device(), environmentPass, nullptr);
+        vkDestroyRenderPass(device(), gBufferPass, nullptr);
+        GpuTestSuite::TearDownTestSuite();
+    }
+
+    void expectBuilt(Pipeline& pipeline) {
+        EXPECT_NE(pipeline.getPipeline(), VK_NULL_HANDLE);
+        EXPECT_NE(pipeline.getPipelineLayout(), VK_NULL_HANDLE);
+        EXPECT_NE(pipeline.getDescriptorSetLayout(), VK_NULL_HANDLE);
+        pipeline.cleanup();
+        EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+    }
+
+    // Records and runs one push; the validation layer checks it against the
+    // pipeline layout's push-constant range. Only valid pushes can be tried:
+    // the driver is free to write past a range that is too small.
+    static void recordPush(VkPipelineLayout layout, VkShaderStageFlags stages, uint32_t size) {
+        const glm::mat4 data(1.0f);
+        const BufferUtils utils = bufferUtils();
+        VkCommandBuffer commandBuffer = utils.beginSingleTimeCommands();
+        vkCmdPushConstants(commandBuffer, layout, stages, 0, size, &data);
+        utils.endSingleTimeCommands(commandBuffer);
+    }
+
+    static inline VkRenderPass gBufferPass = VK_NULL_HANDLE;
+    static inline VkRenderPass environmentPass = VK_NULL_HANDLE;
+    static inline VkRenderPass presentationPass = VK_NULL_HANDLE;
+    TempDir dir;
+};
+
+TEST_F(PipelineTest, MeshPipelinesBuildForBothPasses) {
+    ImagePipeline scene(shader("image_vert.spv"), shader("image_frag.spv"), bufferUtils(), gBufferPass, 5);
+    expectBuilt(scene);
+    ImagePipeline toCube(shader("image_to_cube_vert.spv"), shader("image_to_cube_frag.spv"), bufferUtils(),
+                         environmentPass, 1);
+    expectBuilt(toCube);
+}
+
+TEST_F(PipelineTest, CubemapPipelinesBuildForBothPasses) {
+    CubemapPipeline sky(shader("cubemap_vert.spv"), shader("cubemap_frag.spv"), bufferUtils(), gBufferPass, 5);
+    expectBuilt(sky);
+    CubemapPipeline toCube(shader("cube_to_cube_vert.spv"), shader("cube_to_cube_frag.spv"), bufferUtils(),
+                           environmentPass, 1);
+    expectBuilt(toCube);
+}
+
+TEST_F(PipelineTest, ParticlePipelinesBuildForBothPasses) {
+    ParticleDrawPipeline scene(shader("particle_vert.spv"), shader("particle_frag.spv"), shader("particle_geom.spv"),
+                               bufferUtils(), gBufferPass, 5);
+    expectBuilt(scene);
+    ParticleDrawPipeline toCube(shader("particle_vert.spv"), shader("particle_to_cube_frag.spv"),
+                                shader("particle_geom.spv"), bufferUtils(), environmentPass, 1);
+    expectBuilt(toCube);
+}
+
+TEST_F(PipelineTest, EnvironmentMappedAndLightingPipelinesBuild) {
+    DynEnvironmentMapDrawPipeline reflective(shader("envMapDraw_vert.spv"), shader("envMapDraw_frag.spv"),
+                                             bufferUtils(), gBufferPass);
+    expectBuilt(reflective);
+    RenderDefferedPipeline lighting(shader("deffered_vert.spv"), shader("deffered_frag.spv"), bufferUtils(),
+                                    presentationPass);
+    expectBuilt(lighting);
+    ComputePipeline compute(shader("particle_comp.spv"), bufferUtils(), presentationPass);
+    expectBuilt(compute);
+}
+
+TEST_F(PipelineTest, PushRangesMatchTheRecordedPushes) {
+    ImagePipeline mesh(shader("image_vert.spv"), shader("image_frag.spv"), bufferUtils(), gBufferPass, 5);
+    ParticleDrawPipeline particles(shader("particle_vert.spv"), shader("particle_frag.spv"),
+                                   shader("particle_geom.spv"), bufferUtils(), gBufferPass, 5);
+    RenderDefferedPipeline lighting(shader("deffered_vert.spv"), shader("deffered_frag.spv"), bufferUtils(),
+                                    presentationPass);
+    recordPush(mesh.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 64);
+    recordPush(particles.getPipelineLayout(), VK_SHADER_STAGE_GEOMETRY_BIT, 64);
+    recordPush(lighting.getPipelineLayout(), VK_SHADER_STAGE_FRAGMENT_BIT, 4);
+
+    mesh.cleanup();
+    particles.cleanup();
+    lighting.cleanup();
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+}
+
+TEST_F(PipelineTest, CopyAssignedPipelineKeepsItsHandles) {
+    CubemapPipeline member;
+    member = CubemapPipeline(shader("cubemap_vert.spv"), shader("cubemap_frag.spv"), bufferUtils(), gBufferPass, 5);
+    EXPECT_NE(member.getPipeline(), VK_NULL_HANDLE);
+    member.cleanup();
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+}
+
+TEST_F(PipelineTest, MissingShaderFileNamesThePathAsPassed) {
+    const std::string missing = "assets/shaders/no_such_frag.spv";
+    expectFailure([&] { ImagePipeline(shader("image_vert.spv"), missing, bufferUtils(), gBufferPass, 5); },
+                  "failed to open file! location: " + missing);
+    expectFailure([&] { ComputePipeline(missing, bufferUtils(), presentationPass); },
+                  "failed to open file! location: " + missing);
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+}
+
+TEST_F(PipelineTest, FilesThatAreNotSpirvAreRefused) {
+    const std::vector<char> realShader = Pipeline::readFile(shader("image_frag.spv"));
+    const std::string text = dir.write("text.spv", "#version");
+    const std::string truncated =
+        dir.write("truncated.spv", std::string(realShader.begin(), realShader.end() - 1));
+    const std::string empty = dir.write("empty.spv", "");
+    for (const std::string& bad : {text, truncated, empty}) {
+        SCOPED_TRACE(bad);
+        expectFailure([&] { ImagePipeline(shader("image_vert.spv"), bad, bufferUtils(), gBufferPass, 5); },
+                      "failed to create shader module!");
+        expectFailure([&] { ComputePipeline(bad, bufferUtils(), presentationPass); },
+                      "failed to create shader module!");
+    }
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+}
+
+TEST(PipelineReadFileTest, ReturnsTheBytesExactly) {
+    TempDir dir;
+    std::string bytes;
+    for (int i = 0; i < 256; i++) {
+        bytes.push_back(static_cast<char>(i));
+    }
+    bytes.append("\r\n\n\0tail", 8);
+    const std::vector<char> read = Pipeline::readFile(dir.write("bytes.bin", bytes));
+    EXPECT_EQ(std::string(read.begin(), read.end()), bytes);
+    EXPECT_TRUE(Pipeline::readFile(dir.write("empty.bin", "")).empty());
+}
