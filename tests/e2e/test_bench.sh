@@ -1,0 +1,44 @@
+# The benchmark beside the program plays a short run with few particles and
+# small environment faces, validation-clean, and writes a sane table and CSV;
+# bad options end it with the usage line and code 2.
+source "$(dirname "$0")/harness.sh"
+BENCH="$(dirname "$PROGRAM")/kestrelwing_bench"
+[ -x "$BENCH" ] || fail "no benchmark beside the program: $BENCH"
+start_xvfb
+
+frames=3
+(cd "$SOURCE_ROOT" && "$BENCH" --frames "$frames" --warmup 1 --particles 512 --face 64 --csv "$WORK/frames.csv") \
+  >"$WORK/stdout" 2>"$WORK/stderr" || fail "benchmark failed with code $?"
+assert_validation_clean
+
+table="$WORK/stdout"
+grep -q "512 particles, 64 px environment faces, $frames frames after 1 warm-up" "$table" || fail "header: $(head -1 "$table")"
+for row in "wall" "host CPU outside waits" "compute step" "env face -Z" "environment (6 faces)" \
+  "G-buffer pass" "lighting pass" "asset decoding" "uploads" "pipeline creation" "first frame" \
+  "to first presented frame"; do
+  grep -q "^  $row " "$table" || fail "no row '$row' in the table"
+done
+
+# Every measured frame is one CSV line: positive wall times, host CPU within the
+# wall time, and every pass timed (lavapipe keeps timestamps).
+header="frame,wall_ms,host_cpu_ms,compute_ms,face_px_ms,face_nx_ms,face_py_ms,face_ny_ms,face_pz_ms,face_nz_ms,gbuffer_ms,lighting_ms"
+assert_equal "$(head -1 "$WORK/frames.csv")" "$header" "CSV header"
+assert_equal "$(tail -n +2 "$WORK/frames.csv" | wc -l)" "$frames" "CSV lines"
+awk -F, 'NR > 1 {
+  if (NF != 12 || $1 != NR - 2 || $2 <= 0 || $3 < 0 || $3 > $2) exit 1
+  gpu = 0
+  for (i = 4; i <= 12; i++) { if ($i == "" || $i < 0) exit 1; gpu += $i }
+  if (gpu <= 0) exit 1
+}' "$WORK/frames.csv" || fail "implausible CSV: $(cat "$WORK/frames.csv")"
+
+# The start-up parts add up to no more than the whole.
+total=$(awk '/to first presented frame/ { print $NF }' "$table")
+parts=$(awk '/asset decoding|uploads|pipeline creation|first frame/ && !/presented/ { s += $NF } END { print s }' "$table")
+assert_gt "$total" 0 "start-up total"
+awk -v p="$parts" -v t="$total" 'BEGIN { exit !(p <= t + 0.5) }' || fail "start-up parts $parts exceed total $total"
+
+code=0
+"$BENCH" --frames 0 >"$WORK/bad.out" 2>"$WORK/bad.err" || code=$?
+assert_equal "$code" 2 "exit code for --frames 0"
+grep -q "^usage: kestrelwing_bench" "$WORK/bad.err" || fail "no usage line for a bad option"
+echo "PASS"

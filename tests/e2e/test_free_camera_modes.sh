@@ -1,0 +1,56 @@
+# F1 hands the view to the free camera; F3 ... F10 then show eight different
+# pictures of the same pose; holding W moves the camera; mouse-look turns it;
+# the dust moves between frames while the camera stands still.
+source "$(dirname "$0")/harness.sh"
+start_xvfb
+run_app "$SOURCE_ROOT"
+wait_for_frame 180
+capture "$WORK/path.png"
+send_key F1
+wait_for_change "$WORK/path.png" "$WORK/free.png" 0.2 120
+sleep 3
+
+keys=(F3 F4 F5 F6 F7 F8 F9 F10)
+send_key F3
+sleep 3
+capture "$WORK/mode-0.png"
+keep_shot "$WORK/mode-0.png" mode-0.png
+for mode in $(seq 1 7); do
+  send_key "${keys[$mode]}"
+  wait_for_change "$WORK/mode-$((mode - 1)).png" "$WORK/mode-$mode.png" 0.2 120
+  sleep 3
+  capture "$WORK/mode-$mode.png"
+  keep_shot "$WORK/mode-$mode.png" "mode-$mode.png"
+done
+for a in $(seq 0 7); do
+  for b in $(seq $((a + 1)) 7); do
+    assert_images_differ "$WORK/mode-$a.png" "$WORK/mode-$b.png" 0.2 "display modes $a and $b"
+  done
+done
+
+send_key F3
+wait_for_change "$WORK/mode-7.png" "$WORK/final.png" 0.2 120
+sleep 3
+capture "$WORK/final.png"
+xdotool search --sync --name Kestrelwing windowfocus --sync keydown shift keydown w
+wait_for_change "$WORK/final.png" "$WORK/moved.png" 0.02 120
+xdotool keyup w keyup shift
+sleep 3
+capture "$WORK/moved.png"
+
+# A click captures the cursor; a cursor 720 pixels right of the centre turns
+# the view 60 degrees right, towards the dust emitter beside the cactus.
+xdotool mousemove 960 540 click 1
+sleep 3
+xdotool mousemove 1680 540
+wait_for_change "$WORK/moved.png" "$WORK/turned-1.png" 0.2 120
+sleep 3
+capture "$WORK/turned-1.png"
+keep_shot "$WORK/turned-1.png" turned.png
+wait_for_change "$WORK/turned-1.png" "$WORK/turned-2.png" 0.00002 60 "800x500+560+290"
+
+send_key Escape
+wait_app 60
+assert_equal "$APP_EXIT" 0 "exit code after Escape"
+assert_validation_clean
+echo "PASS"
