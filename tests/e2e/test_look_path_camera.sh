@@ -16,20 +16,25 @@ wait_for_frame 180
 
 # The scene clock starts with the program, so the first frame's view depends on
 # how long start-up took; early on the camera looks down on the ship and the
-# top of the screen is only hazy horizon. Frames are taken until one shows open
-# sky over the middle of the screen, while the final image is still on.
+# top of the screen is only hazy horizon, and at times a mesa stands in front
+# of the horizon (its even haze has a grey deviation under 0.04, a rock in it
+# over 0.06). Frames are taken until one shows open sky over the middle of the
+# screen, while the final image is still on.
 first="$WORK/first.png"
 cp "$WORK/wait.png" "$first"
 sky_in_view() {
-  local row
+  local row spread
   row=$(horizon_row "$first")
   read -r top_r _ top_b <<<"$(region_rgb "$first" "960x60+480+0")"
-  awk -v row="$row" -v r="$top_r" -v b="$top_b" 'BEGIN { exit !(row >= 200 && row <= 900 && b > r + 0.05) }'
+  awk -v row="$row" -v r="$top_r" -v b="$top_b" 'BEGIN { exit !(row >= 200 && row <= 900 && b > r + 0.05) }' || return 1
+  spread=$(image_stddev "$first" "960x70+480+$((row - 80))")
+  awk -v s="$spread" 'BEGIN { exit !(s < 0.05) }'
 }
 until sky_in_view || [ $((SECONDS - started)) -ge 28 ]; do
   capture "$first"
 done
 keep_shot "$first" first.png
+sky_in_view || fail "no frame with open sky just above the horizon within 28 s"
 
 # The sky is blue at the top; where it meets the ground it turns pale and warm,
 # and that band just above the horizon is brighter than the sunlit sand below.
