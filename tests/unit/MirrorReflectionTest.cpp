@@ -25,8 +25,7 @@
 namespace {
 
 constexpr uint32_t targetSize = 160;
-constexpr int faceSize = 64;
-constexpr VkExtent2D extent{targetSize, targetSize};
+constexpr uint32_t faceSize = 64;
 const std::array<VkFormat, 5> targetFormats = {VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R16G16B16A16_SFLOAT,
                                                VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R8G8B8A8_UNORM,
                                                VK_FORMAT_R16G16B16A16_SFLOAT};
@@ -90,7 +89,7 @@ protected:
         gBufferPass = createGBufferRenderPass(device(), depthFormat);
         environmentPass = createEnvironmentRenderPass(device(), depthFormat);
         createTargets();
-        environment = std::make_unique<DynEnvironmentTexture>(bufferUtils(), faceSize, faceSize, 4);
+        environment = std::make_unique<DynEnvironmentTexture>(bufferUtils(), static_cast<int>(faceSize), static_cast<int>(faceSize), 4);
         model = std::make_unique<Model>(bufferUtils(), projectRoot() + "/assets/models/dynCube.obj", false);
         pipeline = DynEnvironmentMapDrawPipeline(shaderPath("envMapDraw_vert.spv"), shaderPath("envMapDraw_frag.spv"),
                                                  bufferUtils(), gBufferPass);
@@ -137,19 +136,12 @@ protected:
             createImage(bufferUtils(), {targetSize, targetSize, 1, 0}, format, VK_IMAGE_TILING_OPTIMAL, usage,
                         VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, target.image, target.memory);
             target.view = createImageView(device(), target.image, VK_IMAGE_VIEW_TYPE_2D, format,
-                                          depth ? depthStencilAspect(format) : VkImageAspectFlags{VK_IMAGE_ASPECT_COLOR_BIT}, 0, 1,
-                                          "failed to create image view!");
+                                          depth ? depthStencilAspect(format)
+                                                : VkImageAspectFlags{VK_IMAGE_ASPECT_COLOR_BIT},
+                                          0, 1, "failed to create image view!");
             views.push_back(target.view);
         }
-        VkFramebufferCreateInfo framebufferInfo{};
-        framebufferInfo.sType = VK_STRUCTURE_TYPE_FRAMEBUFFER_CREATE_INFO;
-        framebufferInfo.renderPass = gBufferPass;
-        framebufferInfo.attachmentCount = static_cast<uint32_t>(views.size());
-        framebufferInfo.pAttachments = views.data();
-        framebufferInfo.width = targetSize;
-        framebufferInfo.height = targetSize;
-        framebufferInfo.layers = 1;
-        ASSERT_EQ(vkCreateFramebuffer(device(), &framebufferInfo, nullptr, &framebuffer), VK_SUCCESS);
+        framebuffer = makeFramebuffer(gBufferPass, views, targetSize);
     }
 
     // Clears frame 0's six colour faces through the environment pass, as the
@@ -162,21 +154,11 @@ protected:
         std::array<VkFramebuffer, 6> faceFramebuffers{};
         VkCommandBuffer commandBuffer = bufferUtils().beginSingleTimeCommands();
         for (size_t face = 0; face < faceFramebuffers.size(); face++) {
-            const std::array<VkImageView, 2> attachments = {faceViews[face], depthViews[face]};
-            VkFramebufferCreateInfo framebufferInfo{};
-            framebufferInfo.sType = VK_STRUCTURE_TYPE_FRAMEBUFFER_CREATE_INFO;
-            framebufferInfo.renderPass = environmentPass;
-            framebufferInfo.attachmentCount = static_cast<uint32_t>(attachments.size());
-            framebufferInfo.pAttachments = attachments.data();
-            framebufferInfo.width = faceSize;
-            framebufferInfo.height = faceSize;
-            framebufferInfo.layers = 1;
-            ASSERT_EQ(vkCreateFramebuffer(device(), &framebufferInfo, nullptr, &faceFramebuffers[face]), VK_SUCCESS);
-
-            std::array<VkClearValue, 2> clearValues{};
+            faceFramebuffers[face] = makeFramebuffer(environmentPass, {faceViews[face], depthViews[face]}, faceSize);
+            std::vector<VkClearValue> clearValues(2);
             clearValues[0].color = {{colours[face].r, colours[face].g, colours[face].b, 1.0f}};
             clearValues[1].depthStencil = {1.0f, 0};
-            beginPass(commandBuffer, environmentPass, faceFramebuffers[face], {faceSize, faceSize}, clearValues);
+            beginPass(commandBuffer, environmentPass, faceFramebuffers[face], faceSize, clearValues);
             vkCmdEndRenderPass(commandBuffer);
         }
         bufferUtils().endSingleTimeCommands(commandBuffer);
@@ -185,39 +167,47 @@ protected:
         }
     }
 
+    VkFramebuffer makeFramebuffer(VkRenderPass renderPass, const std::vector<VkImageView>& views, uint32_t size) const
+    {
+        VkFramebufferCreateInfo framebufferInfo{};
+        framebufferInfo.sType = VK_STRUCTURE_TYPE_FRAMEBUFFER_CREATE_INFO;
+        framebufferInfo.renderPass = renderPass;
+        framebufferInfo.attachmentCount = static_cast<uint32_t>(views.size());
+        framebufferInfo.pAttachments = views.data();
+        framebufferInfo.width = size;
+        framebufferInfo.height = size;
+        framebufferInfo.layers = 1;
+        VkFramebuffer made = VK_NULL_HANDLE;
+        EXPECT_EQ(vkCreateFramebuffer(device(), &framebufferInfo, nullptr, &made), VK_SUCCESS);
+        return made;
+    }
+
     static void beginPass(VkCommandBuffer commandBuffer, VkRenderPass renderPass, VkFramebuffer target,
-                          VkExtent2D size, const VkClearValue* clearValues, uint32_t clearCount)
+                          uint32_t size, const std::vector<VkClearValue>& clearValues)
     {
         VkRenderPassBeginInfo renderPassInfo{};
         renderPassInfo.sType = VK_STRUCTURE_TYPE_RENDER_PASS_BEGIN_INFO;
         renderPassInfo.renderPass = renderPass;
         renderPassInfo.framebuffer = target;
-        renderPassInfo.renderArea.extent = size;
-        renderPassInfo.clearValueCount = clearCount;
-        renderPassInfo.pClearValues = clearValues;
+        renderPassInfo.renderArea.extent = {size, size};
+        renderPassInfo.clearValueCount = static_cast<uint32_t>(clearValues.size());
+        renderPassInfo.pClearValues = clearValues.data();
         vkCmdBeginRenderPass(commandBuffer, &renderPassInfo, VK_SUBPASS_CONTENTS_INLINE);
-    }
-
-    template <size_t N>
-    static void beginPass(VkCommandBuffer commandBuffer, VkRenderPass renderPass, VkFramebuffer target,
-                          VkExtent2D size, const std::array<VkClearValue, N>& clearValues)
-    {
-        beginPass(commandBuffer, renderPass, target, size, clearValues.data(), static_cast<uint32_t>(N));
     }
 
     // The cube alone in the G-buffer pass, recorded as the frame records it.
     void drawCube()
     {
-        std::array<VkClearValue, 6> clearValues{};
+        std::vector<VkClearValue> clearValues(6);
         clearValues[5].depthStencil = {1.0f, 0};
         const glm::mat4 identity(1.0f);
         VkCommandBuffer commandBuffer = bufferUtils().beginSingleTimeCommands();
-        beginPass(commandBuffer, gBufferPass, framebuffer, extent, clearValues);
+        beginPass(commandBuffer, gBufferPass, framebuffer, targetSize, clearValues);
         vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, cube.getPipeline());
         vkCmdPushConstants(commandBuffer, cube.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
                            &identity);
         const VkViewport viewport{0.0f, 0.0f, targetSize, targetSize, 0.0f, 1.0f};
-        const VkRect2D scissor{{0, 0}, extent};
+        const VkRect2D scissor{{0, 0}, {targetSize, targetSize}};
         vkCmdSetViewport(commandBuffer, 0, 1, &viewport);
         vkCmdSetScissor(commandBuffer, 0, 1, &scissor);
         const VkDeviceSize offset = 0;
