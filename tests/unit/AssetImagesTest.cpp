@@ -131,6 +131,60 @@ TEST(AssetImages, NormalMapsPointOutOfTheSurfaceWithoutABias)
     }
 }
 
+namespace {
+
+// Correlation between the normal map's lean along one axis and the slope of
+// the colour texture's brightness along that axis.
+double slopeCorrelation(const DecodedImage& colour, const DecodedImage& normal, bool alongRows)
+{
+    double sumXY = 0.0, sumXX = 0.0, sumYY = 0.0;
+    for (int y = 1; y + 1 < colour.height; ++y) {
+        for (int x = 1; x + 1 < colour.width; ++x) {
+            const auto brightness = [&](int px, int py) {
+                const glm::vec3 c = texel(colour, px, py);
+                return static_cast<double>(c.r + c.g + c.b);
+            };
+            const double slope = alongRows ? brightness(x, y + 1) - brightness(x, y - 1)
+                                           : brightness(x + 1, y) - brightness(x - 1, y);
+            const double lean = (alongRows ? texel(normal, x, y).g : texel(normal, x, y).r) - 127.5;
+            sumXY += slope * lean;
+            sumXX += slope * slope;
+            sumYY += lean * lean;
+        }
+    }
+    return sumXY / std::sqrt(sumXX * sumYY);
+}
+
+} // namespace
+
+// Red leans along +u (to the right of the image) and green towards the top of
+// the image, as the mesh shaders read them. Each texture's colour follows its
+// height field, so its brightness slopes with the bumps: a normal leans away
+// from rising ground, so the red channel falls where brightness rises to the
+// right, and the green channel, pointing up while rows count down, rises where
+// brightness rises down the rows -- or both the other way round, where a
+// texture is darker on its heights. Either way the two correlations have
+// opposite signs; a green channel pointing down the image gives them one sign.
+TEST(AssetImages, NormalMapsLeanAsTheShadersReadThem)
+{
+    int decisiveTextures = 0;
+    for (const std::string name : {"ground", "rock", "redRock", "redRock2", "cactus", "spaceship"}) {
+        const std::string colourName = name == "cactus" ? "cactus.png" : name + ".jpg";
+        const DecodedImage colour = decodeImage(texturePath(colourName));
+        const DecodedImage normal = decodeImage(texturePath(name + "_normal.jpg"));
+        const double acrossColumns = slopeCorrelation(colour, normal, false);
+        const double alongRows = slopeCorrelation(colour, normal, true);
+        const bool decisive = std::abs(acrossColumns) > 0.15 && std::abs(alongRows) > 0.15;
+        decisiveTextures += decisive ? 1 : 0;
+        if (decisive) {
+            EXPECT_LT(acrossColumns * alongRows, 0.0) << name << ": " << acrossColumns << ", " << alongRows;
+        }
+    }
+    // The ground's ripples run along the columns, so its brightness barely
+    // changes across them; the other five decide.
+    EXPECT_GE(decisiveTextures, 5);
+}
+
 TEST(AssetImages, TilingTexturesWrapWithoutASeam)
 {
     for (const std::string name : {"ground.jpg", "ground_normal.jpg", "rock.jpg", "rock_normal.jpg", "redRock.jpg",

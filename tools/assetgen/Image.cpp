@@ -91,7 +91,9 @@ Image normalMap(const HeightField& field, float strength)
         for (int x = 0; x < field.width; ++x) {
             const float slopeX = 0.5f * (field.wrapped(x + 1, y) - field.wrapped(x - 1, y));
             const float slopeY = 0.5f * (field.wrapped(x, y + 1) - field.wrapped(x, y - 1));
-            const glm::vec3 normal = glm::normalize(glm::vec3(-strength * slopeX, -strength * slopeY, 1.0f));
+            // Rows run down the image and green points up it: a height rising
+            // down the rows tilts the normal towards the top.
+            const glm::vec3 normal = glm::normalize(glm::vec3(-strength * slopeX, strength * slopeY, 1.0f));
             image.at(x, y) = normal * 0.5f + 0.5f;
         }
     }
