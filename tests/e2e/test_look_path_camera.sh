@@ -2,7 +2,8 @@
 # above the horizon, blue and brighter than the ground; an exposure that is
 # neither dark nor clipped; no black or magenta specks (garbage, NaN or Inf).
 # Later, while the schedule shows the normals view (35 < t <= 40), the ground
-# reads as upward normals.
+# reads as upward normals, and in the coefficients view that follows the path
+# camera shows the reflective cube.
 #
 # Exposure bounds of the final image's grey levels: mean 0.35 .. 0.85, 2nd
 # percentile at least 0.10, 98th percentile at most 0.97, at most 0.5% of the
@@ -68,6 +69,20 @@ while true; do
 done
 keep_shot "$WORK/normals.png" normals.png
 assert_gt "$upward" 0.6 "fraction of the ground with upward normals in the normals view"
+
+# From about 41 s the path camera closes in on the reflective cube, which the
+# coefficients view (40 < t <= 45) shows pure magenta: metalness and
+# reflectance 1, roughness 0, a set no other surface has. Captures go on until
+# the cube covers 0.3% of the screen (it grows to over 10% by 46 s).
+mirror=0
+while true; do
+  capture "$WORK/coefficients.png"
+  mirror=$(colour_fraction "$WORK/coefficients.png" "rgb(255,0,255)")
+  if awk -v f="$mirror" 'BEGIN { exit !(f > 0.003) }'; then break; fi
+  [ $((SECONDS - started)) -lt 50 ] || break
+done
+keep_shot "$WORK/coefficients.png" coefficients.png
+assert_gt "$mirror" 0.003 "fraction of the screen showing the reflective cube in the coefficients view"
 
 send_key Escape
 wait_app 60
