@@ -26,7 +26,7 @@ float squarish(float angle)
 Mesh fuselage()
 {
     std::vector<Ring> rings;
-    const int ringCount = 60;
+    const int ringCount = 36;
     for (int i = 0; i <= ringCount; ++i) {
         const float s = static_cast<float>(i) / ringCount;
         const float z = glm::mix(tailZ, noseZ, s);
@@ -38,7 +38,7 @@ Mesh fuselage()
         rings.push_back({glm::vec3(0.0f, centreY, z), unitX, unitY, glm::vec2(halfWidth, halfHeight)});
     }
     SweepOptions options;
-    options.segments = 48;
+    options.segments = 32;
     options.vPerUnit = 0.1f;
     options.startCap = 0.0f;
     options.endCap = 0.12f;
@@ -51,14 +51,14 @@ Mesh fuselage()
 Mesh canopy()
 {
     std::vector<Ring> rings;
-    const int ringCount = 20;
+    const int ringCount = 12;
     for (int i = 0; i <= ringCount; ++i) {
         const float s = -0.96f + 1.92f * static_cast<float>(i) / ringCount;
         const float r = std::sqrt(1.0f - s * s);
         rings.push_back({glm::vec3(0.0f, 0.62f, 2.0f + 1.5f * s), unitX, unitY, glm::vec2(0.5f * r, 0.42f * r)});
     }
     SweepOptions options;
-    options.segments = 32;
+    options.segments = 24;
     options.vPerUnit = 0.33f;
     options.startCap = 0.03f;
     options.endCap = 0.03f;
@@ -80,7 +80,7 @@ struct Airfoil {
 Mesh airfoil(glm::vec3 root, glm::vec3 span, glm::vec3 across, const Airfoil& shape)
 {
     std::vector<Ring> rings;
-    const int ringCount = 12;
+    const int ringCount = 6;
     const glm::vec3 direction = glm::normalize(span);
     const bool thicknessFirst = glm::dot(glm::cross(across, unitZ), direction) > 0.0f;
     for (int i = 0; i <= ringCount; ++i) {
@@ -97,7 +97,7 @@ Mesh airfoil(glm::vec3 root, glm::vec3 span, glm::vec3 across, const Airfoil& sh
         }
     }
     SweepOptions options;
-    options.segments = 24;
+    options.segments = 16;
     options.vPerUnit = 0.15f;
     options.endCap = 0.0f;
     Mesh mesh = sweep(rings, options);
@@ -150,7 +150,7 @@ Mesh nacelle(float x)
         rings.push_back({axis + glm::vec3(0.0f, 0.0f, point.x), unitX, unitY, glm::vec2(point.y)});
     }
     SweepOptions options;
-    options.segments = 32;
+    options.segments = 24;
     options.vPerUnit = 0.25f;
     options.endCap = 0.0f;
     Mesh mesh = sweep(rings, options);
