@@ -59,7 +59,7 @@ float mesaProfile(float h)
 Mesh boulder()
 {
     const std::vector<Plane> planes = cuttingPlanes(77);
-    return cubeSphere(36, 1.0f, [&](glm::vec3 cubePoint) {
+    return cubeSphere(20, 1.0f, [&](glm::vec3 cubePoint) {
         const glm::vec3 direction = cubeToSphere(cubePoint);
         const float roughness = 1.0f + 0.05f * noise::fbm3(direction * 3.0f, 4, 78);
         const glm::vec3 point = direction * distanceToHull(direction, planes) * roughness;
@@ -71,7 +71,7 @@ Mesh mesa()
 {
     const float height = 60.0f;
     const float radius = 34.0f;
-    return cubeSphere(40, 2.0f, [&](glm::vec3 c) {
+    return cubeSphere(24, 2.0f, [&](glm::vec3 c) {
         const glm::vec2 disc = glm::vec2(c.x * std::sqrt(1.0f - c.z * c.z / 2.0f), c.z * std::sqrt(1.0f - c.x * c.x / 2.0f));
         const float h = c.y * 0.5f + 0.5f;
         const float angle = std::atan2(disc.y, disc.x);
