@@ -18,9 +18,8 @@ const char* const cubeObj = "v -1 -1 -1\nv 1 -1 -1\nv 1 1 -1\nv -1 1 -1\n"
                             "f 1/1/5 2/2/5 6/3/5 5/4/5\n"
                             "f 4/1/6 8/4/6 7/3/6 3/2/6\n";
 
-std::string writeImage(const TempDir& dir, const std::string& name, glm::u8vec3 color)
+std::string writeImage(const TempDir& dir, const std::string& name, glm::u8vec3 color, int size)
 {
-    constexpr int size = 4;
     std::vector<unsigned char> pixels;
     for (int i = 0; i < size * size; i++) {
         pixels.insert(pixels.end(), {color.r, color.g, color.b});

@@ -11,8 +11,9 @@
 // A unit cube around the origin: eight corners, twelve triangles.
 extern const char* const cubeObj;
 
-// Writes a small single-colour image; the format follows the name's extension (.png or .jpg).
-std::string writeImage(const TempDir& dir, const std::string& name, glm::u8vec3 color);
+// Writes a single-colour square image, 4 pixels wide unless said otherwise; the
+// format follows the name's extension (.png or .jpg).
+std::string writeImage(const TempDir& dir, const std::string& name, glm::u8vec3 color, int size = 4);
 
 // The compiled shader of that name, as the build puts it under assets/shaders.
 std::string shaderPath(const std::string& name);

@@ -1,0 +1,201 @@
+#include "GBufferCapture.h"
+
+#include "renderer/RenderPasses.h"
+#include "textures/ImageUtils.h"
+
+#include <glm/gtc/packing.hpp>
+
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+const std::array<VkFormat, 5> targetFormats = {VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R16G16B16A16_SFLOAT,
+                                               VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R8G8B8A8_UNORM,
+                                               VK_FORMAT_R16G16B16A16_SFLOAT};
+constexpr size_t albedoTarget = 0;
+constexpr size_t normalTarget = 1;
+constexpr size_t positionTarget = 4;
+
+} // namespace
+
+const FaceColours primaryFaceColours = {glm::vec3(1, 0, 0), glm::vec3(0, 1, 0), glm::vec3(0, 0, 1),
+                                        glm::vec3(1, 1, 0), glm::vec3(1, 0, 1), glm::vec3(0, 1, 1)};
+
+GBufferCapture::GBufferCapture(BufferUtils bufferUtils)
+    : bufferUtils(bufferUtils), device(bufferUtils.getDevice())
+{
+    const VkFormat depthFormat = bufferUtils.findDepthFormat();
+    gBufferPass = createGBufferRenderPass(device, depthFormat);
+    std::vector<VkImageView> views;
+    for (size_t index = 0; index <= targetFormats.size(); index++) {
+        const bool depth = index == targetFormats.size();
+        const VkFormat format = depth ? depthFormat : targetFormats[index];
+        const VkImageUsageFlags usage = depth ? VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT
+                                              : VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT | VK_IMAGE_USAGE_SAMPLED_BIT |
+                                                    VK_IMAGE_USAGE_TRANSFER_SRC_BIT;
+        Target& target = targets[index];
+        createImage(bufferUtils, {size, size, 1, 0}, format, VK_IMAGE_TILING_OPTIMAL, usage,
+                    VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, target.image, target.memory);
+        target.view = createImageView(device, target.image, VK_IMAGE_VIEW_TYPE_2D, format,
+                                      depth ? depthStencilAspect(format)
+                                            : VkImageAspectFlags{VK_IMAGE_ASPECT_COLOR_BIT},
+                                      0, 1, "failed to create image view!");
+        views.push_back(target.view);
+    }
+    framebuffer = makeFramebuffer(device, gBufferPass, views, size);
+}
+
+GBufferCapture::~GBufferCapture()
+{
+    vkDestroyFramebuffer(device, framebuffer, nullptr);
+    for (Target& target : targets) {
+        vkDestroyImageView(device, target.view, nullptr);
+        vkDestroyImage(device, target.image, nullptr);
+        vkFreeMemory(device, target.memory, nullptr);
+    }
+    vkDestroyRenderPass(device, gBufferPass, nullptr);
+}
+
+void GBufferCapture::draw(CubemapObject& object, uint32_t frame) const
+{
+    std::vector<VkClearValue> clearValues(6);
+    clearValues[5].depthStencil = {1.0f, 0};
+    const glm::mat4 identity(1.0f);
+    VkCommandBuffer commandBuffer = bufferUtils.beginSingleTimeCommands();
+    beginSquarePass(commandBuffer, gBufferPass, framebuffer, size, clearValues);
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, object.getPipeline());
+    vkCmdPushConstants(commandBuffer, object.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
+                       &identity);
+    const VkViewport viewport{0.0f, 0.0f, size, size, 0.0f, 1.0f};
+    const VkRect2D scissor{{0, 0}, {size, size}};
+    vkCmdSetViewport(commandBuffer, 0, 1, &viewport);
+    vkCmdSetScissor(commandBuffer, 0, 1, &scissor);
+    const VkDeviceSize offset = 0;
+    vkCmdBindVertexBuffers(commandBuffer, 0, 1, &object.getVertexBuffer(), &offset);
+    vkCmdBindIndexBuffer(commandBuffer, object.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
+    vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, object.getPipelineLayout(), 0, 1,
+                            &object.getDescriptorSet(frame), 0, nullptr);
+    vkCmdDrawIndexed(commandBuffer, object.getIndexCount(), 1, 0, 0, 0);
+    vkCmdEndRenderPass(commandBuffer);
+    bufferUtils.endSingleTimeCommands(commandBuffer);
+}
+
+GBufferPixels GBufferCapture::read() const
+{
+    GBufferPixels pixels;
+    const std::vector<char> albedoBytes = readTarget(albedoTarget, 4);
+    pixels.albedo.resize(size * size);
+    std::memcpy(pixels.albedo.data(), albedoBytes.data(), albedoBytes.size());
+    pixels.normal = readHalfFloatTarget(normalTarget);
+    pixels.position = readHalfFloatTarget(positionTarget);
+    return pixels;
+}
+
+// Copies one colour target (left shader-readable by the pass) to the host; the
+// target stays in the transfer layout until the next pass begins.
+std::vector<char> GBufferCapture::readTarget(size_t index, VkDeviceSize pixelSize) const
+{
+    const VkDeviceSize bytesSize = pixelSize * size * size;
+    VkBuffer buffer;
+    VkDeviceMemory memory;
+    bufferUtils.createBuffer(bytesSize, VK_BUFFER_USAGE_TRANSFER_DST_BIT,
+                             VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT, buffer,
+                             memory);
+    VkImage image = targets[index].image;
+    VkCommandBuffer commandBuffer = bufferUtils.beginSingleTimeCommands();
+    VkImageMemoryBarrier barrier{};
+    barrier.sType = VK_STRUCTURE_TYPE_IMAGE_MEMORY_BARRIER;
+    barrier.srcAccessMask = VK_ACCESS_COLOR_ATTACHMENT_WRITE_BIT;
+    barrier.dstAccessMask = VK_ACCESS_TRANSFER_READ_BIT;
+    barrier.oldLayout = VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL;
+    barrier.newLayout = VK_IMAGE_LAYOUT_TRANSFER_SRC_OPTIMAL;
+    barrier.srcQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
+    barrier.dstQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
+    barrier.image = image;
+    barrier.subresourceRange = {VK_IMAGE_ASPECT_COLOR_BIT, 0, 1, 0, 1};
+    vkCmdPipelineBarrier(commandBuffer, VK_PIPELINE_STAGE_COLOR_ATTACHMENT_OUTPUT_BIT, VK_PIPELINE_STAGE_TRANSFER_BIT,
+                         0, 0, nullptr, 0, nullptr, 1, &barrier);
+    VkBufferImageCopy region{};
+    region.imageSubresource = {VK_IMAGE_ASPECT_COLOR_BIT, 0, 0, 1};
+    region.imageExtent = {size, size, 1};
+    vkCmdCopyImageToBuffer(commandBuffer, image, VK_IMAGE_LAYOUT_TRANSFER_SRC_OPTIMAL, buffer, 1, &region);
+    bufferUtils.endSingleTimeCommands(commandBuffer);
+
+    std::vector<char> bytes(bytesSize);
+    void* mapped;
+    vkMapMemory(device, memory, 0, bytesSize, 0, &mapped);
+    std::memcpy(bytes.data(), mapped, bytesSize);
+    vkUnmapMemory(device, memory);
+    vkDestroyBuffer(device, buffer, nullptr);
+    vkFreeMemory(device, memory, nullptr);
+    return bytes;
+}
+
+std::vector<glm::vec4> GBufferCapture::readHalfFloatTarget(size_t index) const
+{
+    const std::vector<char> bytes = readTarget(index, 4 * sizeof(uint16_t));
+    std::vector<glm::vec4> pixels(size * size);
+    for (size_t pixel = 0; pixel < pixels.size(); pixel++) {
+        std::array<uint16_t, 4> halves;
+        std::memcpy(halves.data(), bytes.data() + pixel * sizeof(halves), sizeof(halves));
+        for (int channel = 0; channel < 4; channel++) {
+            pixels[pixel][channel] = glm::unpackHalf1x16(halves[static_cast<size_t>(channel)]);
+        }
+    }
+    return pixels;
+}
+
+int faceOf(const glm::vec3& direction)
+{
+    const glm::vec3 extent = glm::abs(direction);
+    const int axis = extent.x >= extent.y && extent.x >= extent.z ? 0 : (extent.y >= extent.z ? 1 : 2);
+    const float major = extent[axis];
+    const float second = std::max(extent[(axis + 1) % 3], extent[(axis + 2) % 3]);
+    if (second > 0.93f * major) {
+        return -1;
+    }
+    return 2 * axis + (direction[axis] < 0.0f ? 1 : 0);
+}
+
+int faceOfColour(const glm::u8vec4& albedo, const FaceColours& colours)
+{
+    const glm::vec3 channels = glm::step(glm::vec3(128.0f), glm::vec3(albedo));
+    for (int face = 0; face < 6; face++) {
+        if (channels == colours[static_cast<size_t>(face)]) {
+            return face;
+        }
+    }
+    return -1;
+}
+
+VkFramebuffer makeFramebuffer(VkDevice device, VkRenderPass renderPass, const std::vector<VkImageView>& views,
+                              uint32_t extent)
+{
+    VkFramebufferCreateInfo framebufferInfo{};
+    framebufferInfo.sType = VK_STRUCTURE_TYPE_FRAMEBUFFER_CREATE_INFO;
+    framebufferInfo.renderPass = renderPass;
+    framebufferInfo.attachmentCount = static_cast<uint32_t>(views.size());
+    framebufferInfo.pAttachments = views.data();
+    framebufferInfo.width = extent;
+    framebufferInfo.height = extent;
+    framebufferInfo.layers = 1;
+    VkFramebuffer made = VK_NULL_HANDLE;
+    if (vkCreateFramebuffer(device, &framebufferInfo, nullptr, &made) != VK_SUCCESS) {
+        throw std::runtime_error("failed to create framebuffer!");
+    }
+    return made;
+}
+
+void beginSquarePass(VkCommandBuffer commandBuffer, VkRenderPass renderPass, VkFramebuffer target, uint32_t extent,
+                     const std::vector<VkClearValue>& clearValues)
+{
+    VkRenderPassBeginInfo renderPassInfo{};
+    renderPassInfo.sType = VK_STRUCTURE_TYPE_RENDER_PASS_BEGIN_INFO;
+    renderPassInfo.renderPass = renderPass;
+    renderPassInfo.framebuffer = target;
+    renderPassInfo.renderArea.extent = {extent, extent};
+    renderPassInfo.clearValueCount = static_cast<uint32_t>(clearValues.size());
+    renderPassInfo.pClearValues = clearValues.data();
+    vkCmdBeginRenderPass(commandBuffer, &renderPassInfo, VK_SUBPASS_CONTENTS_INLINE);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "objects/CubemapObject.h"
+#include "renderer/BufferUtils.h"
+
+#include <glm/glm.hpp>
+
+#include <array>
+#include <vector>
+
+// What the G-buffer pass left in the targets the cube tests read: the albedo,
+// the normal (its w the surface kind) and the world position.
+struct GBufferPixels {
+    std::vector<glm::u8vec4> albedo;
+    std::vector<glm::vec4> normal;
+    std::vector<glm::vec4> position;
+};
+
+// The G-buffer pass drawing one cube object into square targets of its own,
+// which, unlike the renderer's, can be copied back to the host.
+class GBufferCapture {
+public:
+    static constexpr uint32_t size = 160;
+
+    explicit GBufferCapture(BufferUtils bufferUtils);
+    ~GBufferCapture();
+    GBufferCapture(const GBufferCapture&) = delete;
+    GBufferCapture& operator=(const GBufferCapture&) = delete;
+
+    VkRenderPass renderPass() const { return gBufferPass; }
+
+    // Clears the targets and draws the object with frame `frame`'s descriptor
+    // set and an identity push matrix, as the frame records the G-buffer pass.
+    void draw(CubemapObject& object, uint32_t frame) const;
+    GBufferPixels read() const;
+
+private:
+    struct Target {
+        VkImage image = VK_NULL_HANDLE;
+        VkDeviceMemory memory = VK_NULL_HANDLE;
+        VkImageView view = VK_NULL_HANDLE;
+    };
+
+    std::vector<char> readTarget(size_t index, VkDeviceSize pixelSize) const;
+    std::vector<glm::vec4> readHalfFloatTarget(size_t index) const;
+
+    BufferUtils bufferUtils;
+    VkDevice device;
+    VkRenderPass gBufferPass = VK_NULL_HANDLE;
+    std::array<Target, 6> targets{};
+    VkFramebuffer framebuffer = VK_NULL_HANDLE;
+};
+
+// Six colours, one distinct pattern of full and empty channels per cube face,
+// so that a pixel's colour names its face however a shader tints it.
+using FaceColours = std::array<glm::vec3, 6>;
+extern const FaceColours primaryFaceColours;
+
+// The layer a direction looks up: 0 to 5 for +x, -x, +y, -y, +z, -z, or -1
+// within a few degrees of an edge, where linear filtering blends two faces.
+int faceOf(const glm::vec3& direction);
+
+// The face whose colour a pixel shows, or -1 for none.
+int faceOfColour(const glm::u8vec4& albedo, const FaceColours& colours);
+
+// The framebuffer of `views` for a square pass of `extent` pixels.
+VkFramebuffer makeFramebuffer(VkDevice device, VkRenderPass renderPass, const std::vector<VkImageView>& views,
+                              uint32_t extent);
+
+void beginSquarePass(VkCommandBuffer commandBuffer, VkRenderPass renderPass, VkFramebuffer target, uint32_t extent,
+                     const std::vector<VkClearValue>& clearValues);
