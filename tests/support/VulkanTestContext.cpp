@@ -5,11 +5,24 @@
 
 namespace {
 
+// Everything above verbose counts, except two kinds of notes at info level
+// that say nothing about the program: the loader's (the folders it searched,
+// the layers it loaded) and the layer's greeting when the instance is made.
+bool isStartupNote(VkDebugUtilsMessageSeverityFlagBitsEXT severity, VkDebugUtilsMessageTypeFlagsEXT type,
+                   const VkDebugUtilsMessengerCallbackDataEXT* callbackData) {
+    if (severity != VK_DEBUG_UTILS_MESSAGE_SEVERITY_INFO_BIT_EXT) {
+        return false;
+    }
+    const char* id = callbackData->pMessageIdName;
+    return type == VK_DEBUG_UTILS_MESSAGE_TYPE_GENERAL_BIT_EXT ||
+           (id != nullptr && std::strcmp(id, "UNASSIGNED-khronos-validation-createinstance-status-message") == 0);
+}
+
 VKAPI_ATTR VkBool32 VKAPI_CALL collectMessage(VkDebugUtilsMessageSeverityFlagBitsEXT severity,
-                                              VkDebugUtilsMessageTypeFlagsEXT,
+                                              VkDebugUtilsMessageTypeFlagsEXT type,
                                               const VkDebugUtilsMessengerCallbackDataEXT* callbackData,
                                               void* userData) {
-    if (severity >= VK_DEBUG_UTILS_MESSAGE_SEVERITY_WARNING_BIT_EXT) {
+    if (severity >= VK_DEBUG_UTILS_MESSAGE_SEVERITY_INFO_BIT_EXT && !isStartupNote(severity, type, callbackData)) {
         static_cast<std::vector<std::string>*>(userData)->push_back(callbackData->pMessage);
     }
     return VK_FALSE;
@@ -47,7 +60,8 @@ void VulkanTestContext::createInstance() {
 
     VkDebugUtilsMessengerCreateInfoEXT messengerInfo{};
     messengerInfo.sType = VK_STRUCTURE_TYPE_DEBUG_UTILS_MESSENGER_CREATE_INFO_EXT;
-    messengerInfo.messageSeverity = VK_DEBUG_UTILS_MESSAGE_SEVERITY_WARNING_BIT_EXT |
+    messengerInfo.messageSeverity = VK_DEBUG_UTILS_MESSAGE_SEVERITY_INFO_BIT_EXT |
+                                    VK_DEBUG_UTILS_MESSAGE_SEVERITY_WARNING_BIT_EXT |
                                     VK_DEBUG_UTILS_MESSAGE_SEVERITY_ERROR_BIT_EXT;
     messengerInfo.messageType = VK_DEBUG_UTILS_MESSAGE_TYPE_GENERAL_BIT_EXT |
                                 VK_DEBUG_UTILS_MESSAGE_TYPE_VALIDATION_BIT_EXT |

@@ -6,8 +6,9 @@
 #include <vector>
 
 // A window-less Vulkan device with the validation layer on, for tests of the
-// GPU resource classes. Every validation message of warning or error severity
-// is collected so a test can assert that there were none.
+// GPU resource classes. Every validation message above verbose severity (info,
+// warning, error; the start-up notes aside) is collected so a test can assert
+// that there were none.
 class VulkanTestContext {
 public:
     VulkanTestContext();
@@ -21,7 +22,7 @@ public:
     VkCommandPool commandPool() const { return commandPool_; }
     BufferUtils bufferUtils() const { return {device_, physicalDevice_, commandPool_, queue_}; }
 
-    // Messages of warning or error severity received so far.
+    // Messages above verbose severity received so far, start-up notes aside.
     const std::vector<std::string>& validationMessages() const { return messages_; }
 
     // Host-visible copy of a device buffer, for checking what the GPU holds.
