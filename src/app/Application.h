@@ -6,6 +6,7 @@
 #include "app/Light.h"
 #include "app/PathCamera.h"
 #include "app/SceneSize.h"
+#include "app/SceneStore.h"
 #include "objects/CubemapObject.h"
 #include "objects/DefferedDrawObject.h"
 #include "objects/ObjectList.h"
@@ -56,6 +57,7 @@ private:
     GLFWwindow* window = nullptr;
     Renderer renderer;
     BufferUtils bufferUtils;
+    SceneStore store;
     ObjectList objects;
     CubemapObject skybox;
     CubemapObject envCube;

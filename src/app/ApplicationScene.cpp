@@ -34,32 +34,32 @@ void Application::buildScene() {
 
     auto add = [&](MeshAndTexture mesh, glm::vec3 position, glm::vec3 axis, glm::vec3 scale, const Path* path,
                    float objectScalar, bool isCameraTarget) {
-        objects.add(new ImageObject(bufferUtils, &imagePipeline, mesh.model, mesh.texture, position, halfTurn, axis,
+        objects.add(store.make<ImageObject>(bufferUtils, &imagePipeline, mesh.model, mesh.texture, position, halfTurn, axis,
                                     scale, path, objectScalar, isCameraTarget));
     };
     const glm::vec3 xAxis(1, 0, 0);
 
-    MeshAndTexture spaceship{new Model(bufferUtils, spaceshipModelPath, true),
-                             new ImageTexture(bufferUtils, spaceshipTexturePath, spaceshipNormalMapPath,
+    MeshAndTexture spaceship{store.make<Model>(bufferUtils, spaceshipModelPath, true),
+                             store.make<ImageTexture>(bufferUtils, spaceshipTexturePath, spaceshipNormalMapPath,
                                               glm::vec3(0.6f, 0.6f, 1.0f), 1.0f, 0.1f, 0.8f)};
     add(spaceship, {0, -10, 40}, xAxis, glm::vec3(0.5f), &spaceshipPath, 1.0f, true);
 
-    MeshAndTexture ground{new Model(bufferUtils, groundModelPath, true),
-                          new ImageTexture(bufferUtils, groundTexturePath, groundNormalMapPath,
+    MeshAndTexture ground{store.make<Model>(bufferUtils, groundModelPath, true),
+                          store.make<ImageTexture>(bufferUtils, groundTexturePath, groundNormalMapPath,
                                            glm::vec3(0.2f, 1.0f, 0.2f), 0.6f, 0.6f, 0.2f)};
     add(ground, {0, 0, 0}, xAxis, glm::vec3(2.0f), nullptr, 20.0f, false);
 
-    MeshAndTexture rock{new Model(bufferUtils, rockModelPath, true),
-                        new ImageTexture(bufferUtils, rockTexturePath, rockNormalMapPath,
+    MeshAndTexture rock{store.make<Model>(bufferUtils, rockModelPath, true),
+                        store.make<ImageTexture>(bufferUtils, rockTexturePath, rockNormalMapPath,
                                          glm::vec3(0.8f, 0.7f, 0.3f), 0.0f, 0.9f, 0.2f)};
-    MeshAndTexture redRock{new Model(bufferUtils, redRockModelPath, true),
-                           new ImageTexture(bufferUtils, redRockTexturePath, redRockNormalMapPath,
+    MeshAndTexture redRock{store.make<Model>(bufferUtils, redRockModelPath, true),
+                           store.make<ImageTexture>(bufferUtils, redRockTexturePath, redRockNormalMapPath,
                                             glm::vec3(0.2f, 0.7f, 0.3f), 0.3f, 0.9f, 0.2f)};
-    MeshAndTexture redRock2{new Model(bufferUtils, redRock2ModelPath, true),
-                            new ImageTexture(bufferUtils, redRock2TexturePath, redRock2NormalMapPath,
+    MeshAndTexture redRock2{store.make<Model>(bufferUtils, redRock2ModelPath, true),
+                            store.make<ImageTexture>(bufferUtils, redRock2TexturePath, redRock2NormalMapPath,
                                              glm::vec3(0.2f, 0.7f, 0.3f), 0.3f, 0.9f, 0.2f)};
-    MeshAndTexture cactus{new Model(bufferUtils, cactusModelPath, true),
-                          new ImageTexture(bufferUtils, cactusTexturePath, cactusNormalMapPath,
+    MeshAndTexture cactus{store.make<Model>(bufferUtils, cactusModelPath, true),
+                          store.make<ImageTexture>(bufferUtils, cactusTexturePath, cactusNormalMapPath,
                                            glm::vec3(0.8f, 0.7f, 0.3f), 0.0f, 0.9f, 0.2f)};
     add(cactus, {20, -3, 0}, xAxis, glm::vec3(1.0f), nullptr, 1.0f, false);
     add(cactus, {-20, -3, 0}, xAxis, glm::vec3(1.0f), nullptr, 1.0f, false);
@@ -75,21 +75,21 @@ void Application::buildScene() {
         }
     }
 
-    auto* cube = new Model(bufferUtils, cubeModelPath, false);
+    auto* cube = store.make<Model>(bufferUtils, cubeModelPath, false);
     skybox = CubemapObject(bufferUtils, &cubemapPipeline, cube,
-                           new StaticEnvironmentTexture(bufferUtils, skyboxTexturePath), false);
+                           store.make<StaticEnvironmentTexture>(bufferUtils, skyboxTexturePath), false);
 
-    auto* plane = new Model(bufferUtils, planeModelPath, true);
+    auto* plane = store.make<Model>(bufferUtils, planeModelPath, true);
     deferredObject = DefferedDrawObject(bufferUtils, &deferredPipeline, plane, glm::vec3(0.0f),
-                                        new DefferedTexture(bufferUtils), false);
+                                        store.make<DefferedTexture>(bufferUtils), false);
     renderer.createDeferredFramebuffers(deferredObject);
 
     particles = ParticleObject(bufferUtils, &computePipeline, cube, glm::vec3(20, 0.5f, 50),
-                               new ParticleSystem(bufferUtils, sceneSize.particleCount), &particlePipeline, false);
+                               store.make<ParticleSystem>(bufferUtils, sceneSize.particleCount), &particlePipeline, false);
 
-    auto* dynCube = new Model(bufferUtils, dynCubeModelPath, false);
+    auto* dynCube = store.make<Model>(bufferUtils, dynCubeModelPath, false);
     envCube = CubemapObject(bufferUtils, &envMapPipeline, dynCube,
-                            new DynEnvironmentTexture(bufferUtils, sceneSize.environmentFaceSize,
+                            store.make<DynEnvironmentTexture>(bufferUtils, sceneSize.environmentFaceSize,
                                                       sceneSize.environmentFaceSize, 4), true);
     renderer.createCubemapRenderPass(envCube);
 
