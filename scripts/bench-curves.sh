@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws the cost curves: median frame time and GPU pass times against the
-# particle count (1x, 2x, 4x) and the environment face size (400, 800, 1600).
+# particle count (1x, 2x, 4x, 8x) and the environment face size (400, 800, 1600).
 # Writes docs/performance-curves.csv and docs/performance-curves.png (gnuplot).
 # FRAMES (default 5) sets the measured frames of each run.
 set -euo pipefail
@@ -27,7 +27,7 @@ run() {
   echo "$series,$particles,$face,$(median "$csv" 2),$(median "$csv" 4),$(median "$csv.env" 13),$(median "$csv" 11),$(median "$csv" 12),$load" >>"$out"
 }
 device=""
-for particles in 98304 196608 393216; do run particles "$particles" 800; done
+for particles in 98304 196608 393216 786432; do run particles "$particles" 800; done
 for face in 400 1600; do run faces 98304 "$face"; done
 awk -F, '$1 == "particles" && $2 == 98304 { sub(/^particles/, "faces"); print }' "$out" >>"$out"
 
