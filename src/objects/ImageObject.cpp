@@ -124,6 +124,7 @@ void ImageObject::writeUniforms(uint32_t currentFrame, const glm::mat4& modelMat
     ubo.proj = proj;
     ubo.scalar = objectScalar;
     std::memcpy(uniformBuffersMapped[currentFrame], &ubo, sizeof(ubo));
+    uniforms = ubo;
 
     MaterialBufferObject mubo{};
     mubo.materialVector = texture->getMaterialVector();

@@ -1,5 +1,7 @@
 #include "renderer/Renderer.h"
+#include "renderer/CubeFaceViews.h"
 #include "renderer/GpuTimestamps.h"
+#include "renderer/VisibleRanges.h"
 #include "renderer/WorkGroups.h"
 
 #include "objects/CubemapObject.h"
@@ -9,9 +11,6 @@
 #include "objects/ParticleObject.h"
 #include "textures/DynEnvironmentTexture.h"
 
-#include <glm/gtc/matrix_transform.hpp>
-
-#include <array>
 #include <stdexcept>
 
 namespace {
@@ -88,6 +87,26 @@ void drawMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout
     vkCmdDrawIndexed(commandBuffer, mesh.getIndexCount(), 1, 0, 0, 0);
 }
 
+// Only the parts of the object that the view can see: nothing at all when none of it is in
+// view, one draw per run of visible parts otherwise.
+void drawVisibleParts(VkCommandBuffer commandBuffer, ImageObject& object, VkPipelineLayout layout,
+                      VkDescriptorSet descriptorSet, const glm::mat4& faceView) {
+    const UniformBufferObject& uniforms = object.getUniforms();
+    const std::vector<IndexRange> ranges =
+        visibleRanges(object.getClusters(), uniforms.proj * faceView * uniforms.view * uniforms.model);
+    if (ranges.empty()) {
+        return;
+    }
+    VkBuffer vertexBuffers[] = {object.getVertexBuffer()};
+    VkDeviceSize offsets[] = {0};
+    vkCmdBindVertexBuffers(commandBuffer, 0, 1, vertexBuffers, offsets);
+    vkCmdBindIndexBuffer(commandBuffer, object.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
+    vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &descriptorSet, 0, nullptr);
+    for (const IndexRange& range : ranges) {
+        vkCmdDrawIndexed(commandBuffer, range.count, 1, range.first, 0, 0);
+    }
+}
+
 void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkPipeline pipeline,
                    VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame) {
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);
@@ -98,16 +117,6 @@ void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkP
     VkDescriptorSet drawSet = particles.getDrawDescriptorSets()[frame];
     vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &drawSet, 0, nullptr);
     vkCmdDraw(commandBuffer, static_cast<uint32_t>(particles.getParticleCount()), 1, 0, 0);
-}
-
-// The face views of a cube camera at `position`, in layer order +X, -X, +Y, -Y, +Z, -Z.
-std::array<glm::mat4, 6> cubemapViews(const glm::vec3& position) {
-    return {glm::lookAt(position, position + glm::vec3(1, 0, 0), glm::vec3(0, -1, 0)),
-            glm::lookAt(position, position + glm::vec3(-1, 0, 0), glm::vec3(0, -1, 0)),
-            glm::lookAt(position, position + glm::vec3(0, 1, 0), glm::vec3(0, 0, 1)),
-            glm::lookAt(position, position + glm::vec3(0, -1, 0), glm::vec3(0, 0, -1)),
-            glm::lookAt(position, position + glm::vec3(0, 0, 1), glm::vec3(0, -1, 0)),
-            glm::lookAt(position, position + glm::vec3(0, 0, -1), glm::vec3(0, -1, 0))};
 }
 
 }  // namespace
@@ -129,7 +138,7 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const s
                                           ParticleObject& particles) {
     auto* texture = dynamic_cast<DynEnvironmentTexture*>(envCube.getCubemap());
     VkExtent2D faceExtent{static_cast<uint32_t>(texture->getWidth()), static_cast<uint32_t>(texture->getHeight())};
-    const auto views = cubemapViews(envCube.getPosition());
+    const auto views = cubeFaceViews(envCube.getPosition());
 
     beginRecording(commandBuffer, "failed to begin recording command buffer!");
     for (uint32_t face = 0; face < views.size(); face++) {
@@ -148,8 +157,8 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const s
         vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
                            sizeof(glm::mat4), &viewMat);
         for (ImageObject* object : objectList.getObjects()) {
-            drawMesh(commandBuffer, *object, envCube.getImageToCubePipelineLayout(),
-                     object->getDescriptorSet(currentFrame));
+            drawVisibleParts(commandBuffer, *object, envCube.getImageToCubePipelineLayout(),
+                             object->getDescriptorSet(currentFrame), viewMat);
         }
 
         drawParticles(commandBuffer, particles, particles.getCubemapPipeline(), particles.getCubemapPipelineLayout(),
@@ -180,7 +189,8 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
     vkCmdPushConstants(commandBuffer, envCube.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
                        &identity);
     for (ImageObject* object : objectList.getObjects()) {
-        drawMesh(commandBuffer, *object, objectList.getPipelineLayout(), object->getDescriptorSet(currentFrame));
+        drawVisibleParts(commandBuffer, *object, objectList.getPipelineLayout(), object->getDescriptorSet(currentFrame),
+                         identity);
     }
 
     drawParticles(commandBuffer, particles, particles.getDrawPipeline(), particles.getDrawPipelineLayout(), identity,
