@@ -109,7 +109,7 @@ void GraphicsPipeline::createPipeline(const std::vector<VkPipelineShaderStageCre
     depthStencil.sType = VK_STRUCTURE_TYPE_PIPELINE_DEPTH_STENCIL_STATE_CREATE_INFO;
     depthStencil.depthTestEnable = state.depthTestEnable;
     depthStencil.depthWriteEnable = state.depthWriteEnable;
-    depthStencil.depthCompareOp = VK_COMPARE_OP_LESS;
+    depthStencil.depthCompareOp = state.depthCompareOp;
     depthStencil.depthBoundsTestEnable = VK_FALSE;
     depthStencil.stencilTestEnable = VK_FALSE;
 

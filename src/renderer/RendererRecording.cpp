@@ -77,6 +77,18 @@ void setViewportAndScissor(VkCommandBuffer commandBuffer, VkExtent2D extent) {
     vkCmdSetScissor(commandBuffer, 0, 1, &scissor);
 }
 
+// The sky is drawn after the opaque meshes with its depth pinned to the far plane: with the
+// sky pipeline's LESS_OR_EQUAL test it then lands exactly on the pixels that still hold the
+// cleared depth, which are the pixels it showed on when it was drawn first and overdrawn.
+void setSkyViewport(VkCommandBuffer commandBuffer, VkExtent2D extent) {
+    VkViewport viewport{};
+    viewport.width = static_cast<float>(extent.width);
+    viewport.height = static_cast<float>(extent.height);
+    viewport.minDepth = 1.0f;
+    viewport.maxDepth = 1.0f;
+    vkCmdSetViewport(commandBuffer, 0, 1, &viewport);
+}
+
 template <typename Mesh>
 void drawMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet) {
     VkBuffer vertexBuffers[] = {mesh.getVertexBuffer()};
@@ -148,11 +160,6 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const s
         const glm::mat4 viewMat = views[face];
         const glm::mat4 cubemapPush = glm::mat4(glm::mat3(viewMat));
 
-        vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getCubeToCubePipeline());
-        vkCmdPushConstants(commandBuffer, envCube.getCubeToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
-                           sizeof(glm::mat4), &cubemapPush);
-        drawMesh(commandBuffer, skybox, envCube.getCubeToCubePipelineLayout(), skybox.getDescriptorSet(currentFrame));
-
         vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getImageToCubePipeline());
         vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
                            sizeof(glm::mat4), &viewMat);
@@ -160,6 +167,13 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const s
             drawVisibleParts(commandBuffer, *object, envCube.getImageToCubePipelineLayout(),
                              object->getDescriptorSet(currentFrame), viewMat);
         }
+
+        vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getCubeToCubePipeline());
+        vkCmdPushConstants(commandBuffer, envCube.getCubeToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
+                           sizeof(glm::mat4), &cubemapPush);
+        setSkyViewport(commandBuffer, faceExtent);
+        drawMesh(commandBuffer, skybox, envCube.getCubeToCubePipelineLayout(), skybox.getDescriptorSet(currentFrame));
+        setViewportAndScissor(commandBuffer, faceExtent);
 
         drawParticles(commandBuffer, particles, particles.getCubemapPipeline(), particles.getCubemapPipelineLayout(),
                       viewMat, currentFrame);
@@ -177,12 +191,7 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::GBuffer);
     beginRenderPass(commandBuffer, deferredRenderPass, deferredFramebuffers[frameIndex], deferredExtent, 5);
 
-    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, skybox.getPipeline());
-    vkCmdPushConstants(commandBuffer, skybox.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
-                       &identity);
     setViewportAndScissor(commandBuffer, deferredExtent);
-    drawMesh(commandBuffer, skybox, skybox.getPipelineLayout(), skybox.getDescriptorSet(currentFrame));
-
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, objectList.getPipeline());
     // The mesh and the reflective-cube pipelines share this push range, so one
     // push serves both draws below.
@@ -192,6 +201,13 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
         drawVisibleParts(commandBuffer, *object, objectList.getPipelineLayout(), object->getDescriptorSet(currentFrame),
                          identity);
     }
+
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, skybox.getPipeline());
+    vkCmdPushConstants(commandBuffer, skybox.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
+                       &identity);
+    setSkyViewport(commandBuffer, deferredExtent);
+    drawMesh(commandBuffer, skybox, skybox.getPipelineLayout(), skybox.getDescriptorSet(currentFrame));
+    setViewportAndScissor(commandBuffer, deferredExtent);
 
     drawParticles(commandBuffer, particles, particles.getDrawPipeline(), particles.getDrawPipelineLayout(), identity,
                   currentFrame);
