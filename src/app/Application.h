@@ -50,7 +50,7 @@ public:
     // For drivers without input: the camera, and a display mode that holds
     // whatever the timeline or the keys say.
     void useFreeCamera(bool on) { controls.freeCameraMode = on; }
-    void forceDisplayMode(int mode) { forcedDisplayMode = mode; }
+    void forceDisplayMode(std::optional<int> mode) { forcedDisplayMode = mode; }
     FreeCamera& getFreeCamera() { return freeCamera; }
 
 private:
