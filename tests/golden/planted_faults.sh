@@ -20,12 +20,14 @@ for fault in "${faults[@]}"; do
   git diff --quiet -- "$file" || { echo "uncommitted changes in $file: not planting faults there" >&2; exit 2; }
 done
 
-restore() { git checkout -q -- shaders src; }
+planted=""
+restore() { [ -z "$planted" ] || git checkout -q -- "$planted"; }
 trap restore EXIT
 
 status=0
 for fault in "${faults[@]}"; do
   IFS='|' read -r name file edit <<<"$fault"
+  planted="$file"
   sed -i "$edit" "$file"
   git diff --quiet -- "$file" && { echo "FAIL: the edit for '$name' changed nothing in $file"; status=1; continue; }
   cmake --build build -j"$(nproc)" --target kestrelwing_golden >/dev/null
@@ -35,6 +37,7 @@ for fault in "${faults[@]}"; do
     status=1
   fi
   git checkout -q -- "$file"
+  planted=""
 done
 cmake --build build -j"$(nproc)" --target kestrelwing_golden >/dev/null
 exit "$status"

@@ -37,6 +37,10 @@ const std::vector<GoldenShot>& goldenShots() {
         // Up is -y in the scene; the plume rises from (20, -3, 0), beside a cactus.
         list.push_back({"dust-close", 14.0f, true, 0, glm::vec3(25.0f, -4.0f, 9.0f), glm::vec3(20.0f, -5.0f, 0.0f),
                         30});
+        // Straight up: the one sky face the horizontal views never show.
+        list.push_back({"sky-up", 12.0f, true, 0, glm::vec3(0.0f, -5.0f, 10.0f), glm::vec3(0.3f, -100.0f, 10.0f)});
+        // The reflective cube filling most of the frame.
+        list.push_back({"mirror-close", 20.0f, true, 0, glm::vec3(7.0f, -15.0f, 42.0f), glm::vec3(0.0f, -10.0f, 30.0f)});
         return list;
     }();
     return shots;

@@ -5,4 +5,4 @@
 // differingShareLimit of its pixels differ. See tests/golden/README.md for the
 // noise these were set from.
 constexpr int channelTolerance = 8;
-constexpr double differingShareLimit = 0.005;
+constexpr double differingShareLimit = 0.001;
