@@ -48,11 +48,19 @@ void Application::initWindow() {
     renderer = Renderer(window);
     glfwSetKeyCallback(window, keyCallback);
     glfwSetMouseButtonCallback(window, mouseButtonCallback);
+    initCameras(windowWidth, windowHeight);
+}
 
+void Application::initOffscreen(VkExtent2D extent, bool validation) {
+    renderer = Renderer::offscreen(extent, validation);
+    initCameras(static_cast<int>(extent.width), static_cast<int>(extent.height));
+}
+
+void Application::initCameras(int width, int height) {
     cameraPath = Path();
     cameraPath.loadFromFile("./assets/paths/camera_path.csv");
-    freeCamera = FreeCamera(windowWidth, windowHeight, fov, nearPlane, farPlane);
-    pathCamera = PathCamera(windowWidth, windowHeight, fov, nearPlane, farPlane, cameraPath);
+    freeCamera = FreeCamera(width, height, fov, nearPlane, farPlane);
+    pathCamera = PathCamera(width, height, fov, nearPlane, farPlane, cameraPath);
     light = Light{glm::vec3(1, 1, 1), glm::vec3(-1, -1, -1)};
 }
 
@@ -91,12 +99,12 @@ void Application::frame(float t, float dt) {
 }
 
 void Application::processInput() {
-    int width = 0;
-    int height = 0;
-    glfwGetWindowSize(window, &width, &height);
     freeCamera.processMovement(controls.movementCodes());
 
     if (controls.cursorCaptured) {
+        int width = 0;
+        int height = 0;
+        glfwGetWindowSize(window, &width, &height);
         if (controls.firstMouse) {
             glfwSetCursorPos(window, width / 2, height / 2);
             controls.firstMouse = false;
@@ -112,8 +120,10 @@ void Application::processInput() {
 }
 
 void Application::update(float t, float dt) {
-    glfwPollEvents();
-    glfwGetCursorPos(window, &cursorX, &cursorY);
+    if (window != nullptr) {
+        glfwPollEvents();
+        glfwGetCursorPos(window, &cursorX, &cursorY);
+    }
     processInput();
     pathCamera.followPath(t);
 
@@ -144,6 +154,7 @@ void Application::draw(float t, float dt) {
         camera = &freeCamera;
         displayMode = controls.displayMode;
     }
+    displayMode = forcedDisplayMode.value_or(displayMode);
     renderer.drawFrame(objects, camera, t, dt, skybox, envCube, particles, deferredObject, displayMode);
 }
 

@@ -21,6 +21,7 @@
 #include "renderer/BufferUtils.h"
 #include "renderer/Renderer.h"
 
+#include <optional>
 #include <string>
 
 // The one top-level object: owns the window, the renderer, the scene, the
@@ -36,13 +37,24 @@ public:
     // the frames themselves (the benchmark); frame() is one turn of the loop.
     void findProjectRoot();
     void initWindow();
+    // In place of initWindow: no window, frames drawn into images of the
+    // renderer's own at `extent`.
+    void initOffscreen(VkExtent2D extent, bool validation);
     void initVulkan();
     void buildScene();
     void frame(float t, float dt);
     void cleanup();
     Renderer& getRenderer() { return renderer; }
+    GLFWwindow* getWindow() const { return window; }
+
+    // For drivers without input: the camera, and a display mode that holds
+    // whatever the timeline or the keys say.
+    void useFreeCamera(bool on) { controls.freeCameraMode = on; }
+    void forceDisplayMode(std::optional<int> mode) { forcedDisplayMode = mode; }
+    FreeCamera& getFreeCamera() { return freeCamera; }
 
 private:
+    void initCameras(int width, int height);
     void mainLoop();
     void update(float t, float dt);
     void processInput();
@@ -101,6 +113,7 @@ private:
     PathCamera pathCamera;
     Light light;
     Controls controls;
+    std::optional<int> forcedDisplayMode;
     double cursorX = 0.0;
     double cursorY = 0.0;
     Path cameraPath;

@@ -85,7 +85,7 @@ void Application::buildScene() {
     renderer.createDeferredFramebuffers(deferredObject);
 
     particles = ParticleObject(bufferUtils, &computePipeline, cube, glm::vec3(20, 0.5f, 50),
-                               store.make<ParticleSystem>(bufferUtils, sceneSize.particleCount), &particlePipeline, false);
+                               store.make<ParticleSystem>(bufferUtils, sceneSize.particleCount, sceneSize.particleSeed), &particlePipeline, false);
 
     auto* dynCube = store.make<Model>(bufferUtils, dynCubeModelPath, false);
     envCube = CubemapObject(bufferUtils, &envMapPipeline, dynCube,

@@ -29,9 +29,9 @@ glm::vec4 sandColor(float red, float green, float blue)
 const std::array<glm::vec4, 5> colors = {sandColor(100, 65, 23), sandColor(244, 164, 96), sandColor(111, 78, 55),
                                          sandColor(255, 228, 181), sandColor(102, 76, 40)};
 
-std::vector<Particle> initialParticles(int particleCount)
+std::vector<Particle> initialParticles(int particleCount, unsigned seed)
 {
-    std::mt19937 rndEngine(static_cast<unsigned>(time(nullptr)));
+    std::mt19937 rndEngine(seed);
     std::uniform_real_distribution<float> rndDist(0.0f, 1.0f);
 
     std::vector<Particle> particles(particleCount);
@@ -61,18 +61,18 @@ std::vector<Particle> initialParticles(int particleCount)
 
 } // namespace
 
-ParticleSystem::ParticleSystem(BufferUtils bufferUtils, int particleCount)
+ParticleSystem::ParticleSystem(BufferUtils bufferUtils, int particleCount, std::optional<unsigned> seed)
     : bufferUtils(bufferUtils), device(bufferUtils.getDevice()), particleCount(particleCount)
 {
     if (particleCount <= 0) {
         throw std::runtime_error("particle count must be positive!");
     }
-    createStorageBuffers();
+    createStorageBuffers(seed.value_or(static_cast<unsigned>(time(nullptr))));
 }
 
-void ParticleSystem::createStorageBuffers()
+void ParticleSystem::createStorageBuffers(unsigned seed)
 {
-    const std::vector<Particle> particles = initialParticles(particleCount);
+    const std::vector<Particle> particles = initialParticles(particleCount, seed);
     const VkDeviceSize bufferSize = sizeof(Particle) * particles.size();
 
     VkBuffer stagingBuffer;

@@ -2,13 +2,16 @@
 
 #include "renderer/BufferUtils.h"
 
+#include <optional>
 #include <vector>
 
 // The particle state: two device-local buffers of Particle records that the
 // compute step uses alternately as input and output. Both start identical.
 class ParticleSystem {
 public:
-    ParticleSystem(BufferUtils bufferUtils, int particleCount);
+    // The demo seeds the initial particles from the clock; a fixed seed gives
+    // the same dust on every run.
+    ParticleSystem(BufferUtils bufferUtils, int particleCount, std::optional<unsigned> seed = std::nullopt);
 
     int getParticleCount() const { return particleCount; }
     std::vector<VkBuffer> getStorageBuffers() const { return storageBuffers; }
@@ -16,7 +19,7 @@ public:
     void cleanup();
 
 private:
-    void createStorageBuffers();
+    void createStorageBuffers(unsigned seed);
 
     BufferUtils bufferUtils;
     VkDevice device = VK_NULL_HANDLE;

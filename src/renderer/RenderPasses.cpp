@@ -73,9 +73,10 @@ VkRenderPass createSingleSubpassRenderPass(VkDevice device, const std::vector<Vk
 
 }  // namespace
 
-VkRenderPass createPresentationRenderPass(VkDevice device, VkFormat colorFormat, VkFormat depthFormat) {
+VkRenderPass createPresentationRenderPass(VkDevice device, VkFormat colorFormat, VkImageLayout finalLayout,
+                                          VkFormat depthFormat) {
     return createSingleSubpassRenderPass(
-        device, {colorAttachmentDescription(colorFormat, VK_IMAGE_LAYOUT_UNDEFINED, VK_IMAGE_LAYOUT_PRESENT_SRC_KHR),
+        device, {colorAttachmentDescription(colorFormat, VK_IMAGE_LAYOUT_UNDEFINED, finalLayout),
                  depthAttachmentDescription(depthFormat, VK_ATTACHMENT_STORE_OP_DONT_CARE, VK_IMAGE_LAYOUT_UNDEFINED,
                                             VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL)});
 }

@@ -4,12 +4,15 @@
 
 void Renderer::initVulkan() {
     createInstance();
-    setupDebugMessenger();
-    createSurface();
+    if (validation) {
+        setupDebugMessenger();
+    }
+    if (window != nullptr) {
+        createSurface();
+    }
     pickPhysicalDevice();
     createLogicalDevice();
-    createSwapChain();
-    createImageViews();
+    createFrameTarget();
     createRenderPass();
     createDeferredRenderPass();
     createCommandPool();
@@ -48,10 +51,16 @@ void Renderer::cleanup() {
     vkDestroyCommandPool(device, commandPool, nullptr);
     vkDestroyDevice(device, nullptr);
 
-    destroyDebugUtilsMessenger(instance, debugMessenger);
-    vkDestroySurfaceKHR(instance, surface, nullptr);
+    if (validation) {
+        destroyDebugUtilsMessenger(instance, debugMessenger);
+    }
+    if (window != nullptr) {
+        vkDestroySurfaceKHR(instance, surface, nullptr);
+    }
     vkDestroyInstance(instance, nullptr);
 
-    glfwDestroyWindow(window);
-    glfwTerminate();
+    if (window != nullptr) {
+        glfwDestroyWindow(window);
+        glfwTerminate();
+    }
 }

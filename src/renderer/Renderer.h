@@ -3,8 +3,11 @@
 #define GLFW_INCLUDE_VULKAN
 #include <GLFW/glfw3.h>
 
+#include "renderer/FrameTarget.h"
+
 #include <glm/glm.hpp>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -14,6 +17,7 @@ class CubemapObject;
 class ParticleObject;
 class DefferedDrawObject;
 class GpuTimestamps;
+class OffscreenTarget;
 
 constexpr int MAX_FRAMES_IN_FLIGHT = 2;
 
@@ -24,20 +28,18 @@ struct QueueFamilyIndices {
     bool isComplete() const { return graphicsFamily.has_value() && presentFamily.has_value(); }
 };
 
-struct SwapChainSupportDetails {
-    VkSurfaceCapabilitiesKHR capabilities{};
-    std::vector<VkSurfaceFormatKHR> formats;
-    std::vector<VkPresentModeKHR> presentModes;
-};
-
-// The Vulkan core: instance, device, swap chain, render passes, per-frame
+// The Vulkan core: instance, device, frame target, render passes, per-frame
 // command buffers and synchronisation, and the recording and submission of
-// every frame. A plain value whose destructor never touches a Vulkan object;
-// cleanup() releases them.
+// every frame. Its destructor never touches a Vulkan object; cleanup()
+// releases them.
 class Renderer {
 public:
     Renderer() = default;
+    // Presents to the window's swap chain, under the validation layer.
     explicit Renderer(GLFWwindow* window) : window(window) {}
+    // Draws into images of its own of the given size: no window, surface or
+    // display is needed. Without validation only for timing.
+    static Renderer offscreen(VkExtent2D extent, bool validation = true);
 
     void initVulkan();
     void waitIdle();
@@ -51,7 +53,10 @@ public:
     VkRenderPass getDeferredRenderPass() const { return deferredRenderPass; }
     VkRenderPass getCubemapRenderPass() const { return cubemapRenderPass; }
     uint32_t getCurrentFrame() const { return currentFrame; }
-    VkExtent2D getSwapChainExtent() const { return swapChainExtent; }
+    VkExtent2D getSwapChainExtent() const { return frameTarget->extent(); }
+    // Null when the renderer presents to a window.
+    OffscreenTarget* getOffscreenTarget() const { return offscreenTarget; }
+    bool isValidated() const { return validation; }
 
     void setFramebufferResized() { framebufferResized = true; }
 
@@ -85,12 +90,11 @@ private:
     bool isDeviceSuitable(VkPhysicalDevice candidate) const;
     QueueFamilyIndices findQueueFamilies(VkPhysicalDevice candidate) const;
     bool checkDeviceExtensionSupport(VkPhysicalDevice candidate) const;
-    SwapChainSupportDetails querySwapChainSupport(VkPhysicalDevice candidate) const;
+    std::vector<const char*> requiredDeviceExtensions() const;
     void createLogicalDevice();
 
-    // Swap chain and the targets that depend on it.
-    void createSwapChain();
-    void createImageViews();
+    // The frame target and what depends on it.
+    void createFrameTarget();
     void cleanupSwapChain();
     void createRenderPass();
     void createDeferredRenderPass();
@@ -144,11 +148,10 @@ private:
     VkQueue graphicsQueue = VK_NULL_HANDLE;
     VkQueue computeQueue = VK_NULL_HANDLE;
     VkQueue presentQueue = VK_NULL_HANDLE;
-    VkSwapchainKHR swapChain = VK_NULL_HANDLE;
-    std::vector<VkImage> swapChainImages;
-    VkFormat swapChainImageFormat = VK_FORMAT_UNDEFINED;
-    VkExtent2D swapChainExtent{};
-    std::vector<VkImageView> swapChainImageViews;
+    bool validation = true;
+    VkExtent2D offscreenExtent{};
+    std::unique_ptr<FrameTarget> frameTarget;
+    OffscreenTarget* offscreenTarget = nullptr;
     std::vector<VkFramebuffer> swapChainFramebuffers;
     std::vector<VkFramebuffer> firstCubemapFramebuffers;
     std::vector<VkFramebuffer> secondCubemapFramebuffers;

@@ -1,5 +1,6 @@
 #include "renderer/DebugMessenger.h"
 #include "renderer/Renderer.h"
+#include "renderer/SwapChainTarget.h"
 
 #include <cstring>
 #include <iostream>
@@ -10,12 +11,12 @@
 namespace {
 
 const std::vector<const char*> validationLayers = {"VK_LAYER_KHRONOS_validation"};
-const std::vector<const char*> deviceExtensions = {VK_KHR_SWAPCHAIN_EXTENSION_NAME};
+const std::vector<const char*> swapChainExtensions = {VK_KHR_SWAPCHAIN_EXTENSION_NAME};
 
 }  // namespace
 
 void Renderer::createInstance() {
-    if (!checkValidationLayerSupport()) {
+    if (validation && !checkValidationLayerSupport()) {
         throw std::runtime_error("validation layers requested, but not available!");
     }
 
@@ -36,9 +37,11 @@ void Renderer::createInstance() {
     createInfo.pApplicationInfo = &appInfo;
     createInfo.enabledExtensionCount = static_cast<uint32_t>(extensions.size());
     createInfo.ppEnabledExtensionNames = extensions.data();
-    createInfo.enabledLayerCount = static_cast<uint32_t>(validationLayers.size());
-    createInfo.ppEnabledLayerNames = validationLayers.data();
-    createInfo.pNext = &debugCreateInfo;
+    if (validation) {
+        createInfo.enabledLayerCount = static_cast<uint32_t>(validationLayers.size());
+        createInfo.ppEnabledLayerNames = validationLayers.data();
+        createInfo.pNext = &debugCreateInfo;
+    }
 
     if (vkCreateInstance(&createInfo, nullptr, &instance) != VK_SUCCESS) {
         throw std::runtime_error("failed to create instance!");
@@ -67,10 +70,15 @@ bool Renderer::checkValidationLayerSupport() const {
 }
 
 std::vector<const char*> Renderer::getRequiredExtensions() const {
-    uint32_t glfwExtensionCount = 0;
-    const char** glfwExtensions = glfwGetRequiredInstanceExtensions(&glfwExtensionCount);
-    std::vector<const char*> extensions(glfwExtensions, glfwExtensions + glfwExtensionCount);
-    extensions.push_back(VK_EXT_DEBUG_UTILS_EXTENSION_NAME);
+    std::vector<const char*> extensions;
+    if (window != nullptr) {
+        uint32_t glfwExtensionCount = 0;
+        const char** glfwExtensions = glfwGetRequiredInstanceExtensions(&glfwExtensionCount);
+        extensions.assign(glfwExtensions, glfwExtensions + glfwExtensionCount);
+    }
+    if (validation) {
+        extensions.push_back(VK_EXT_DEBUG_UTILS_EXTENSION_NAME);
+    }
     return extensions;
 }
 
@@ -111,9 +119,10 @@ void Renderer::pickPhysicalDevice() {
 bool Renderer::isDeviceSuitable(VkPhysicalDevice candidate) const {
     QueueFamilyIndices indices = findQueueFamilies(candidate);
     bool extensionsSupported = checkDeviceExtensionSupport(candidate);
-    bool swapChainAdequate = false;
-    if (extensionsSupported) {
-        SwapChainSupportDetails swapChainSupport = querySwapChainSupport(candidate);
+    // Without a window nothing is presented, so any device will do.
+    bool swapChainAdequate = window == nullptr;
+    if (extensionsSupported && window != nullptr) {
+        SwapChainSupportDetails swapChainSupport = querySwapChainSupport(candidate, surface);
         swapChainAdequate = !swapChainSupport.formats.empty() && !swapChainSupport.presentModes.empty();
     }
 
@@ -141,8 +150,11 @@ QueueFamilyIndices Renderer::findQueueFamilies(VkPhysicalDevice candidate) const
         if (queueFamilies[i].queueFlags & VK_QUEUE_GRAPHICS_BIT) {
             indices.graphicsFamily = i;
         }
-        VkBool32 presentSupport = false;
-        vkGetPhysicalDeviceSurfaceSupportKHR(candidate, i, surface, &presentSupport);
+        // Offscreen, the graphics queue "presents": it runs the read-back.
+        VkBool32 presentSupport = window == nullptr && (queueFamilies[i].queueFlags & VK_QUEUE_GRAPHICS_BIT);
+        if (window != nullptr) {
+            vkGetPhysicalDeviceSurfaceSupportKHR(candidate, i, surface, &presentSupport);
+        }
         if (presentSupport) {
             indices.presentFamily = i;
         }
@@ -159,6 +171,7 @@ bool Renderer::checkDeviceExtensionSupport(VkPhysicalDevice candidate) const {
     std::vector<VkExtensionProperties> availableExtensions(extensionCount);
     vkEnumerateDeviceExtensionProperties(candidate, nullptr, &extensionCount, availableExtensions.data());
 
+    const std::vector<const char*> deviceExtensions = requiredDeviceExtensions();
     std::set<std::string> requiredExtensions(deviceExtensions.begin(), deviceExtensions.end());
     for (const auto& extension : availableExtensions) {
         requiredExtensions.erase(extension.extensionName);
@@ -166,23 +179,8 @@ bool Renderer::checkDeviceExtensionSupport(VkPhysicalDevice candidate) const {
     return requiredExtensions.empty();
 }
 
-SwapChainSupportDetails Renderer::querySwapChainSupport(VkPhysicalDevice candidate) const {
-    SwapChainSupportDetails details;
-    vkGetPhysicalDeviceSurfaceCapabilitiesKHR(candidate, surface, &details.capabilities);
-
-    uint32_t formatCount;
-    vkGetPhysicalDeviceSurfaceFormatsKHR(candidate, surface, &formatCount, nullptr);
-    if (formatCount != 0) {
-        details.formats.resize(formatCount);
-        vkGetPhysicalDeviceSurfaceFormatsKHR(candidate, surface, &formatCount, details.formats.data());
-    }
-    uint32_t presentModeCount;
-    vkGetPhysicalDeviceSurfacePresentModesKHR(candidate, surface, &presentModeCount, nullptr);
-    if (presentModeCount != 0) {
-        details.presentModes.resize(presentModeCount);
-        vkGetPhysicalDeviceSurfacePresentModesKHR(candidate, surface, &presentModeCount, details.presentModes.data());
-    }
-    return details;
+std::vector<const char*> Renderer::requiredDeviceExtensions() const {
+    return window != nullptr ? swapChainExtensions : std::vector<const char*>{};
 }
 
 void Renderer::createLogicalDevice() {
@@ -210,10 +208,13 @@ void Renderer::createLogicalDevice() {
     createInfo.queueCreateInfoCount = static_cast<uint32_t>(queueCreateInfos.size());
     createInfo.pQueueCreateInfos = queueCreateInfos.data();
     createInfo.pEnabledFeatures = &deviceFeatures;
+    const std::vector<const char*> deviceExtensions = requiredDeviceExtensions();
     createInfo.enabledExtensionCount = static_cast<uint32_t>(deviceExtensions.size());
     createInfo.ppEnabledExtensionNames = deviceExtensions.data();
-    createInfo.enabledLayerCount = static_cast<uint32_t>(validationLayers.size());
-    createInfo.ppEnabledLayerNames = validationLayers.data();
+    if (validation) {
+        createInfo.enabledLayerCount = static_cast<uint32_t>(validationLayers.size());
+        createInfo.ppEnabledLayerNames = validationLayers.data();
+    }
 
     if (vkCreateDevice(physicalDevice, &createInfo, nullptr, &device) != VK_SUCCESS) {
         throw std::runtime_error("failed to create logical device!");

@@ -121,8 +121,7 @@ void Renderer::drawFrame(ObjectList& objects, Camera* camera, float t, float dt,
     submitDeferredPass(objects, camera, t, dt, skybox, envCube, particles);
 
     uint32_t imageIndex;
-    VkResult result = vkAcquireNextImageKHR(device, swapChain, UINT64_MAX, imageAvailableSemaphores[f],
-                                            VK_NULL_HANDLE, &imageIndex);
+    VkResult result = frameTarget->acquire(imageAvailableSemaphores[f], imageIndex);
     if (result == VK_ERROR_OUT_OF_DATE_KHR) {
         resetDefFinishedSemaphore(f);
         recreateSwapChain();
@@ -134,16 +133,7 @@ void Renderer::drawFrame(ObjectList& objects, Camera* camera, float t, float dt,
 
     submitPresentationPass(imageIndex, deferredObject, displayMode);
 
-    VkSemaphore presentWaitSemaphores[] = {renderFinishedSemaphores[imageIndex]};
-    VkSwapchainKHR swapChains[] = {swapChain};
-    VkPresentInfoKHR presentInfo{};
-    presentInfo.sType = VK_STRUCTURE_TYPE_PRESENT_INFO_KHR;
-    presentInfo.waitSemaphoreCount = 1;
-    presentInfo.pWaitSemaphores = presentWaitSemaphores;
-    presentInfo.swapchainCount = 1;
-    presentInfo.pSwapchains = swapChains;
-    presentInfo.pImageIndices = &imageIndex;
-    result = vkQueuePresentKHR(presentQueue, &presentInfo);
+    result = frameTarget->present(renderFinishedSemaphores[imageIndex], imageIndex);
     if (result == VK_ERROR_OUT_OF_DATE_KHR || result == VK_SUBOPTIMAL_KHR || framebufferResized) {
         framebufferResized = false;
         recreateSwapChain();

@@ -224,9 +224,10 @@ void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t i
                                        DefferedDrawObject& deferredObject, int displayMode) {
     beginRecording(commandBuffer, "failed to begin recording command buffer!");
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::Lighting);
-    beginRenderPass(commandBuffer, renderPass, swapChainFramebuffers[imageIndex], swapChainExtent, 1);
+    const VkExtent2D extent = frameTarget->extent();
+    beginRenderPass(commandBuffer, renderPass, swapChainFramebuffers[imageIndex], extent, 1);
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, deferredObject.getPipeline());
-    setViewportAndScissor(commandBuffer, swapChainExtent);
+    setViewportAndScissor(commandBuffer, extent);
 
     VkBuffer vertexBuffers[] = {deferredObject.getVertexBuffer()};
     VkDeviceSize offsets[] = {0};

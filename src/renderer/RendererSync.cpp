@@ -77,13 +77,13 @@ void Renderer::createSyncObjects() {
 // signals it is the one that renders into the same image again, after that
 // image has been acquired anew.
 void Renderer::matchRenderFinishedSemaphoresToImages() {
-    if (renderFinishedSemaphores.size() == swapChainImages.size()) {
+    if (renderFinishedSemaphores.size() == frameTarget->imageViews().size()) {
         return;
     }
     destroyRenderFinishedSemaphores();
     VkSemaphoreCreateInfo semaphoreInfo{};
     semaphoreInfo.sType = VK_STRUCTURE_TYPE_SEMAPHORE_CREATE_INFO;
-    renderFinishedSemaphores.resize(swapChainImages.size());
+    renderFinishedSemaphores.resize(frameTarget->imageViews().size());
     for (VkSemaphore& semaphore : renderFinishedSemaphores) {
         if (vkCreateSemaphore(device, &semaphoreInfo, nullptr, &semaphore) != VK_SUCCESS) {
             throw std::runtime_error("failed to create graphics synchronization objects for a frame!");

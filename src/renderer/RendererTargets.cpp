@@ -38,7 +38,8 @@ bool sameExtent(VkExtent2D a, VkExtent2D b) { return a.width == b.width && a.hei
 VkFormat Renderer::findDepthFormat() const { return ::findDepthFormat(physicalDevice); }
 
 void Renderer::createRenderPass() {
-    renderPass = createPresentationRenderPass(device, swapChainImageFormat, findDepthFormat());
+    renderPass =
+        createPresentationRenderPass(device, frameTarget->format(), frameTarget->finalLayout(), findDepthFormat());
 }
 
 void Renderer::createDeferredRenderPass() { deferredRenderPass = createGBufferRenderPass(device, findDepthFormat()); }
@@ -51,27 +52,14 @@ void Renderer::createImage(uint32_t width, uint32_t height, VkFormat format, VkI
 }
 
 VkImageView Renderer::createImageView(VkImage image, VkFormat format, VkImageAspectFlags aspectFlags) const {
-    VkImageViewCreateInfo viewInfo{};
-    viewInfo.sType = VK_STRUCTURE_TYPE_IMAGE_VIEW_CREATE_INFO;
-    viewInfo.image = image;
-    viewInfo.viewType = VK_IMAGE_VIEW_TYPE_2D;
-    viewInfo.format = format;
-    viewInfo.subresourceRange.aspectMask = aspectFlags;
-    viewInfo.subresourceRange.baseMipLevel = 0;
-    viewInfo.subresourceRange.levelCount = 1;
-    viewInfo.subresourceRange.baseArrayLayer = 0;
-    viewInfo.subresourceRange.layerCount = 1;
-
-    VkImageView imageView;
-    if (vkCreateImageView(device, &viewInfo, nullptr, &imageView) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create texture image view!");
-    }
-    return imageView;
+    return ::createImageView(device, image, VK_IMAGE_VIEW_TYPE_2D, format, aspectFlags, 0, 1,
+                             "failed to create texture image view!");
 }
 
 void Renderer::createPresentationDepthImage() {
     VkFormat depthFormat = findDepthFormat();
-    createImage(swapChainExtent.width, swapChainExtent.height, depthFormat, VK_IMAGE_TILING_OPTIMAL,
+    const VkExtent2D extent = frameTarget->extent();
+    createImage(extent.width, extent.height, depthFormat, VK_IMAGE_TILING_OPTIMAL,
                 VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, depthImage,
                 depthImageMemory);
     depthImageView = createImageView(depthImage, depthFormat, VK_IMAGE_ASPECT_DEPTH_BIT);
@@ -79,7 +67,7 @@ void Renderer::createPresentationDepthImage() {
 
 void Renderer::createDepthResources() {
     createPresentationDepthImage();
-    deferredExtent = swapChainExtent;
+    deferredExtent = frameTarget->extent();
     createDeferredDepthImage();
 }
 
@@ -92,10 +80,12 @@ void Renderer::createDeferredDepthImage() {
 }
 
 void Renderer::createFramebuffers() {
-    swapChainFramebuffers.resize(swapChainImageViews.size());
-    for (size_t i = 0; i < swapChainImageViews.size(); i++) {
-        swapChainFramebuffers[i] = createFramebuffer(device, renderPass, {swapChainImageViews[i], depthImageView},
-                                                     swapChainExtent.width, swapChainExtent.height);
+    const std::vector<VkImageView>& views = frameTarget->imageViews();
+    const VkExtent2D extent = frameTarget->extent();
+    swapChainFramebuffers.resize(views.size());
+    for (size_t i = 0; i < views.size(); i++) {
+        swapChainFramebuffers[i] =
+            createFramebuffer(device, renderPass, {views[i], depthImageView}, extent.width, extent.height);
     }
 }
 
@@ -123,11 +113,11 @@ void Renderer::createDeferredFramebuffers(DefferedDrawObject& deferredObject) {
 // so both must have one size: a larger G-buffer would show a stretched corner
 // of itself, a smaller one would be drawn outside its framebuffer.
 void Renderer::resizeDeferredTargets() {
-    if (gBufferObject == nullptr || sameExtent(deferredExtent, swapChainExtent)) {
+    if (gBufferObject == nullptr || sameExtent(deferredExtent, frameTarget->extent())) {
         return;
     }
     cleanupDeferredResources();
-    deferredExtent = swapChainExtent;
+    deferredExtent = frameTarget->extent();
     createDeferredDepthImage();
     createDeferredFramebuffers(*gBufferObject);
 }

@@ -22,7 +22,7 @@ protected:
     void SetUp() override
     {
         renderPass = createPresentationRenderPass(context.device(), VK_FORMAT_B8G8R8A8_SRGB,
-                                                  bufferUtils.findDepthFormat());
+                                                  VK_IMAGE_LAYOUT_PRESENT_SRC_KHR, bufferUtils.findDepthFormat());
         pipeline = RenderDefferedPipeline(shaderPath("deffered_vert.spv"), shaderPath("deffered_frag.spv"),
                                           bufferUtils, renderPass);
         model = std::make_unique<Model>(bufferUtils, dir.write("plane.obj", planeObj), false);

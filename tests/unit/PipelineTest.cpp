@@ -36,7 +36,8 @@ protected:
         const VkFormat depthFormat = bufferUtils().findDepthFormat();
         gBufferPass = createGBufferRenderPass(device(), depthFormat);
         environmentPass = createEnvironmentRenderPass(device(), depthFormat);
-        presentationPass = createPresentationRenderPass(device(), VK_FORMAT_B8G8R8A8_SRGB, depthFormat);
+        presentationPass = createPresentationRenderPass(device(), VK_FORMAT_B8G8R8A8_SRGB,
+                                                        VK_IMAGE_LAYOUT_PRESENT_SRC_KHR, depthFormat);
     }
 
     static void TearDownTestSuite() {

@@ -2,8 +2,11 @@
 
 #include "app/SceneSize.h"
 
+#include <optional>
 #include <string>
 #include <vector>
+
+enum class BenchCamera { Path, Free };
 
 // What one benchmark run measures.
 struct BenchOptions {
@@ -13,9 +16,25 @@ struct BenchOptions {
     // Timeline second of the first measured frame; every run flies the same poses.
     float startTime = 10.0f;
     std::string csvPath = "bench.csv";
+
+    // Without a window: frames go to images of the renderer's own of this size.
+    bool offscreen = false;
+    int width = 1920;
+    int height = 1080;
+    // Only for timing on a GPU; the report's header says so.
+    bool validation = true;
+
+    BenchCamera camera = BenchCamera::Path;
+    std::optional<int> displayMode;
+    // Timeline seconds whose frames are saved as PNG files in captureFolder.
+    std::vector<float> captureTimes;
+    std::string captureFolder;
 };
 
-// Throws std::invalid_argument with a usage line on anything it does not understand.
+// Throws std::invalid_argument with one line that names the fault.
 BenchOptions parseBenchOptions(const std::vector<std::string>& arguments);
+
+// The file a capture at timeline second `t` is saved as, e.g. "t20.00.png".
+std::string captureFileName(float t);
 
 extern const char* const benchUsage;

@@ -90,7 +90,8 @@ void printReport(std::ostream& out, const BenchOptions& options, const BenchResu
     out << "Kestrelwing benchmark on " << result.deviceName << ", " << result.width << "x" << result.height << ", "
         << options.sceneSize.particleCount << " particles, " << options.sceneSize.environmentFaceSize
         << " px environment faces, " << result.frames.size() << " frames after " << options.warmupFrames
-        << " warm-up\n";
+        << " warm-up, " << (options.offscreen ? "offscreen" : "windowed") << ", "
+        << (result.validated ? "validation on" : "VALIDATION OFF (timing only)") << '\n';
     printFrameTimes(out, result);
     printPassTimes(out, result);
     printStartup(out, result.startup);

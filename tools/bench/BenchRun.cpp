@@ -1,6 +1,10 @@
 #include "BenchRun.h"
 
+#include "WindowGrab.h"
+
 #include "app/Application.h"
+#include "app/FramesUpTo.h"
+#include "renderer/OffscreenTarget.h"
 #include "renderer/StartupTally.h"
 
 #include <chrono>
@@ -12,6 +16,12 @@ namespace {
 // The timeline advances by this much per frame whatever the frame took, so
 // every run sees the same camera poses and particle steps.
 constexpr float timelineStep = 1.0f / 30.0f;
+
+// Every run starts from the same dust, so that captures can be compared.
+constexpr unsigned particleSeed = 1;
+
+// Frames played before each capture, so that it shows its own time alone.
+constexpr int captureLeadIn = 2;
 
 using Clock = std::chrono::steady_clock;
 
@@ -79,15 +89,41 @@ private:
     std::vector<GpuTimestamps::PassTimes> gpuTimes;
 };
 
+std::unique_ptr<Application> startApplication(const BenchOptions& options) {
+    SceneSize sceneSize = options.sceneSize;
+    sceneSize.particleSeed = particleSeed;
+    auto app = std::make_unique<Application>(sceneSize);
+    app->findProjectRoot();
+    if (options.offscreen) {
+        app->initOffscreen({static_cast<uint32_t>(options.width), static_cast<uint32_t>(options.height)},
+                           options.validation);
+    } else {
+        app->initWindow();
+    }
+    app->initVulkan();
+    app->buildScene();
+    app->useFreeCamera(options.camera == BenchCamera::Free);
+    if (options.displayMode) {
+        app->forceDisplayMode(*options.displayMode);
+    }
+    return app;
+}
+
+void saveCaptures(Application& app, const BenchOptions& options) {
+    for (float t : options.captureTimes) {
+        playFramesUpTo(app, t, captureLeadIn, timelineStep);
+        app.getRenderer().waitIdle();
+        const OffscreenTarget* target = app.getRenderer().getOffscreenTarget();
+        const FramePixels frame = target != nullptr ? target->lastReadBack() : grabWindow(app.getWindow());
+        writePng(options.captureFolder + "/" + captureFileName(t), frame);
+    }
+}
+
 }  // namespace
 
 BenchResult runBenchmark(const BenchOptions& options) {
     const auto runStart = Clock::now();
-    auto app = std::make_unique<Application>(options.sceneSize);
-    app->findProjectRoot();
-    app->initWindow();
-    app->initVulkan();
-    app->buildScene();
+    auto app = startApplication(options);
 
     Renderer& renderer = app->getRenderer();
     GpuTimestamps timestamps(renderer.getDevice(), renderer.getPhysicalDevice(), MAX_FRAMES_IN_FLIGHT);
@@ -95,6 +131,7 @@ BenchResult runBenchmark(const BenchOptions& options) {
 
     BenchResult result;
     result.deviceName = deviceName(renderer.getPhysicalDevice());
+    result.validated = renderer.isValidated();
     result.width = renderer.getSwapChainExtent().width;
     result.height = renderer.getSwapChainExtent().height;
     result.timestampsSupported = timestamps.isSupported();
@@ -110,6 +147,8 @@ BenchResult runBenchmark(const BenchOptions& options) {
     }
     renderer.waitIdle();
     loop.collectRemaining();
+    renderer.attachTimestamps(nullptr);
+    saveCaptures(*app, options);
 
     result.startup.decoding = tallyMilliseconds(StartupCost::Decoding);
     result.startup.uploads = tallyMilliseconds(StartupCost::Uploads);
@@ -123,7 +162,6 @@ BenchResult runBenchmark(const BenchOptions& options) {
         result.frames.push_back(samples[i]);
     }
 
-    renderer.attachTimestamps(nullptr);
     timestamps.cleanup();
     app->cleanup();
     return result;

@@ -24,6 +24,7 @@ struct FrameSample {
 
 struct BenchResult {
     std::string deviceName;
+    bool validated = true;
     uint32_t width = 0;
     uint32_t height = 0;
     bool timestampsSupported = false;
@@ -32,5 +33,5 @@ struct BenchResult {
 };
 
 // Starts the demo's scene at the options' sizes, plays the warm-up and the
-// measured frames at fixed timeline steps, and shuts it down.
+// measured frames at fixed timeline steps, saves the captures, and shuts it down.
 BenchResult runBenchmark(const BenchOptions& options);

@@ -1,0 +1,109 @@
+#include "renderer/SwapChainTarget.h"
+
+#include "renderer/SwapChainChoice.h"
+#include "textures/ImageUtils.h"
+
+#include <stdexcept>
+
+SwapChainSupportDetails querySwapChainSupport(VkPhysicalDevice physicalDevice, VkSurfaceKHR surface) {
+    SwapChainSupportDetails details;
+    vkGetPhysicalDeviceSurfaceCapabilitiesKHR(physicalDevice, surface, &details.capabilities);
+
+    uint32_t formatCount;
+    vkGetPhysicalDeviceSurfaceFormatsKHR(physicalDevice, surface, &formatCount, nullptr);
+    if (formatCount != 0) {
+        details.formats.resize(formatCount);
+        vkGetPhysicalDeviceSurfaceFormatsKHR(physicalDevice, surface, &formatCount, details.formats.data());
+    }
+    uint32_t presentModeCount;
+    vkGetPhysicalDeviceSurfacePresentModesKHR(physicalDevice, surface, &presentModeCount, nullptr);
+    if (presentModeCount != 0) {
+        details.presentModes.resize(presentModeCount);
+        vkGetPhysicalDeviceSurfacePresentModesKHR(physicalDevice, surface, &presentModeCount,
+                                                  details.presentModes.data());
+    }
+    return details;
+}
+
+void SwapChainTarget::create() {
+    createSwapChain();
+    createImageViews();
+}
+
+void SwapChainTarget::createSwapChain() {
+    SwapChainSupportDetails swapChainSupport = querySwapChainSupport(setting.physicalDevice, setting.surface);
+
+    VkSurfaceFormatKHR surfaceFormat = chooseSwapSurfaceFormat(swapChainSupport.formats);
+    VkPresentModeKHR presentMode = chooseSwapPresentMode(swapChainSupport.presentModes);
+    int width = 0;
+    int height = 0;
+    glfwGetFramebufferSize(setting.window, &width, &height);
+    VkExtent2D extent = chooseSwapExtent(swapChainSupport.capabilities, width, height);
+    uint32_t imageCount = chooseImageCount(swapChainSupport.capabilities);
+
+    VkSwapchainCreateInfoKHR createInfo{};
+    createInfo.sType = VK_STRUCTURE_TYPE_SWAPCHAIN_CREATE_INFO_KHR;
+    createInfo.surface = setting.surface;
+    createInfo.minImageCount = imageCount;
+    createInfo.imageFormat = surfaceFormat.format;
+    createInfo.imageColorSpace = surfaceFormat.colorSpace;
+    createInfo.imageExtent = extent;
+    createInfo.imageArrayLayers = 1;
+    createInfo.imageUsage = VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT;
+
+    uint32_t queueFamilyIndices[] = {setting.graphicsFamily, setting.presentFamily};
+    if (setting.graphicsFamily != setting.presentFamily) {
+        createInfo.imageSharingMode = VK_SHARING_MODE_CONCURRENT;
+        createInfo.queueFamilyIndexCount = 2;
+        createInfo.pQueueFamilyIndices = queueFamilyIndices;
+    } else {
+        createInfo.imageSharingMode = VK_SHARING_MODE_EXCLUSIVE;
+    }
+    createInfo.preTransform = swapChainSupport.capabilities.currentTransform;
+    createInfo.compositeAlpha = VK_COMPOSITE_ALPHA_OPAQUE_BIT_KHR;
+    createInfo.presentMode = presentMode;
+    createInfo.clipped = VK_TRUE;
+    createInfo.oldSwapchain = VK_NULL_HANDLE;
+
+    if (vkCreateSwapchainKHR(setting.device, &createInfo, nullptr, &swapChain) != VK_SUCCESS) {
+        throw std::runtime_error("failed to create swap chain!");
+    }
+
+    vkGetSwapchainImagesKHR(setting.device, swapChain, &imageCount, nullptr);
+    images.resize(imageCount);
+    vkGetSwapchainImagesKHR(setting.device, swapChain, &imageCount, images.data());
+    imageFormat = surfaceFormat.format;
+    imageExtent = extent;
+}
+
+void SwapChainTarget::createImageViews() {
+    views.resize(images.size());
+    for (size_t i = 0; i < images.size(); i++) {
+        views[i] = createImageView(setting.device, images[i], VK_IMAGE_VIEW_TYPE_2D, imageFormat,
+                                   VK_IMAGE_ASPECT_COLOR_BIT, 0, 1, "failed to create texture image view!");
+    }
+}
+
+VkResult SwapChainTarget::acquire(VkSemaphore imageAvailable, uint32_t& imageIndex) {
+    return vkAcquireNextImageKHR(setting.device, swapChain, UINT64_MAX, imageAvailable, VK_NULL_HANDLE, &imageIndex);
+}
+
+VkResult SwapChainTarget::present(VkSemaphore renderFinished, uint32_t imageIndex) {
+    VkPresentInfoKHR presentInfo{};
+    presentInfo.sType = VK_STRUCTURE_TYPE_PRESENT_INFO_KHR;
+    presentInfo.waitSemaphoreCount = 1;
+    presentInfo.pWaitSemaphores = &renderFinished;
+    presentInfo.swapchainCount = 1;
+    presentInfo.pSwapchains = &swapChain;
+    presentInfo.pImageIndices = &imageIndex;
+    return vkQueuePresentKHR(setting.presentQueue, &presentInfo);
+}
+
+void SwapChainTarget::destroy() {
+    for (auto imageView : views) {
+        vkDestroyImageView(setting.device, imageView, nullptr);
+    }
+    views.clear();
+    vkDestroySwapchainKHR(setting.device, swapChain, nullptr);
+    swapChain = VK_NULL_HANDLE;
+}

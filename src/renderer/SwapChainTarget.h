@@ -1,0 +1,57 @@
+#pragma once
+
+#include "renderer/FrameTarget.h"
+
+#define GLFW_INCLUDE_VULKAN
+#include <GLFW/glfw3.h>
+
+#include <cstdint>
+#include <vector>
+
+struct SwapChainSupportDetails {
+    VkSurfaceCapabilitiesKHR capabilities{};
+    std::vector<VkSurfaceFormatKHR> formats;
+    std::vector<VkPresentModeKHR> presentModes;
+};
+
+SwapChainSupportDetails querySwapChainSupport(VkPhysicalDevice physicalDevice, VkSurfaceKHR surface);
+
+// The handles a swap chain is made from; the renderer owns all of them.
+struct SwapChainSetting {
+    GLFWwindow* window = nullptr;
+    VkSurfaceKHR surface = VK_NULL_HANDLE;
+    VkPhysicalDevice physicalDevice = VK_NULL_HANDLE;
+    VkDevice device = VK_NULL_HANDLE;
+    VkQueue presentQueue = VK_NULL_HANDLE;
+    uint32_t graphicsFamily = 0;
+    uint32_t presentFamily = 0;
+};
+
+// The window's swap chain: images are acquired from and presented to the
+// presentation engine.
+class SwapChainTarget : public FrameTarget {
+public:
+    explicit SwapChainTarget(const SwapChainSetting& setting) : setting(setting) {}
+
+    VkFormat format() const override { return imageFormat; }
+    VkExtent2D extent() const override { return imageExtent; }
+    VkImageLayout finalLayout() const override { return VK_IMAGE_LAYOUT_PRESENT_SRC_KHR; }
+    const std::vector<VkImageView>& imageViews() const override { return views; }
+
+    VkResult acquire(VkSemaphore imageAvailable, uint32_t& imageIndex) override;
+    VkResult present(VkSemaphore renderFinished, uint32_t imageIndex) override;
+
+    void create() override;
+    void destroy() override;
+
+private:
+    void createSwapChain();
+    void createImageViews();
+
+    SwapChainSetting setting;
+    VkSwapchainKHR swapChain = VK_NULL_HANDLE;
+    std::vector<VkImage> images;
+    std::vector<VkImageView> views;
+    VkFormat imageFormat = VK_FORMAT_UNDEFINED;
+    VkExtent2D imageExtent{};
+};
