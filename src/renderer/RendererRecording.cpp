@@ -1,6 +1,7 @@
 #include "renderer/Renderer.h"
 #include "renderer/CubeFaceViews.h"
 #include "renderer/GpuTimestamps.h"
+#include "renderer/ViewFrustum.h"
 #include "renderer/VisibleRanges.h"
 #include "renderer/WorkGroups.h"
 
@@ -9,6 +10,7 @@
 #include "objects/ImageObject.h"
 #include "objects/ObjectList.h"
 #include "objects/ParticleObject.h"
+#include "objects/PlumeBounds.h"
 #include "textures/DynEnvironmentTexture.h"
 
 #include <stdexcept>
@@ -119,8 +121,13 @@ void drawVisibleParts(VkCommandBuffer commandBuffer, ImageObject& object, VkPipe
     }
 }
 
+// Nothing is recorded for a view that the plume cannot reach.
 void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkPipeline pipeline,
                    VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame) {
+    const UniformBufferObject& uniforms = particles.getDrawUniforms();
+    if (!ViewFrustum(uniforms.proj * particlePush * uniforms.view * uniforms.model).reaches(plumeBounds())) {
+        return;
+    }
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);
     vkCmdPushConstants(commandBuffer, layout, VK_SHADER_STAGE_GEOMETRY_BIT, 0, sizeof(glm::mat4), &particlePush);
     VkBuffer storageBuffer = particles.getStorageBuffers()[frame];
