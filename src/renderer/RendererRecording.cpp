@@ -1,8 +1,8 @@
 #include "renderer/Renderer.h"
 #include "renderer/CubeFaceViews.h"
+#include "renderer/DrawOrder.h"
 #include "renderer/GpuTimestamps.h"
 #include "renderer/ViewFrustum.h"
-#include "renderer/VisibleRanges.h"
 #include "renderer/WorkGroups.h"
 
 #include "objects/CubemapObject.h"
@@ -101,23 +101,35 @@ void drawMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout
     vkCmdDrawIndexed(commandBuffer, mesh.getIndexCount(), 1, 0, 0, 0);
 }
 
-// Only the parts of the object that the view can see: nothing at all when none of it is in
-// view, one draw per run of visible parts otherwise.
-void drawVisibleParts(VkCommandBuffer commandBuffer, ImageObject& object, VkPipelineLayout layout,
-                      VkDescriptorSet descriptorSet, const glm::mat4& faceView) {
-    const UniformBufferObject& uniforms = object.getUniforms();
-    const std::vector<IndexRange> ranges =
-        visibleRanges(object.getClusters(), uniforms.proj * faceView * uniforms.view * uniforms.model);
-    if (ranges.empty()) {
+// The parts of the meshes that the view can see, nearest first; a mesh's buffers and set are
+// bound again only where the draws move on to another mesh. The list's update wrote the same
+// view and projection into every object's uniforms.
+void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<ImageObject*>& objects,
+                           VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView) {
+    if (objects.empty()) {
         return;
     }
-    VkBuffer vertexBuffers[] = {object.getVertexBuffer()};
-    VkDeviceSize offsets[] = {0};
-    vkCmdBindVertexBuffers(commandBuffer, 0, 1, vertexBuffers, offsets);
-    vkCmdBindIndexBuffer(commandBuffer, object.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
-    vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &descriptorSet, 0, nullptr);
-    for (const IndexRange& range : ranges) {
-        vkCmdDrawIndexed(commandBuffer, range.count, 1, range.first, 0, 0);
+    std::vector<ViewedMesh> meshes;
+    for (ImageObject* object : objects) {
+        meshes.push_back({&object->getClusters(), object->getUniforms().model});
+    }
+    const UniformBufferObject& shared = objects.front()->getUniforms();
+    const glm::mat4 eyeFromWorld = faceView * shared.view;
+    const glm::vec3 eye(glm::inverse(eyeFromWorld)[3]);
+    size_t boundMesh = objects.size();
+    for (const PartDraw& draw : frontToBack(meshes, shared.proj * eyeFromWorld, eye)) {
+        if (draw.mesh != boundMesh) {
+            ImageObject& object = *objects[draw.mesh];
+            VkBuffer vertexBuffers[] = {object.getVertexBuffer()};
+            VkDeviceSize offsets[] = {0};
+            vkCmdBindVertexBuffers(commandBuffer, 0, 1, vertexBuffers, offsets);
+            vkCmdBindIndexBuffer(commandBuffer, object.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
+            VkDescriptorSet descriptorSet = object.getDescriptorSet(frame);
+            vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &descriptorSet, 0,
+                                    nullptr);
+            boundMesh = draw.mesh;
+        }
+        vkCmdDrawIndexed(commandBuffer, draw.range.count, 1, draw.range.first, 0, 0);
     }
 }
 
@@ -170,10 +182,8 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const s
         vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getImageToCubePipeline());
         vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
                            sizeof(glm::mat4), &viewMat);
-        for (ImageObject* object : objectList.getObjects()) {
-            drawVisibleParts(commandBuffer, *object, envCube.getImageToCubePipelineLayout(),
-                             object->getDescriptorSet(currentFrame), viewMat);
-        }
+        drawMeshesFrontToBack(commandBuffer, objectList.getObjects(), envCube.getImageToCubePipelineLayout(),
+                              currentFrame, viewMat);
 
         vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getCubeToCubePipeline());
         vkCmdPushConstants(commandBuffer, envCube.getCubeToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
@@ -204,10 +214,8 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
     // push serves both draws below.
     vkCmdPushConstants(commandBuffer, envCube.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
                        &identity);
-    for (ImageObject* object : objectList.getObjects()) {
-        drawVisibleParts(commandBuffer, *object, objectList.getPipelineLayout(), object->getDescriptorSet(currentFrame),
-                         identity);
-    }
+    drawMeshesFrontToBack(commandBuffer, objectList.getObjects(), objectList.getPipelineLayout(), currentFrame,
+                          identity);
 
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, skybox.getPipeline());
     vkCmdPushConstants(commandBuffer, skybox.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),

@@ -1,6 +1,6 @@
 #include "renderer/CubeFaceViews.h"
+#include "renderer/DrawOrder.h"
 #include "renderer/ViewFrustum.h"
-#include "renderer/VisibleRanges.h"
 
 #include <gtest/gtest.h>
 
@@ -113,9 +113,9 @@ TEST(ViewFrustum, NeverDropsASphereWithAPointInsideTheClipVolume)
     EXPECT_GT(kept, 500);
 }
 
-TEST(VisibleRanges, SkipsTheClustersOutOfViewAndJoinsNeighboursInTheIndexList)
+TEST(DrawOrder, SkipsThePartsOutOfViewAndJoinsNeighboursInTheIndexList)
 {
-    // Clusters in model space along x; the model scales by 10 and moves the row in front of face +X.
+    // Parts in model space along x; the model scales by 10 and moves the row in front of face +X.
     const std::vector<MeshCluster> clusters = {
         {{0, 30}, {glm::vec3(-9.0f, 0.0f, 0.0f), 0.5f}}, // behind the eye once placed
         {{30, 30}, {glm::vec3(3.0f, 0.0f, 0.0f), 0.5f}},
@@ -124,11 +124,29 @@ TEST(VisibleRanges, SkipsTheClustersOutOfViewAndJoinsNeighboursInTheIndexList)
         {{156, 3}, {glm::vec3(6.0f, 0.0f, 0.0f), 0.5f}},
     };
     const glm::mat4 model = glm::translate(glm::scale(glm::mat4(1.0f), glm::vec3(10.0f)), eye / 10.0f);
-    const std::vector<IndexRange> ranges =
-        visibleRanges(clusters, cubeFaceProjection() * cubeFaceViews(eye)[0] * model);
-    ASSERT_EQ(ranges.size(), 2u);
-    EXPECT_EQ(ranges[0].first, 30u);
-    EXPECT_EQ(ranges[0].count, 120u);
-    EXPECT_EQ(ranges[1].first, 156u);
-    EXPECT_EQ(ranges[1].count, 3u);
+    const std::vector<PartDraw> draws =
+        frontToBack({{&clusters, model}}, cubeFaceProjection() * cubeFaceViews(eye)[0], eye);
+    ASSERT_EQ(draws.size(), 2u);
+    EXPECT_EQ(draws[0].range.first, 30u);
+    EXPECT_EQ(draws[0].range.count, 120u);
+    EXPECT_EQ(draws[1].range.first, 156u);
+    EXPECT_EQ(draws[1].range.count, 3u);
+}
+
+TEST(DrawOrder, NearerPartsComeFirstAcrossMeshesAndAPartAroundTheEyeLeads)
+{
+    const std::vector<MeshCluster> farAndNear = {{{0, 3}, {glm::vec3(0.0f, 0.0f, -200.0f), 5.0f}},
+                                                 {{3, 3}, {glm::vec3(0.0f, 0.0f, -20.0f), 5.0f}}};
+    const std::vector<MeshCluster> middle = {{{0, 6}, {glm::vec3(3.0f, 0.0f, -80.0f), 5.0f}}};
+    const std::vector<MeshCluster> aroundTheEye = {{{0, 9}, {glm::vec3(0.0f, 0.0f, 10.0f), 12.0f}}};
+    const glm::mat4 atEye = glm::translate(glm::mat4(1.0f), eye);
+    const std::vector<PartDraw> draws =
+        frontToBack({{&farAndNear, atEye}, {&middle, atEye}, {&aroundTheEye, atEye}}, sceneView(), eye);
+    ASSERT_EQ(draws.size(), 4u);
+    EXPECT_EQ(draws[0].mesh, 2u);
+    EXPECT_EQ(draws[1].mesh, 0u);
+    EXPECT_EQ(draws[1].range.first, 3u);
+    EXPECT_EQ(draws[2].mesh, 1u);
+    EXPECT_EQ(draws[3].mesh, 0u);
+    EXPECT_EQ(draws[3].range.first, 0u);
 }
