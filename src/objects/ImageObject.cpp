@@ -134,6 +134,12 @@ void ImageObject::writeUniforms(uint32_t currentFrame, const glm::mat4& modelMat
     std::memcpy(materialBuffersMapped[currentFrame], &mubo, sizeof(mubo));
 }
 
+bool ImageObject::drawsLike(const ImageObject& other) const
+{
+    return model == other.model && texture == other.texture
+           && std::memcmp(&uniforms, &other.uniforms, sizeof(uniforms)) == 0;
+}
+
 void ImageObject::cleanupUniformBuffers()
 {
     destroyUniformBuffers(device, uniformBuffers, uniformBuffersMemory);

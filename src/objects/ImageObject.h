@@ -27,6 +27,10 @@ public:
     const void* getMappedMaterialBuffer(uint32_t frameIndex) const { return materialBuffersMapped[frameIndex]; }
     // What the last update wrote, kept on the host so that a recording can tell what a view sees.
     const UniformBufferObject& getUniforms() const { return uniforms; }
+    // True when drawing this object repeats the draw of `other` exactly: the same mesh, texture
+    // and uniforms, bit for bit, give the same fragments at the same depths, which a LESS depth
+    // test turns away everywhere once `other` has been drawn.
+    bool drawsLike(const ImageObject& other) const;
 
 private:
     void createUniformBuffers();

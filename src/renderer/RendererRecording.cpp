@@ -13,6 +13,7 @@
 #include "objects/PlumeBounds.h"
 #include "textures/DynEnvironmentTexture.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -101,11 +102,25 @@ void drawMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout
     vkCmdDrawIndexed(commandBuffer, mesh.getIndexCount(), 1, 0, 0, 0);
 }
 
+// The objects whose draws are not repeats of an earlier object's (the rock row can place one
+// rock twice on the same spot).
+std::vector<ImageObject*> withoutRepeats(const std::vector<ImageObject*>& objects) {
+    std::vector<ImageObject*> distinct;
+    for (ImageObject* object : objects) {
+        if (std::none_of(distinct.begin(), distinct.end(),
+                         [object](const ImageObject* earlier) { return object->drawsLike(*earlier); })) {
+            distinct.push_back(object);
+        }
+    }
+    return distinct;
+}
+
 // The parts of the meshes that the view can see, nearest first; a mesh's buffers and set are
 // bound again only where the draws move on to another mesh. The list's update wrote the same
 // view and projection into every object's uniforms.
-void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<ImageObject*>& objects,
+void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<ImageObject*>& objectList,
                            VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView) {
+    const std::vector<ImageObject*> objects = withoutRepeats(objectList);
     if (objects.empty()) {
         return;
     }
