@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # Builds the benchmark and runs it with the given options (see README,
-# "Benchmark"); without a display it runs inside its own Xvfb. The table goes
-# to standard output, the per-frame CSV to --csv (default bench.csv here).
+# "Benchmark"); without a display it runs inside its own Xvfb, unless
+# --offscreen asks for no display at all. The table goes to standard output,
+# the per-frame CSV to --csv (default bench.csv here).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BENCH_BUILD_DIR:-$root/build}"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j"$(nproc)" --target kestrelwing_bench >/dev/null
 
-if [ -z "${DISPLAY:-}" ]; then
+offscreen=false
+for argument in "$@"; do
+  [ "$argument" = "--offscreen" ] && offscreen=true
+done
+
+if [ -z "${DISPLAY:-}" ] && ! $offscreen; then
   display=99
   while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
     display=$((display + 1))
