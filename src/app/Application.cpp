@@ -77,10 +77,10 @@ void Application::initVulkan() {
 }
 
 void Application::mainLoop() {
-    Timeline timeline(static_cast<float>(glfwGetTime()));
+    Timeline timeline(glfwGetTime());
     while (!glfwWindowShouldClose(window)) {
         frame(timeline.time(), timeline.deltaTime());
-        timeline.advance(static_cast<float>(glfwGetTime()));
+        timeline.advance(glfwGetTime());
     }
     cleanup();
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr float cycleLength = 85.0f;
+constexpr double cycleLength = 85.0;
 
 // Each scheduled mode lasts five seconds, starting after the first thirty.
 constexpr float scheduleStart = 30.0f;
@@ -86,11 +86,11 @@ int scheduledDisplayMode(float t)
     return 0;
 }
 
-Timeline::Timeline(float now) : now(now) {}
+Timeline::Timeline(double now) : now(now) {}
 
-void Timeline::advance(float newNow)
+void Timeline::advance(double newNow)
 {
-    dt = newNow - now;
+    dt = static_cast<float>(newNow - now);
     now = newNow;
     if (now - start > cycleLength) {
         start = now;

@@ -161,3 +161,31 @@ TEST(TimelineTest, RestartsAfter85SecondsWithTimeExactlyZero)
     timeline.advance(170.6f);
     EXPECT_EQ(timeline.time(), 0.0f);
 }
+
+// Three days after start-up a float clock reading resolves only 31 ms: the
+// frame times of a 60 Hz run came out as 0 or as whole multiples of that.
+TEST(TimelineTest, KeepsFrameTimesExactDaysAfterStartUp)
+{
+    const double threeDays = 3.0 * 24.0 * 3600.0;
+    const double step = 1.0 / 60.0;
+    Timeline timeline(threeDays);
+    timeline.advance(threeDays + step);
+    EXPECT_EQ(timeline.time(), 0.0f) << "the first cycle has run since start-up, so the timeline restarts";
+
+    float previousTime = timeline.time();
+    int restarts = 0;
+    for (int frame = 2; frame < 2 * 85 * 60; frame++) {
+        timeline.advance(threeDays + frame * step);
+        ASSERT_NEAR(timeline.deltaTime(), step, step * 0.01) << "frame " << frame;
+        if (timeline.time() < previousTime) {
+            restarts++;
+            EXPECT_EQ(timeline.time(), 0.0f);
+            EXPECT_GT(previousTime, 85.0f - 1.01f * step) << "frame " << frame;
+        } else {
+            EXPECT_NEAR(timeline.time() - previousTime, step, step * 0.01) << "frame " << frame;
+        }
+        EXPECT_LE(timeline.time(), 85.0f);
+        previousTime = timeline.time();
+    }
+    EXPECT_EQ(restarts, 1);
+}
