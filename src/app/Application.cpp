@@ -90,11 +90,11 @@ void Application::frame(float t, float dt) {
     draw(t, dt);
 }
 
-void Application::processInput() {
+void Application::processInput(float dt) {
     int width = 0;
     int height = 0;
     glfwGetWindowSize(window, &width, &height);
-    freeCamera.processMovement(controls.movementCodes());
+    freeCamera.processMovement(controls.movementCodes(), dt);
 
     if (controls.cursorCaptured) {
         if (controls.firstMouse) {
@@ -114,7 +114,7 @@ void Application::processInput() {
 void Application::update(float t, float dt) {
     glfwPollEvents();
     glfwGetCursorPos(window, &cursorX, &cursorY);
-    processInput();
+    processInput(dt);
     pathCamera.followPath(t);
 
     // The lighting pass of the frame that last used this index may still read

@@ -45,7 +45,7 @@ public:
 private:
     void mainLoop();
     void update(float t, float dt);
-    void processInput();
+    void processInput(float dt);
     void draw(float t, float dt);
 
     static void framebufferResizeCallback(GLFWwindow* window, int width, int height);
