@@ -47,10 +47,24 @@ bool Controls::onKeyReleased(int key)
     }
     if (key == GLFW_KEY_F1) {
         freeCameraMode = !freeCameraMode;
+        releaseMovementKeys();
     } else if (key >= GLFW_KEY_F3 && key <= GLFW_KEY_F10) {
         displayMode = key - GLFW_KEY_F3;
     }
     return false;
+}
+
+// Path mode ignores key releases, so a key let go there would stay held in
+// free mode and the camera would drift; both modes start with no key held.
+void Controls::releaseMovementKeys()
+{
+    moveForward = false;
+    moveBackward = false;
+    moveRight = false;
+    moveLeft = false;
+    moveDown = false;
+    moveUp = false;
+    moveFast = false;
 }
 
 bool Controls::onMouseButton(int button, int action)

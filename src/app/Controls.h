@@ -26,6 +26,7 @@ struct Controls {
 
 private:
     void trackMovementKey(int key, int action);
+    void releaseMovementKeys();
     bool onKeyReleased(int key);
 };
 
