@@ -50,6 +50,17 @@ std::vector<std::string> splitFields(const std::string& line)
     return fields;
 }
 
+// The fit states the condition that the way-points break but not where they
+// come from; the reader adds the file.
+spline fit(const std::vector<double>& t, const std::vector<double>& values, const std::string& fileName)
+{
+    try {
+        return spline(t, values);
+    } catch (const std::runtime_error& error) {
+        throw std::runtime_error("path file fails " + std::string(error.what()) + ": " + fileName);
+    }
+}
+
 } // namespace
 
 void Path::loadFromFile(const std::string& fileName)
@@ -74,9 +85,9 @@ void Path::loadFromFile(const std::string& fileName)
         }
     }
 
-    splineX = spline(t, x);
-    splineY = spline(t, y);
-    splineZ = spline(t, z);
+    splineX = fit(t, x, fileName);
+    splineY = fit(t, y, fileName);
+    splineZ = fit(t, z, fileName);
 }
 
 glm::vec3 Path::getPosition(float t) const

@@ -118,10 +118,13 @@ TEST_F(PathTest, NonFiniteValuesAreRejected)
     EXPECT_EQ(loadError("0,0,0,0\ninfinity,1,1,1\n2,2,2,2\n"), expected);
 }
 
-TEST_F(PathTest, SplinePreconditionsSurfaceForBadWayPoints)
+TEST_F(PathTest, SplinePreconditionsSurfaceForBadWayPointsWithTheFileName)
 {
-    EXPECT_EQ(loadError("0,0,0,0\n1,1,1,1\n"), "x.size()>=3");
-    EXPECT_EQ(loadError("0,0,0,0\n1,1,1,1\n1,2,2,2\n"), "m_x[i]<m_x[i+1]");
+    const std::string file = (dir.path() / "path.csv").string();
+    EXPECT_EQ(loadError(""), "path file fails x.size()>=3: " + file);
+    EXPECT_EQ(loadError("0,0,0,0\n1,1,1,1\n"), "path file fails x.size()>=3: " + file);
+    EXPECT_EQ(loadError("0,0,0,0\n1,1,1,1\n1,2,2,2\n"), "path file fails m_x[i]<m_x[i+1]: " + file);
+    EXPECT_EQ(loadError("0,0,0,0\n2,1,1,1\n1,2,2,2\n"), "path file fails m_x[i]<m_x[i+1]: " + file);
 }
 
 TEST_F(PathTest, AMissingFileIsReportedAndLeavesThePathUnchanged)
