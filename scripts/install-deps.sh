@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   libvulkan-dev libglfw3-dev libglm-dev libstb-dev libtinyobjloader-dev libgtest-dev
   glslc mesa-vulkan-drivers vulkan-validationlayers
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils libx11-dev
   clang libclang-rt-dev
 )
 

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/ProjectRoot.h"
+#include "renderer/HiddenWindow.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -80,6 +81,9 @@ void Application::mainLoop() {
     Timeline timeline(glfwGetTime());
     while (!glfwWindowShouldClose(window)) {
         frame(timeline.time(), timeline.deltaTime());
+        // Frames of a hidden window would be drawn for nobody; the loop sleeps
+        // until the window shows again or is closed.
+        waitWhileHidden(window);
         timeline.advance(glfwGetTime());
     }
     cleanup();
