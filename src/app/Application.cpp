@@ -75,6 +75,7 @@ void Application::initVulkan() {
                                                    renderer.getDeferredRenderPass());
     deferredPipeline = RenderDefferedPipeline("./assets/shaders/deffered_vert.spv", "./assets/shaders/deffered_frag.spv",
                                               bufferUtils, renderer.getRenderPass());
+    renderer.attachPresentationPipeline(&deferredPipeline);
 }
 
 void Application::mainLoop() {

@@ -67,8 +67,12 @@ void Renderer::recreateSwapChain() {
     }
 
     vkDeviceWaitIdle(device);
+    const VkFormat previousFormat = swapChainImageFormat;
     cleanupSwapChain();
     createSwapChain();
+    if (swapChainImageFormat != previousFormat) {
+        rebuildPresentationPass();
+    }
     matchRenderFinishedSemaphoresToImages();
     createImageViews();
     createPresentationDepthImage();
