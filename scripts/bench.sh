@@ -15,15 +15,9 @@ for argument in "$@"; do
 done
 
 if [ -z "${DISPLAY:-}" ] && ! $offscreen; then
-  display=99
-  while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
-    display=$((display + 1))
-  done
-  Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  trap 'kill $xvfb 2>/dev/null || true' EXIT INT TERM
-  export DISPLAY=":$display"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  source "$root/scripts/xvfb.sh"
+  start_xvfb_server || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
+  trap 'kill $XVFB_PID 2>/dev/null || true' EXIT INT TERM
 fi
 
 echo "load: $(uptime | sed 's/.*load average: //')"

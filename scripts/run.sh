@@ -11,16 +11,10 @@ if [ -n "${DISPLAY:-}" ]; then
   exec "$root/build/kestrelwing"
 fi
 
-display=99
-while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
-  display=$((display + 1))
-done
-# In a session of its own, so that a Ctrl-C in the terminal does not reach the
-# X server: it must outlive the program drawing into it.
-setsid Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp &
-xvfb=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$root/scripts/xvfb.sh"
+# The X server must outlive the program drawing into it.
+start_xvfb_server --own-session || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
+xvfb=$XVFB_PID
 
 mkdir -p "$root/out"
 "$root/build/kestrelwing" &
