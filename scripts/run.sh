@@ -4,25 +4,33 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/install-deps.sh"
-bash "$root/scripts/build.sh"
+# The demo with its shaders and generated assets; the tests are not needed to play it.
+bash "$root/scripts/build.sh" kestrelwing
 
 if [ -n "${DISPLAY:-}" ]; then
   exec "$root/build/kestrelwing"
 fi
 
-display=99
-while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
-  display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp &
-xvfb=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$root/scripts/xvfb.sh"
+# The X server must outlive the program drawing into it.
+start_xvfb_server --own-session || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
+xvfb=$XVFB_PID
 
 mkdir -p "$root/out"
 "$root/build/kestrelwing" &
 demo=$!
-trap 'kill $demo $xvfb 2>/dev/null || true' EXIT INT TERM
+# The program first, then its X server: a server gone under a running program
+# makes it fail on its way out.
+stop() {
+  trap - EXIT INT TERM
+  kill "$demo" 2>/dev/null || true
+  wait "$demo" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+}
+trap stop EXIT
+trap 'stop; exit 130' INT
+trap 'stop; exit 143' TERM
 echo "No display: running under Xvfb $DISPLAY, screenshots go to $root/out/ (Ctrl-C to stop)."
 shot=0
 while kill -0 "$demo" 2>/dev/null; do

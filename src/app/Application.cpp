@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/ProjectRoot.h"
+#include "renderer/HiddenWindow.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -82,13 +83,17 @@ void Application::initVulkan() {
                                                    renderer.getDeferredRenderPass());
     deferredPipeline = RenderDefferedPipeline("./assets/shaders/deffered_vert.spv", "./assets/shaders/deffered_frag.spv",
                                               bufferUtils, renderer.getRenderPass());
+    renderer.attachPresentationPipeline(&deferredPipeline);
 }
 
 void Application::mainLoop() {
-    Timeline timeline(static_cast<float>(glfwGetTime()));
+    Timeline timeline(glfwGetTime());
     while (!glfwWindowShouldClose(window)) {
         frame(timeline.time(), timeline.deltaTime());
-        timeline.advance(static_cast<float>(glfwGetTime()));
+        // Frames of a hidden window would be drawn for nobody; the loop sleeps
+        // until the window shows again or is closed.
+        waitWhileHidden(window);
+        timeline.advance(glfwGetTime());
     }
     cleanup();
 }
@@ -98,8 +103,8 @@ void Application::frame(float t, float dt) {
     draw(t, dt);
 }
 
-void Application::processInput() {
-    freeCamera.processMovement(controls.movementCodes());
+void Application::processInput(float dt) {
+    freeCamera.processMovement(controls.movementCodes(), dt);
 
     if (controls.cursorCaptured) {
         int width = 0;
@@ -124,7 +129,7 @@ void Application::update(float t, float dt) {
         glfwPollEvents();
         glfwGetCursorPos(window, &cursorX, &cursorY);
     }
-    processInput();
+    processInput(dt);
     pathCamera.followPath(t);
 
     // The lighting pass of the frame that last used this index may still read

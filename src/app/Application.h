@@ -57,7 +57,7 @@ private:
     void initCameras(int width, int height);
     void mainLoop();
     void update(float t, float dt);
-    void processInput();
+    void processInput(float dt);
     void draw(float t, float dt);
 
     static void framebufferResizeCallback(GLFWwindow* window, int width, int height);

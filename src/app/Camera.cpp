@@ -8,6 +8,7 @@ namespace {
 
 constexpr float fastSpeed = 0.05f;
 constexpr float slowSpeed = 0.005f;
+constexpr float referenceFrameRate = 60.0f;
 
 bool isFinite(const glm::mat4& matrix)
 {
@@ -49,23 +50,24 @@ void Camera::lookAt(const glm::vec3& centre)
     }
 }
 
-void Camera::processMovement(const std::vector<int>& codes)
+void Camera::processMovement(const std::vector<int>& codes, float deltaTime)
 {
     for (int code : codes) {
-        move(code);
+        move(code, deltaTime);
     }
 }
 
-void Camera::move(int code)
+void Camera::move(int code, float deltaTime)
 {
     const glm::vec3 right = glm::normalize(glm::cross(front, up));
+    const float step = speed * referenceFrameRate * deltaTime;
     switch (code) {
-    case 0: position += speed * front; break;
-    case 1: position -= speed * front; break;
-    case 2: position -= speed * right; break;
-    case 3: position += speed * right; break;
-    case 4: position -= speed * up; break;
-    case 5: position += speed * up; break;
+    case 0: position += step * front; break;
+    case 1: position -= step * front; break;
+    case 2: position -= step * right; break;
+    case 3: position += step * right; break;
+    case 4: position -= step * up; break;
+    case 5: position += step * up; break;
     case 6: speed = fastSpeed; break;
     case 7: speed = slowSpeed; break;
     default: break;

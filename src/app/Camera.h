@@ -11,7 +11,10 @@ public:
     Camera(int width, int height, float fov, float nearPlane, float farPlane);
 
     void updateMatrices();
-    void processMovement(const std::vector<int>& codes);
+    // `speed` is a distance per frame at 60 frames a second; each step moves
+    // speed * 60 * deltaTime, so the distance covered follows the wall time
+    // and not the frame rate.
+    void processMovement(const std::vector<int>& codes, float deltaTime);
     // Aims `view` at `centre` from `position`; keeps the previous view where
     // that has no direction (centre on the eye, or straight along `up`).
     void lookAt(const glm::vec3& centre);
@@ -32,5 +35,5 @@ public:
     glm::vec3 target{0.0f};
 
 private:
-    void move(int code);
+    void move(int code, float deltaTime);
 };

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr float cycleLength = 85.0f;
+constexpr double cycleLength = 85.0;
 
 // Each scheduled mode lasts five seconds, starting after the first thirty.
 constexpr float scheduleStart = 30.0f;
@@ -47,10 +47,24 @@ bool Controls::onKeyReleased(int key)
     }
     if (key == GLFW_KEY_F1) {
         freeCameraMode = !freeCameraMode;
+        releaseMovementKeys();
     } else if (key >= GLFW_KEY_F3 && key <= GLFW_KEY_F10) {
         displayMode = key - GLFW_KEY_F3;
     }
     return false;
+}
+
+// Path mode ignores key releases, so a key let go there would stay held in
+// free mode and the camera would drift; both modes start with no key held.
+void Controls::releaseMovementKeys()
+{
+    moveForward = false;
+    moveBackward = false;
+    moveRight = false;
+    moveLeft = false;
+    moveDown = false;
+    moveUp = false;
+    moveFast = false;
 }
 
 bool Controls::onMouseButton(int button, int action)
@@ -86,11 +100,11 @@ int scheduledDisplayMode(float t)
     return 0;
 }
 
-Timeline::Timeline(float now) : now(now) {}
+Timeline::Timeline(double now) : now(now) {}
 
-void Timeline::advance(float newNow)
+void Timeline::advance(double newNow)
 {
-    dt = newNow - now;
+    dt = static_cast<float>(newNow - now);
     now = newNow;
     if (now - start > cycleLength) {
         start = now;

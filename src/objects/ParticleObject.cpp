@@ -99,16 +99,17 @@ VkPipelineLayout ParticleObject::getCubemapPipelineLayout() const
 
 void ParticleObject::update(float, float deltaTime, uint32_t currentFrame, Camera* camera)
 {
-    writeUniforms(currentFrame, deltaTime, camera->view, camera->proj);
+    writeComputeRecord(currentFrame, deltaTime, camera->view, camera->proj);
+    writeDrawRecord(currentFrame, camera->view, camera->proj);
 }
 
-void ParticleObject::updateWithViewProj(float, float deltaTime, uint32_t currentFrame, glm::mat4 view, glm::mat4 proj)
+void ParticleObject::updateWithViewProj(float, float, uint32_t currentFrame, glm::mat4 view, glm::mat4 proj)
 {
-    writeUniforms(currentFrame, deltaTime, view, proj);
+    writeDrawRecord(currentFrame, view, proj);
 }
 
-void ParticleObject::writeUniforms(uint32_t currentFrame, float deltaTime, const glm::mat4& view,
-                                   const glm::mat4& proj)
+void ParticleObject::writeComputeRecord(uint32_t currentFrame, float deltaTime, const glm::mat4& view,
+                                        const glm::mat4& proj)
 {
     UniformBufferObject pubo{};
     pubo.model = glm::translate(glm::mat4(1.0f), dustEmitter::offset);
@@ -116,7 +117,10 @@ void ParticleObject::writeUniforms(uint32_t currentFrame, float deltaTime, const
     pubo.proj = proj;
     pubo.scalar = deltaTime;
     std::memcpy(uniformBuffersMapped[currentFrame], &pubo, sizeof(pubo));
+}
 
+void ParticleObject::writeDrawRecord(uint32_t currentFrame, const glm::mat4& view, const glm::mat4& proj)
+{
     UniformBufferObject ubo{};
     ubo.model = glm::mat4(1.0f);
     ubo.view = view;

@@ -14,7 +14,10 @@ public:
     ParticleObject(BufferUtils bufferUtils, Pipeline* computePipeline, Model* model, glm::vec3 position,
                    ParticleSystem* particleSystem, Pipeline* drawPipeline, bool isCameraTarget);
 
+    // Fills both records of the frame, before its compute step is submitted.
     void update(float time, float deltaTime, uint32_t currentFrame, Camera* camera) override;
+    // Fills only the drawing record: by the time a pass is drawn, the frame's
+    // compute step may be reading its compute record.
     void updateWithViewProj(float time, float deltaTime, uint32_t currentFrame, glm::mat4 view,
                             glm::mat4 proj) override;
     void cleanup() override;
@@ -44,7 +47,8 @@ private:
     void createDrawUniformBuffers();
     void createDrawDescriptorPool();
     void createDrawDescriptorSets();
-    void writeUniforms(uint32_t currentFrame, float deltaTime, const glm::mat4& view, const glm::mat4& proj);
+    void writeComputeRecord(uint32_t currentFrame, float deltaTime, const glm::mat4& view, const glm::mat4& proj);
+    void writeDrawRecord(uint32_t currentFrame, const glm::mat4& view, const glm::mat4& proj);
 
     ParticleSystem* particleSystem = nullptr;
     Pipeline* drawPipeline = nullptr;

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace {
@@ -35,6 +35,32 @@ double readFinite(const std::string& token, const std::string& fileName)
     return value;
 }
 
+// The comma-separated fields of a line; an empty line is one empty field.
+std::vector<std::string> splitFields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::string::size_type begin = 0;
+    std::string::size_type comma = line.find(',');
+    while (comma != std::string::npos) {
+        fields.push_back(line.substr(begin, comma - begin));
+        begin = comma + 1;
+        comma = line.find(',', begin);
+    }
+    fields.push_back(line.substr(begin));
+    return fields;
+}
+
+// The fit states the condition that the way-points break but not where they
+// come from; the reader adds the file.
+spline fit(const std::vector<double>& t, const std::vector<double>& values, const std::string& fileName)
+{
+    try {
+        return spline(t, values);
+    } catch (const std::runtime_error& error) {
+        throw std::runtime_error("path file fails " + std::string(error.what()) + ": " + fileName);
+    }
+}
+
 } // namespace
 
 void Path::loadFromFile(const std::string& fileName)
@@ -48,18 +74,20 @@ void Path::loadFromFile(const std::string& fileName)
     std::vector<double> t, x, y, z;
     std::string line;
     while (std::getline(file, line)) {
-        std::stringstream ss(line);
-        // The token is reused on purpose: a missing trailing field repeats the last one read.
-        std::string token;
+        const std::vector<std::string> fields = splitFields(line);
+        // Fields are read from the left, so a bad number before the cut is the one reported.
+        std::size_t field = 0;
         for (std::vector<double>* column : {&t, &x, &y, &z}) {
-            std::getline(ss, token, ',');
-            column->push_back(readFinite(token, fileName));
+            if (field == fields.size()) {
+                throw std::runtime_error("path file holds a line with fewer than four fields: " + fileName);
+            }
+            column->push_back(readFinite(fields[field++], fileName));
         }
     }
 
-    splineX = spline(t, x);
-    splineY = spline(t, y);
-    splineZ = spline(t, z);
+    splineX = fit(t, x, fileName);
+    splineY = fit(t, y, fileName);
+    splineZ = fit(t, z, fileName);
 }
 
 glm::vec3 Path::getPosition(float t) const

@@ -30,7 +30,28 @@ std::vector<VkPipelineColorBlendAttachmentState> opaqueBlendAttachments(int coun
 GraphicsPipeline::GraphicsPipeline(BufferUtils bufferUtils, VkRenderPass renderPass)
     : Pipeline(bufferUtils, renderPass) {}
 
-void GraphicsPipeline::build(const ShaderPaths& shaderPaths, const GraphicsPipelineState& state) {
+void GraphicsPipeline::build(const ShaderPaths& paths, const GraphicsPipelineState& pipelineState) {
+    shaderPaths = paths;
+    state = pipelineState;
+    try {
+        pipelineLayout = makePipelineLayout(device, descriptorSetLayout, {state.pushConstantRange},
+                                            "failed to create pipeline layout!");
+        createPipeline();
+    } catch (...) {
+        // The constructor is about to throw, so no cleanup() would ever reach these.
+        cleanup();
+        throw;
+    }
+}
+
+void GraphicsPipeline::rebuildFor(VkRenderPass newRenderPass) {
+    vkDestroyPipeline(device, pipeline, nullptr);
+    pipeline = VK_NULL_HANDLE;
+    renderPass = newRenderPass;
+    createPipeline();
+}
+
+void GraphicsPipeline::createPipeline() {
     const bool hasGeometry = !shaderPaths.geometry.empty();
     VkShaderModule vertShaderModule = VK_NULL_HANDLE;
     VkShaderModule fragShaderModule = VK_NULL_HANDLE;
@@ -56,21 +77,15 @@ void GraphicsPipeline::build(const ShaderPaths& shaderPaths, const GraphicsPipel
             shaderStages.push_back(shaderStage(VK_SHADER_STAGE_GEOMETRY_BIT, geomShaderModule));
         }
         shaderStages.push_back(shaderStage(VK_SHADER_STAGE_FRAGMENT_BIT, fragShaderModule));
-
-        pipelineLayout = makePipelineLayout(device, descriptorSetLayout, {state.pushConstantRange},
-                                            "failed to create pipeline layout!");
-        createPipeline(shaderStages, state);
+        createPipelineObject(shaderStages);
     } catch (...) {
-        // The constructor is about to throw, so no cleanup() would ever reach these.
         destroyShaderModules();
-        cleanup();
         throw;
     }
     destroyShaderModules();
 }
 
-void GraphicsPipeline::createPipeline(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages,
-                                      const GraphicsPipelineState& state) {
+void GraphicsPipeline::createPipelineObject(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages) {
     VkPipelineVertexInputStateCreateInfo vertexInputInfo{};
     vertexInputInfo.sType = VK_STRUCTURE_TYPE_PIPELINE_VERTEX_INPUT_STATE_CREATE_INFO;
     vertexInputInfo.vertexBindingDescriptionCount = 1;

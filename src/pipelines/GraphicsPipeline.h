@@ -31,16 +31,27 @@ std::vector<VkPipelineColorBlendAttachmentState> opaqueBlendAttachments(int coun
 
 // The common half of the five graphics pipeline classes.
 class GraphicsPipeline : public Pipeline {
+public:
+    // Replaces the pipeline by one for subpass 0 of another render pass, for
+    // a pass whose attachment formats have changed. The layouts stay, so the
+    // descriptor sets made for them stay valid. The GPU must be done with the
+    // old pipeline.
+    void rebuildFor(VkRenderPass newRenderPass);
+
 protected:
     GraphicsPipeline() = default;
     GraphicsPipeline(BufferUtils bufferUtils, VkRenderPass renderPass);
 
-    // Reads the shaders, builds the layout and the pipeline for subpass 0 of
-    // renderPass, and drops the modules. Needs descriptorSetLayout already made;
-    // on failure it releases everything made so far, the set layout included.
-    void build(const ShaderPaths& shaderPaths, const GraphicsPipelineState& state);
+    // Builds the layout and the pipeline for subpass 0 of renderPass. Needs
+    // descriptorSetLayout already made; on failure it releases everything made
+    // so far, the set layout included.
+    void build(const ShaderPaths& paths, const GraphicsPipelineState& pipelineState);
 
 private:
-    void createPipeline(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages,
-                        const GraphicsPipelineState& state);
+    // Reads the shaders and makes the pipeline; the modules live only for the call.
+    void createPipeline();
+    void createPipelineObject(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages);
+
+    ShaderPaths shaderPaths;
+    GraphicsPipelineState state{};
 };

@@ -17,6 +17,7 @@ class CubemapObject;
 class ParticleObject;
 class DefferedDrawObject;
 class GpuTimestamps;
+class GraphicsPipeline;
 class OffscreenTarget;
 
 constexpr int MAX_FRAMES_IN_FLIGHT = 2;
@@ -62,6 +63,9 @@ public:
 
     // Optional: when set, every pass of a frame writes its GPU timestamps into it.
     void attachTimestamps(GpuTimestamps* recorder) { timestamps = recorder; }
+    // The pipeline made for the presentation render pass; it is rebuilt with
+    // the pass when the surface's format changes.
+    void attachPresentationPipeline(GraphicsPipeline* pipeline) { presentationPipeline = pipeline; }
 
     // Blocks until the frame that last used the current frame index has been
     // presented, so its uniform buffers may be rewritten.
@@ -97,6 +101,7 @@ private:
     void createFrameTarget();
     void cleanupSwapChain();
     void createRenderPass();
+    void rebuildPresentationPass();
     void createDeferredRenderPass();
     void createDepthResources();
     void createPresentationDepthImage();
@@ -186,5 +191,6 @@ private:
     std::vector<VkFence> defInFlightFences;
     uint32_t currentFrame = 0;
     GpuTimestamps* timestamps = nullptr;
+    GraphicsPipeline* presentationPipeline = nullptr;
     bool framebufferResized = false;
 };

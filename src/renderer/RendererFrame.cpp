@@ -77,7 +77,7 @@ void Renderer::submitDeferredPass(ObjectList& objects, Camera* camera, float t, 
     const uint32_t f = currentFrame;
     objects.update(t, dt, f, camera);
     skybox.updateAsSkybox(f, camera);
-    particles.update(t, dt, f, camera);
+    particles.updateWithViewProj(t, dt, f, camera->view, camera->proj);
 
     vkResetFences(device, 1, &defInFlightFences[f]);
     vkResetCommandBuffer(commandBuffers[f], 0);

@@ -1,3 +1,4 @@
+#include "renderer/HiddenWindow.h"
 #include "renderer/OffscreenTarget.h"
 #include "renderer/Renderer.h"
 #include "renderer/SwapChainTarget.h"
@@ -26,18 +27,20 @@ void Renderer::createFrameTarget() {
 }
 
 void Renderer::recreateSwapChain() {
-    // A minimised window has no surface to draw to: wait until it comes back.
-    int width = 0;
-    int height = 0;
-    glfwGetFramebufferSize(window, &width, &height);
-    while (width == 0 || height == 0) {
-        glfwGetFramebufferSize(window, &width, &height);
-        glfwWaitEvents();
+    // A hidden window has no surface to draw to: wait until it comes back. A
+    // close request while waiting leaves the old swap chain to the normal
+    // shutdown, which the main loop reaches at once.
+    if (!waitWhileHidden(window)) {
+        return;
     }
 
     vkDeviceWaitIdle(device);
+    const VkFormat previousFormat = frameTarget->format();
     cleanupSwapChain();
     frameTarget->create();
+    if (frameTarget->format() != previousFormat) {
+        rebuildPresentationPass();
+    }
     matchRenderFinishedSemaphoresToImages();
     createPresentationDepthImage();
     createFramebuffers();

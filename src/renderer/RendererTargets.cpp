@@ -4,6 +4,7 @@
 
 #include "objects/CubemapObject.h"
 #include "objects/DefferedDrawObject.h"
+#include "pipelines/GraphicsPipeline.h"
 #include "textures/DefferedTexture.h"
 #include "textures/DynEnvironmentTexture.h"
 #include "textures/ImageUtils.h"
@@ -40,6 +41,16 @@ VkFormat Renderer::findDepthFormat() const { return ::findDepthFormat(physicalDe
 void Renderer::createRenderPass() {
     renderPass =
         createPresentationRenderPass(device, frameTarget->format(), frameTarget->finalLayout(), findDepthFormat());
+}
+
+// After a move to another display the surface may offer another format; the
+// framebuffers made next and the lighting pipeline need a pass that matches it.
+void Renderer::rebuildPresentationPass() {
+    vkDestroyRenderPass(device, renderPass, nullptr);
+    createRenderPass();
+    if (presentationPipeline != nullptr) {
+        presentationPipeline->rebuildFor(renderPass);
+    }
 }
 
 void Renderer::createDeferredRenderPass() { deferredRenderPass = createGBufferRenderPass(device, findDepthFormat()); }

@@ -27,20 +27,11 @@ fail() {
   exit 1
 }
 
-# Starts Xvfb on the first free display number and exports DISPLAY.
+source "$SOURCE_ROOT/scripts/xvfb.sh"
+
+# Starts Xvfb on the first free display number from 100 and exports DISPLAY.
 start_xvfb() {
-  local display=100
-  while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
-    display=$((display + 1))
-  done
-  Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-  XVFB_PID=$!
-  export DISPLAY=":$display"
-  for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  fail "Xvfb did not start on $DISPLAY"
+  start_xvfb_server 100 || fail "Xvfb did not start on $DISPLAY"
 }
 
 # run_app DIR: starts the program in DIR in the background; stderr goes to $WORK/stderr.

@@ -56,10 +56,13 @@ TEST(CameraTest, ProjectionIsRightHandedWithDepthFromMinusOneToOne)
     EXPECT_NEAR(farPoint.z / farPoint.w, 1.0f, 1e-4f);
 }
 
+// One frame at 60 frames a second moves by `speed` itself.
+constexpr float oneFrameAt60 = 1.0f / 60.0f;
+
 TEST(CameraTest, BackwardThenForwardCancel)
 {
     Camera camera(1920, 1080, 60.0f, 0.1f, 1500.0f);
-    camera.processMovement({7, 1, 0});
+    camera.processMovement({7, 1, 0}, oneFrameAt60);
     expectVec3Near(camera.position, {0.0f, 0.0f, 10.0f}, 1e-6f);
     EXPECT_FLOAT_EQ(camera.speed, 0.005f);
 }
@@ -67,14 +70,38 @@ TEST(CameraTest, BackwardThenForwardCancel)
 TEST(CameraTest, EachCodeMovesAlongItsAxisAtTheCurrentSpeed)
 {
     Camera camera(1920, 1080, 60.0f, 0.1f, 1500.0f);
-    camera.processMovement({6, 0});
+    camera.processMovement({6, 0}, oneFrameAt60);
     expectVec3Near(camera.position, {0.0f, 0.0f, 9.95f});
-    camera.processMovement({3});
+    camera.processMovement({3}, oneFrameAt60);
     expectVec3Near(camera.position, {0.05f, 0.0f, 9.95f});
-    camera.processMovement({7, 2, 2, 5});
+    camera.processMovement({7, 2, 2, 5}, oneFrameAt60);
     expectVec3Near(camera.position, {0.04f, 0.005f, 9.95f});
-    camera.processMovement({4, 4, 1});
+    camera.processMovement({4, 4, 1}, oneFrameAt60);
     expectVec3Near(camera.position, {0.04f, -0.005f, 9.955f});
+}
+
+// Held keys over one second of wall time: a slow machine drawing 2 frames a
+// second and a fast one drawing 60 must end up in the same place.
+TEST(CameraTest, HeldKeysCoverTheSameGroundAtAnyFrameRate)
+{
+    for (const std::vector<int>& codes : {std::vector<int>{7, 0}, std::vector<int>{6, 0, 3, 5}}) {
+        Camera slow(1920, 1080, 60.0f, 0.1f, 1500.0f);
+        Camera fast(1920, 1080, 60.0f, 0.1f, 1500.0f);
+        for (int frame = 0; frame < 2; frame++) {
+            slow.processMovement(codes, 0.5f);
+        }
+        for (int frame = 0; frame < 60; frame++) {
+            fast.processMovement(codes, 1.0f / 60.0f);
+        }
+        const glm::vec3 start(0.0f, 0.0f, 10.0f);
+        const float travelled = glm::length(fast.position - start);
+        EXPECT_GT(travelled, 0.29f);
+        EXPECT_LE(glm::length(slow.position - fast.position), 0.01f * travelled);
+    }
+    // A frame that took no time moves nothing.
+    Camera camera(1920, 1080, 60.0f, 0.1f, 1500.0f);
+    camera.processMovement({6, 0, 2, 4}, 0.0f);
+    expectVec3Near(camera.position, {0.0f, 0.0f, 10.0f}, 0.0f);
 }
 
 TEST(FreeCameraTest, CursorAtTheCentreLeavesTheViewAlone)

@@ -1,12 +1,14 @@
 #include "objects/DefferedDrawObject.h"
 #include "objects/UniformRecords.h"
 
+#include "GBufferCapture.h"
 #include "SceneFixtures.h"
 
 #include "app/Camera.h"
 #include "pipelines/RenderDefferedPipeline.h"
 #include "renderer/RenderPasses.h"
 #include "textures/DefferedTexture.h"
+#include "textures/ImageUtils.h"
 
 #include <cstring>
 #include <memory>
@@ -36,6 +38,70 @@ protected:
         pipeline.cleanup();
         vkDestroyRenderPass(context.device(), renderPass, nullptr);
         VulkanObjectTest::TearDown();
+    }
+
+    // One attachment of a square pass: the image, its memory and its view.
+    struct Attachment {
+        VkImage image = VK_NULL_HANDLE;
+        VkDeviceMemory memory = VK_NULL_HANDLE;
+        VkImageView view = VK_NULL_HANDLE;
+    };
+
+    Attachment makeAttachment(uint32_t size, VkFormat format, VkImageUsageFlags usage, VkImageAspectFlags aspect)
+    {
+        Attachment attachment;
+        createImage(bufferUtils, ImageShape{size, size, 1, 0}, format, VK_IMAGE_TILING_OPTIMAL, usage,
+                    VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, attachment.image, attachment.memory);
+        attachment.view = createImageView(context.device(), attachment.image, VK_IMAGE_VIEW_TYPE_2D, format, aspect,
+                                          0, 1, "failed to create attachment view!");
+        return attachment;
+    }
+
+    void destroy(const Attachment& attachment)
+    {
+        vkDestroyImageView(context.device(), attachment.view, nullptr);
+        vkDestroyImage(context.device(), attachment.image, nullptr);
+        vkFreeMemory(context.device(), attachment.memory, nullptr);
+    }
+
+    // Records the lighting pass into `framebuffer` as a frame does, without
+    // submitting it: the G-buffer targets were never drawn, so they are not in
+    // the layout that sampling needs. The layer checks at recording time that
+    // the pipeline suits the render pass.
+    void recordLighting(VkRenderPass renderPass, VkFramebuffer framebuffer, uint32_t size)
+    {
+        VkCommandBufferAllocateInfo allocInfo{};
+        allocInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_ALLOCATE_INFO;
+        allocInfo.commandPool = context.commandPool();
+        allocInfo.level = VK_COMMAND_BUFFER_LEVEL_PRIMARY;
+        allocInfo.commandBufferCount = 1;
+        VkCommandBuffer commandBuffer = VK_NULL_HANDLE;
+        ASSERT_EQ(vkAllocateCommandBuffers(context.device(), &allocInfo, &commandBuffer), VK_SUCCESS);
+        VkCommandBufferBeginInfo beginInfo{};
+        beginInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_BEGIN_INFO;
+        vkBeginCommandBuffer(commandBuffer, &beginInfo);
+
+        VkClearValue colour{};
+        VkClearValue depth{};
+        depth.depthStencil = {1.0f, 0};
+        beginSquarePass(commandBuffer, renderPass, framebuffer, size, {colour, depth});
+        vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, lighting.getPipeline());
+        const VkViewport viewport{0.0f, 0.0f, static_cast<float>(size), static_cast<float>(size), 0.0f, 1.0f};
+        const VkRect2D scissor{{0, 0}, {size, size}};
+        vkCmdSetViewport(commandBuffer, 0, 1, &viewport);
+        vkCmdSetScissor(commandBuffer, 0, 1, &scissor);
+        const VkDeviceSize offset = 0;
+        vkCmdBindVertexBuffers(commandBuffer, 0, 1, &lighting.getVertexBuffer(), &offset);
+        vkCmdBindIndexBuffer(commandBuffer, lighting.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
+        vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, lighting.getPipelineLayout(), 0, 1,
+                                &lighting.getDescriptorSet(0), 0, nullptr);
+        const int32_t displayMode = 0;
+        vkCmdPushConstants(commandBuffer, lighting.getPipelineLayout(), VK_SHADER_STAGE_FRAGMENT_BIT, 0,
+                           sizeof(displayMode), &displayMode);
+        vkCmdDrawIndexed(commandBuffer, lighting.getIndexCount(), 1, 0, 0, 0);
+        vkCmdEndRenderPass(commandBuffer);
+        vkEndCommandBuffer(commandBuffer);
+        vkFreeCommandBuffers(context.device(), context.commandPool(), 1, &commandBuffer);
     }
 
     LightBufferObject lightRecordOf(uint32_t frame) const
@@ -98,4 +164,34 @@ TEST_F(DefferedDrawObjectTest, ResizingTheTargetsKeepsTheSetsAndFollowsTheNewSiz
     EXPECT_EQ(gBuffer->getExtent().height, 450u);
     EXPECT_EQ(lighting.getDescriptorSet(0), first);
     EXPECT_EQ(lighting.getDescriptorSet(1), second);
+}
+
+// A swap chain on another display may come in another format, with a
+// presentation pass to match; the lighting pipeline rebuilt for that pass
+// draws in it, and keeps the layouts that the lighting object's sets were
+// made for.
+TEST_F(DefferedDrawObjectTest, PipelineRebuiltForAPassOfAnotherFormatDrawsInIt)
+{
+    const uint32_t size = 16;
+    const VkFormat depthFormat = bufferUtils.findDepthFormat();
+    const VkRenderPass unormPass = createPresentationRenderPass(context.device(), VK_FORMAT_R8G8B8A8_UNORM,
+                                                                VK_IMAGE_LAYOUT_PRESENT_SRC_KHR, depthFormat);
+    const Attachment colour = makeAttachment(size, VK_FORMAT_R8G8B8A8_UNORM, VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT,
+                                             VK_IMAGE_ASPECT_COLOR_BIT);
+    const Attachment depth = makeAttachment(size, depthFormat, VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT,
+                                            depthStencilAspect(depthFormat));
+    const VkFramebuffer framebuffer = makeFramebuffer(context.device(), unormPass, {colour.view, depth.view}, size);
+
+    const VkPipelineLayout layout = pipeline.getPipelineLayout();
+    const VkDescriptorSetLayout setLayout = pipeline.getDescriptorSetLayout();
+    pipeline.rebuildFor(unormPass);
+    EXPECT_EQ(pipeline.getPipelineLayout(), layout);
+    EXPECT_EQ(pipeline.getDescriptorSetLayout(), setLayout);
+    EXPECT_EQ(lighting.getPipeline(), pipeline.getPipeline());
+    recordLighting(unormPass, framebuffer, size);
+
+    vkDestroyFramebuffer(context.device(), framebuffer, nullptr);
+    destroy(depth);
+    destroy(colour);
+    vkDestroyRenderPass(context.device(), unormPass, nullptr);
 }

@@ -65,11 +65,16 @@ TEST_F(PathTest, FieldsBeyondTheFourthAreIgnored)
     expectVec3Near(path.getPosition(0.0f), {1.0f, 2.0f, 3.0f});
 }
 
-TEST_F(PathTest, AMissingTrailingFieldRepeatsTheLastOne)
+TEST_F(PathTest, ALineCutShortIsRefusedWithTheFileName)
 {
-    const Path path = load("0,1,2\n1,4,5,6\n2,7\n");
-    expectVec3Near(path.getPosition(0.0f), {1.0f, 2.0f, 2.0f});
-    expectVec3Near(path.getPosition(2.0f), {7.0f, 7.0f, 7.0f});
+    const std::string expected =
+        "path file holds a line with fewer than four fields: " + (dir.path() / "path.csv").string();
+    EXPECT_EQ(loadError("0,1,2\n1,4,5,6\n2,7,8,9\n"), expected);
+    EXPECT_EQ(loadError("0,0,0,0\n1,4,5,6\n87,-4.7\n"), expected);
+    EXPECT_EQ(loadError("0,0,0,0\n1\n2,7,8,9\n"), expected);
+    EXPECT_EQ(loadError("0,0,0,0\n1,4,5,6\r\n2,7,8\r\n"), expected);
+    // A field that is there but is no number is reported as such, cut line or not.
+    EXPECT_EQ(loadError("0,0,0,0\n1,x\n2,7,8,9\n"), "invalid stof argument");
 }
 
 TEST_F(PathTest, AnEmptyFieldIsRejected)
@@ -113,10 +118,13 @@ TEST_F(PathTest, NonFiniteValuesAreRejected)
     EXPECT_EQ(loadError("0,0,0,0\ninfinity,1,1,1\n2,2,2,2\n"), expected);
 }
 
-TEST_F(PathTest, SplinePreconditionsSurfaceForBadWayPoints)
+TEST_F(PathTest, SplinePreconditionsSurfaceForBadWayPointsWithTheFileName)
 {
-    EXPECT_EQ(loadError("0,0,0,0\n1,1,1,1\n"), "x.size()>=3");
-    EXPECT_EQ(loadError("0,0,0,0\n1,1,1,1\n1,2,2,2\n"), "m_x[i]<m_x[i+1]");
+    const std::string file = (dir.path() / "path.csv").string();
+    EXPECT_EQ(loadError(""), "path file fails x.size()>=3: " + file);
+    EXPECT_EQ(loadError("0,0,0,0\n1,1,1,1\n"), "path file fails x.size()>=3: " + file);
+    EXPECT_EQ(loadError("0,0,0,0\n1,1,1,1\n1,2,2,2\n"), "path file fails m_x[i]<m_x[i+1]: " + file);
+    EXPECT_EQ(loadError("0,0,0,0\n2,1,1,1\n1,2,2,2\n"), "path file fails m_x[i]<m_x[i+1]: " + file);
 }
 
 TEST_F(PathTest, AMissingFileIsReportedAndLeavesThePathUnchanged)

@@ -37,10 +37,22 @@ double threadCpuMilliseconds() {
 
 double tallyMilliseconds(StartupCost cost) { return startupSeconds(cost) * 1e3; }
 
+// NVIDIA packs its driver version 10.8.8.6 bits; the others follow the API's packing.
+std::string driverVersion(const VkPhysicalDeviceProperties& properties) {
+    const uint32_t v = properties.driverVersion;
+    constexpr uint32_t nvidia = 0x10DE;
+    if (properties.vendorID == nvidia) {
+        return std::to_string(v >> 22) + "." + std::to_string((v >> 14) & 0xFF) + "." +
+               std::to_string((v >> 6) & 0xFF);
+    }
+    return std::to_string(VK_VERSION_MAJOR(v)) + "." + std::to_string(VK_VERSION_MINOR(v)) + "." +
+           std::to_string(VK_VERSION_PATCH(v));
+}
+
 std::string deviceName(VkPhysicalDevice physicalDevice) {
     VkPhysicalDeviceProperties properties;
     vkGetPhysicalDeviceProperties(physicalDevice, &properties);
-    return properties.deviceName;
+    return std::string(properties.deviceName) + " (driver " + driverVersion(properties) + ")";
 }
 
 // Frames are timed from the start of one loop turn to the start of the next,
