@@ -18,28 +18,23 @@ options=("$@")
 mkdir -p "${AB_OUT:-ab-out}"
 out="$(cd "${AB_OUT:-ab-out}" && pwd)"
 
-xvfb=""
-cleanup() { [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true; }
+source "$(dirname "$0")/xvfb.sh"
+XVFB_PID=""
+cleanup() { [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true; }
 trap cleanup EXIT INT TERM
 
-# Milliseconds per vkcube frame: the time of 210 frames less that of 10, over 200.
-floor_ms() {
-  if ! command -v vkcube >/dev/null; then
-    echo "n/a"
-    return
-  fi
-  if [ -z "$xvfb" ]; then
-    display=99
-    while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do display=$((display + 1)); done
-    Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    export DISPLAY=":$display"
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# Sets `floor` to the milliseconds of one vkcube frame: the time of 210 frames less that of 10,
+# over 200. Runs in this shell, so that the one Xvfb it starts is the one cleanup() stops.
+measure_floor() {
+  floor="n/a"
+  command -v vkcube >/dev/null || return 0
+  if [ -z "$XVFB_PID" ]; then
+    start_xvfb_server || return 0
   fi
   local short long TIMEFORMAT=%R
   short=$( { time vkcube --width 1920 --height 1080 --c 10 >/dev/null 2>&1; } 2>&1)
   long=$( { time vkcube --width 1920 --height 1080 --c 210 >/dev/null 2>&1; } 2>&1)
-  awk -v long="$long" -v short="$short" 'BEGIN { printf "%.1f", (long - short) * 1000 / 200 }'
+  floor=$(awk -v long="$long" -v short="$short" 'BEGIN { printf "%.1f", (long - short) * 1000 / 200 }')
 }
 
 # The median column of one row of a benchmark report.
@@ -63,7 +58,8 @@ for round in $(seq "$rounds"); do
     cells["load"]+=" $load |"
     for row in "${rows[@]}"; do cells["$row"]+=" $(median "$report" "$row") |"; done
   done
-  cells["floor"]+=" $(floor_ms) | |"
+  measure_floor
+  cells["floor"]+=" $floor | |"
 done
 
 echo "$header"
