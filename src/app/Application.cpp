@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/AssetPath.h"
 #include "app/ProjectRoot.h"
 #include "renderer/HiddenWindow.h"
 
@@ -59,7 +60,7 @@ void Application::initOffscreen(VkExtent2D extent, bool validation) {
 
 void Application::initCameras(int width, int height) {
     cameraPath = Path();
-    cameraPath.loadFromFile("./assets/paths/camera_path.csv");
+    cameraPath.loadFromFile(assetPath(assetFiles::cameraPathFile));
     freeCamera = FreeCamera(width, height, fov, nearPlane, farPlane);
     pathCamera = PathCamera(width, height, fov, nearPlane, farPlane, cameraPath);
     light = Light{glm::vec3(1, 1, 1), glm::vec3(-1, -1, -1)};
@@ -70,18 +71,18 @@ void Application::initVulkan() {
     bufferUtils = BufferUtils(renderer.getDevice(), renderer.getPhysicalDevice(), renderer.getCommandPool(),
                               renderer.getGraphicsQueue());
     const int gBufferTargets = 5;
-    imagePipeline = ImagePipeline("./assets/shaders/image_vert.spv", "./assets/shaders/image_frag.spv", bufferUtils,
+    imagePipeline = ImagePipeline(assetPath(assetFiles::imageVert), assetPath(assetFiles::imageFrag), bufferUtils,
                                   renderer.getDeferredRenderPass(), gBufferTargets);
-    cubemapPipeline = CubemapPipeline("./assets/shaders/cubemap_vert.spv", "./assets/shaders/cubemap_frag.spv",
+    cubemapPipeline = CubemapPipeline(assetPath(assetFiles::cubemapVert), assetPath(assetFiles::cubemapFrag),
                                       bufferUtils, renderer.getDeferredRenderPass(), gBufferTargets);
-    particlePipeline = ParticleDrawPipeline("./assets/shaders/particle_vert.spv", "./assets/shaders/particle_frag.spv",
-                                            "./assets/shaders/particle_geom.spv", bufferUtils,
+    particlePipeline = ParticleDrawPipeline(assetPath(assetFiles::particleVert), assetPath(assetFiles::particleFrag),
+                                            assetPath(assetFiles::particleGeom), bufferUtils,
                                             renderer.getDeferredRenderPass(), gBufferTargets);
-    computePipeline = ComputePipeline("./assets/shaders/particle_comp.spv", bufferUtils, renderer.getRenderPass());
-    envMapPipeline = DynEnvironmentMapDrawPipeline("./assets/shaders/envMapDraw_vert.spv",
-                                                   "./assets/shaders/envMapDraw_frag.spv", bufferUtils,
+    computePipeline = ComputePipeline(assetPath(assetFiles::particleComp), bufferUtils, renderer.getRenderPass());
+    envMapPipeline = DynEnvironmentMapDrawPipeline(assetPath(assetFiles::envMapDrawVert),
+                                                   assetPath(assetFiles::envMapDrawFrag), bufferUtils,
                                                    renderer.getDeferredRenderPass());
-    deferredPipeline = RenderDefferedPipeline("./assets/shaders/deffered_vert.spv", "./assets/shaders/deffered_frag.spv",
+    deferredPipeline = RenderDefferedPipeline(assetPath(assetFiles::defferedVert), assetPath(assetFiles::defferedFrag),
                                               bufferUtils, renderer.getRenderPass());
     renderer.attachPresentationPipeline(&deferredPipeline);
 }

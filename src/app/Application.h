@@ -22,7 +22,6 @@
 #include "renderer/Renderer.h"
 
 #include <optional>
-#include <string>
 
 // The one top-level object: owns the window, the renderer, the scene, the
 // pipelines, both cameras, the light and the input state for the whole run.
@@ -85,29 +84,6 @@ private:
     CubemapPipeline cubeToCubePipeline;
     ParticleDrawPipeline particleToCubePipeline;
     RenderDefferedPipeline deferredPipeline;
-
-    std::string spaceshipModelPath = "./assets/models/spaceship.obj";
-    std::string spaceshipTexturePath = "./assets/textures/spaceship.jpg";
-    std::string spaceshipNormalMapPath = "./assets/textures/spaceship_normal.jpg";
-    std::string cubeModelPath = "./assets/models/cube.obj";
-    std::string skyboxTexturePath = "./assets/textures/sea";
-    std::string groundModelPath = "./assets/models/ground.obj";
-    std::string groundTexturePath = "./assets/textures/ground.jpg";
-    std::string groundNormalMapPath = "./assets/textures/ground_normal.jpg";
-    std::string rockModelPath = "./assets/models/rock.obj";
-    std::string rockTexturePath = "./assets/textures/rock.jpg";
-    std::string rockNormalMapPath = "./assets/textures/rock_normal.jpg";
-    std::string redRockModelPath = "./assets/models/redRock.obj";
-    std::string redRockTexturePath = "./assets/textures/redRock.jpg";
-    std::string redRockNormalMapPath = "./assets/textures/redRock_normal.jpg";
-    std::string redRock2ModelPath = "./assets/models/redRock2.obj";
-    std::string redRock2TexturePath = "./assets/textures/redRock2.jpg";
-    std::string redRock2NormalMapPath = "./assets/textures/redRock2_normal.jpg";
-    std::string planeModelPath = "./assets/models/plane.obj";
-    std::string dynCubeModelPath = "./assets/models/dynCube.obj";
-    std::string cactusModelPath = "./assets/models/cactus.obj";
-    std::string cactusTexturePath = "./assets/textures/cactus.png";
-    std::string cactusNormalMapPath = "./assets/textures/cactus_normal.jpg";
 
     FreeCamera freeCamera;
     PathCamera pathCamera;

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/AssetPath.h"
 #include "app/RockRow.h"
 #include "objects/ImageObject.h"
 #include "objects/Model.h"
@@ -30,7 +31,7 @@ void Application::buildScene() {
     objects = ObjectList(&imagePipeline);
 
     Path spaceshipPath;
-    spaceshipPath.loadFromFile("./assets/paths/spaceship_path.csv");
+    spaceshipPath.loadFromFile(assetPath(assetFiles::spaceshipPathFile));
 
     auto add = [&](MeshAndTexture mesh, glm::vec3 position, glm::vec3 axis, glm::vec3 scale, const Path* path,
                    float objectScalar, bool isCameraTarget) {
@@ -39,27 +40,27 @@ void Application::buildScene() {
     };
     const glm::vec3 xAxis(1, 0, 0);
 
-    MeshAndTexture spaceship{store.make<Model>(bufferUtils, spaceshipModelPath, true),
-                             store.make<ImageTexture>(bufferUtils, spaceshipTexturePath, spaceshipNormalMapPath,
+    MeshAndTexture spaceship{store.make<Model>(bufferUtils, assetPath(assetFiles::spaceshipModel), true),
+                             store.make<ImageTexture>(bufferUtils, assetPath(assetFiles::spaceshipTexture), assetPath(assetFiles::spaceshipNormalMap),
                                               glm::vec3(0.6f, 0.6f, 1.0f), 1.0f, 0.1f, 0.8f)};
     add(spaceship, {0, -10, 40}, xAxis, glm::vec3(0.5f), &spaceshipPath, 1.0f, true);
 
-    MeshAndTexture ground{store.make<Model>(bufferUtils, groundModelPath, true),
-                          store.make<ImageTexture>(bufferUtils, groundTexturePath, groundNormalMapPath,
+    MeshAndTexture ground{store.make<Model>(bufferUtils, assetPath(assetFiles::groundModel), true),
+                          store.make<ImageTexture>(bufferUtils, assetPath(assetFiles::groundTexture), assetPath(assetFiles::groundNormalMap),
                                            glm::vec3(0.2f, 1.0f, 0.2f), 0.6f, 0.6f, 0.2f)};
     add(ground, {0, 0, 0}, xAxis, glm::vec3(2.0f), nullptr, 20.0f, false);
 
-    MeshAndTexture rock{store.make<Model>(bufferUtils, rockModelPath, true),
-                        store.make<ImageTexture>(bufferUtils, rockTexturePath, rockNormalMapPath,
+    MeshAndTexture rock{store.make<Model>(bufferUtils, assetPath(assetFiles::rockModel), true),
+                        store.make<ImageTexture>(bufferUtils, assetPath(assetFiles::rockTexture), assetPath(assetFiles::rockNormalMap),
                                          glm::vec3(0.8f, 0.7f, 0.3f), 0.0f, 0.9f, 0.2f)};
-    MeshAndTexture redRock{store.make<Model>(bufferUtils, redRockModelPath, true),
-                           store.make<ImageTexture>(bufferUtils, redRockTexturePath, redRockNormalMapPath,
+    MeshAndTexture redRock{store.make<Model>(bufferUtils, assetPath(assetFiles::redRockModel), true),
+                           store.make<ImageTexture>(bufferUtils, assetPath(assetFiles::redRockTexture), assetPath(assetFiles::redRockNormalMap),
                                             glm::vec3(0.2f, 0.7f, 0.3f), 0.3f, 0.9f, 0.2f)};
-    MeshAndTexture redRock2{store.make<Model>(bufferUtils, redRock2ModelPath, true),
-                            store.make<ImageTexture>(bufferUtils, redRock2TexturePath, redRock2NormalMapPath,
+    MeshAndTexture redRock2{store.make<Model>(bufferUtils, assetPath(assetFiles::redRock2Model), true),
+                            store.make<ImageTexture>(bufferUtils, assetPath(assetFiles::redRock2Texture), assetPath(assetFiles::redRock2NormalMap),
                                              glm::vec3(0.2f, 0.7f, 0.3f), 0.3f, 0.9f, 0.2f)};
-    MeshAndTexture cactus{store.make<Model>(bufferUtils, cactusModelPath, true),
-                          store.make<ImageTexture>(bufferUtils, cactusTexturePath, cactusNormalMapPath,
+    MeshAndTexture cactus{store.make<Model>(bufferUtils, assetPath(assetFiles::cactusModel), true),
+                          store.make<ImageTexture>(bufferUtils, assetPath(assetFiles::cactusTexture), assetPath(assetFiles::cactusNormalMap),
                                            glm::vec3(0.8f, 0.7f, 0.3f), 0.0f, 0.9f, 0.2f)};
     add(cactus, {20, -3, 0}, xAxis, glm::vec3(1.0f), nullptr, 1.0f, false);
     add(cactus, {-20, -3, 0}, xAxis, glm::vec3(1.0f), nullptr, 1.0f, false);
@@ -75,11 +76,11 @@ void Application::buildScene() {
         }
     }
 
-    auto* cube = store.make<Model>(bufferUtils, cubeModelPath, false);
+    auto* cube = store.make<Model>(bufferUtils, assetPath(assetFiles::cubeModel), false);
     skybox = CubemapObject(bufferUtils, &cubemapPipeline, cube,
-                           store.make<StaticEnvironmentTexture>(bufferUtils, skyboxTexturePath), false);
+                           store.make<StaticEnvironmentTexture>(bufferUtils, assetPath(assetFiles::skyboxTexture)), false);
 
-    auto* plane = store.make<Model>(bufferUtils, planeModelPath, true);
+    auto* plane = store.make<Model>(bufferUtils, assetPath(assetFiles::planeModel), true);
     deferredObject = DefferedDrawObject(bufferUtils, &deferredPipeline, plane, glm::vec3(0.0f),
                                         store.make<DefferedTexture>(bufferUtils), false);
     renderer.createDeferredFramebuffers(deferredObject);
@@ -87,22 +88,22 @@ void Application::buildScene() {
     particles = ParticleObject(bufferUtils, &computePipeline, cube, glm::vec3(20, 0.5f, 50),
                                store.make<ParticleSystem>(bufferUtils, sceneSize.particleCount, sceneSize.particleSeed), &particlePipeline, false);
 
-    auto* dynCube = store.make<Model>(bufferUtils, dynCubeModelPath, false);
+    auto* dynCube = store.make<Model>(bufferUtils, assetPath(assetFiles::dynCubeModel), false);
     envCube = CubemapObject(bufferUtils, &envMapPipeline, dynCube,
                             store.make<DynEnvironmentTexture>(bufferUtils, sceneSize.environmentFaceSize,
                                                       sceneSize.environmentFaceSize, 4), true);
     renderer.createCubemapRenderPass(envCube);
 
     const int cubeFaceTargets = 1;
-    imageToCubePipeline = ImagePipeline("./assets/shaders/image_to_cube_vert.spv",
-                                        "./assets/shaders/image_to_cube_frag.spv", bufferUtils,
+    imageToCubePipeline = ImagePipeline(assetPath(assetFiles::imageToCubeVert),
+                                        assetPath(assetFiles::imageToCubeFrag), bufferUtils,
                                         renderer.getCubemapRenderPass(), cubeFaceTargets);
-    cubeToCubePipeline = CubemapPipeline("./assets/shaders/cube_to_cube_vert.spv",
-                                         "./assets/shaders/cube_to_cube_frag.spv", bufferUtils,
+    cubeToCubePipeline = CubemapPipeline(assetPath(assetFiles::cubeToCubeVert),
+                                         assetPath(assetFiles::cubeToCubeFrag), bufferUtils,
                                          renderer.getCubemapRenderPass(), cubeFaceTargets);
     particleToCubePipeline = ParticleDrawPipeline(
-        "./assets/shaders/particle_vert.spv", "./assets/shaders/particle_to_cube_frag.spv",
-        "./assets/shaders/particle_geom.spv", bufferUtils, renderer.getCubemapRenderPass(), cubeFaceTargets);
+        assetPath(assetFiles::particleVert), assetPath(assetFiles::particleToCubeFrag),
+        assetPath(assetFiles::particleGeom), bufferUtils, renderer.getCubemapRenderPass(), cubeFaceTargets);
 
     envCube.setImageToCubePipeline(&imageToCubePipeline);
     envCube.setCubeToCubePipeline(&cubeToCubePipeline);

@@ -1,10 +1,10 @@
 #include "textures/StaticEnvironmentTexture.h"
 
+#include "AssetFiles.h"
 #include "textures/DecodedImage.h"
 #include "textures/ImageUtils.h"
 #include "textures/TextureSamplers.h"
 
-#include <array>
 #include <stdexcept>
 #include <vector>
 
@@ -12,17 +12,13 @@ namespace {
 
 constexpr VkFormat cubeFormat = VK_FORMAT_R8G8B8A8_SRGB;
 
-// Indexed by array layer: +X, -X, +Y, -Y, +Z, -Z.
-const std::array<const char*, 6> faceFileNames = {"posx.jpg", "negx.jpg", "posy.jpg",
-                                                  "negy.jpg", "posz.jpg", "negz.jpg"};
-
 }  // namespace
 
 StaticEnvironmentTexture::StaticEnvironmentTexture(BufferUtils bufferUtils, std::string directory)
     : bufferUtils(bufferUtils), device(bufferUtils.getDevice()) {
     std::vector<DecodedImage> faces;
     for (int i = 0; i < layerCount; i++) {
-        const std::string path = directory + "/" + faceFileNames[i];
+        const std::string path = directory + "/" + assetFiles::cubeFaceFiles[i];
         faces.push_back(decodeImage(path));
         if (!faces.back().pixels) {
             throw std::runtime_error("Cubemap: Couldn't load file " + path);

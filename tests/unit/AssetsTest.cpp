@@ -1,3 +1,4 @@
+#include "AssetFiles.h"
 #include "objects/MeshClusters.h"
 #include "objects/ObjLoader.h"
 
@@ -13,9 +14,10 @@
 
 namespace {
 
-std::string assetPath(const std::string& relative)
+// A file of the asset list, where the build puts it.
+std::string assetPath(const char* file)
 {
-    return std::string(KESTRELWING_ROOT) + "/" + relative;
+    return std::string(KESTRELWING_ROOT) + "/assets/" + file;
 }
 
 struct MeshStats {
@@ -52,9 +54,9 @@ MeshStats statsOf(const MeshData& mesh)
     return stats;
 }
 
-MeshStats tangentMesh(const std::string& name)
+MeshStats tangentMesh(const char* file)
 {
-    return statsOf(loadModelWithTangents(assetPath("assets/models/" + name)));
+    return statsOf(loadModelWithTangents(assetPath(file)));
 }
 
 void expectSound(const MeshStats& stats, size_t vertexCount, const std::string& name)
@@ -67,28 +69,21 @@ void expectSound(const MeshStats& stats, size_t vertexCount, const std::string& 
 
 TEST(Assets, EveryFileTheSceneReadsExists)
 {
-    const std::vector<std::string> files = {
-        "models/spaceship.obj", "textures/spaceship.jpg", "textures/spaceship_normal.jpg", "models/cube.obj",
-        "models/ground.obj", "textures/ground.jpg", "textures/ground_normal.jpg", "models/rock.obj",
-        "textures/rock.jpg", "textures/rock_normal.jpg", "models/redRock.obj", "textures/redRock.jpg",
-        "textures/redRock_normal.jpg", "models/redRock2.obj", "textures/redRock2.jpg",
-        "textures/redRock2_normal.jpg", "models/plane.obj", "models/dynCube.obj", "models/cactus.obj",
-        "textures/cactus.png", "textures/cactus_normal.jpg", "textures/sea/posx.jpg", "textures/sea/negx.jpg",
-        "textures/sea/posy.jpg", "textures/sea/negy.jpg", "textures/sea/posz.jpg", "textures/sea/negz.jpg",
-        "paths/camera_path.csv", "paths/spaceship_path.csv",
-    };
-    EXPECT_TRUE(std::filesystem::is_directory(assetPath("assets/textures/sea")));
-    for (const std::string& file : files) {
-        EXPECT_TRUE(std::filesystem::is_regular_file(assetPath("assets/" + file))) << file;
+    EXPECT_TRUE(std::filesystem::is_directory(assetPath(assetFiles::skyboxTexture)));
+    for (const char* file : assetFiles::everyFile) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(assetPath(file))) << file;
     }
 }
 
 TEST(Assets, ClosedMeshesFaceOutwardsAndHaveSoundTriangles)
 {
-    const std::vector<std::pair<std::string, size_t>> meshes
-        = {{"spaceship.obj", 2000}, {"rock.obj", 1000}, {"redRock.obj", 1000}, {"redRock2.obj", 500}, {"cactus.obj", 1000}};
+    const std::vector<std::pair<const char*, size_t>> meshes = {{assetFiles::spaceshipModel, 2000},
+                                                                {assetFiles::rockModel, 1000},
+                                                                {assetFiles::redRockModel, 1000},
+                                                                {assetFiles::redRock2Model, 500},
+                                                                {assetFiles::cactusModel, 1000}};
     for (const auto& [name, fewestTriangles] : meshes) {
-        const MeshData mesh = loadModelWithTangents(assetPath("assets/models/" + name));
+        const MeshData mesh = loadModelWithTangents(assetPath(name));
         const MeshStats stats = statsOf(mesh);
         EXPECT_GE(stats.triangles, fewestTriangles) << name;
         EXPECT_GT(stats.signedVolume, 0.0) << name << " winds inside out";
@@ -98,7 +93,7 @@ TEST(Assets, ClosedMeshesFaceOutwardsAndHaveSoundTriangles)
 
 TEST(Assets, SpaceshipIsUprightWithItsNoseAlongPlusZ)
 {
-    const MeshData mesh = loadModelWithTangents(assetPath("assets/models/spaceship.obj"));
+    const MeshData mesh = loadModelWithTangents(assetPath(assetFiles::spaceshipModel));
     const MeshStats stats = statsOf(mesh);
     const glm::vec3 size = stats.highest - stats.lowest;
     EXPECT_GE(size.z, 6.0f);
@@ -114,7 +109,7 @@ TEST(Assets, SpaceshipIsUprightWithItsNoseAlongPlusZ)
 
 TEST(Assets, CactusRisesWellOutOfTheGroundItIsSunkInto)
 {
-    const MeshStats stats = tangentMesh("cactus.obj");
+    const MeshStats stats = tangentMesh(assetFiles::cactusModel);
     EXPECT_NEAR(stats.lowest.y, 0.0f, 0.01f);
     // The scene plants it three units below the surface.
     EXPECT_GE(stats.highest.y - 3.0f, 6.0f);
@@ -123,10 +118,10 @@ TEST(Assets, CactusRisesWellOutOfTheGroundItIsSunkInto)
 
 TEST(Assets, GroundIsALargeUpwardFacingHeightfieldFlatNearTheOrigin)
 {
-    const MeshData mesh = loadModelWithTangents(assetPath("assets/models/ground.obj"));
+    const MeshData mesh = loadModelWithTangents(assetPath(assetFiles::groundModel));
     const MeshStats stats = statsOf(mesh);
     EXPECT_GE(stats.triangles, 20000u);
-    expectSound(stats, mesh.vertices.size(), "ground.obj");
+    expectSound(stats, mesh.vertices.size(), assetFiles::groundModel);
     // Scaled by two, it must reach the far plane 1500 units away.
     EXPECT_GE(-stats.lowest.x, 700.0f);
     EXPECT_GE(stats.highest.z, 700.0f);
@@ -144,7 +139,7 @@ TEST(Assets, GroundIsALargeUpwardFacingHeightfieldFlatNearTheOrigin)
 
 TEST(Assets, GroundComesInTilesThatAViewCanSkipOneByOne)
 {
-    const MeshData mesh = loadModelWithTangents(assetPath("assets/models/ground.obj"));
+    const MeshData mesh = loadModelWithTangents(assetPath(assetFiles::groundModel));
     const std::vector<MeshCluster> clusters = meshClusters(mesh);
     ASSERT_GE(clusters.size(), 100u);
     uint32_t next = 0;
@@ -159,8 +154,9 @@ TEST(Assets, GroundComesInTilesThatAViewCanSkipOneByOne)
 
 TEST(Assets, CubesAreAxisAlignedWithOutwardFileNormals)
 {
-    for (const auto& [name, halfSize] : {std::pair<std::string, float>{"cube.obj", 1.0f}, {"dynCube.obj", 5.0f}}) {
-        const MeshData mesh = loadModel(assetPath("assets/models/" + name));
+    for (const auto& [name, halfSize] :
+         {std::pair<const char*, float>{assetFiles::cubeModel, 1.0f}, {assetFiles::dynCubeModel, 5.0f}}) {
+        const MeshData mesh = loadModel(assetPath(name));
         EXPECT_EQ(mesh.indices.size(), 36u) << name;
         EXPECT_EQ(mesh.vertices.size(), 24u) << name;
         for (const Vertex& vertex : mesh.vertices) {
@@ -173,7 +169,7 @@ TEST(Assets, CubesAreAxisAlignedWithOutwardFileNormals)
 
 TEST(Assets, ScreenQuadMapsTheTopLeftCornerToTheFirstTexel)
 {
-    const MeshData mesh = loadModelWithTangents(assetPath("assets/models/plane.obj"));
+    const MeshData mesh = loadModelWithTangents(assetPath(assetFiles::planeModel));
     ASSERT_EQ(mesh.indices.size(), 6u);
     ASSERT_EQ(mesh.vertices.size(), 4u);
     for (const Vertex& vertex : mesh.vertices) {

@@ -4,8 +4,6 @@
 
 #include <glm/gtc/constants.hpp>
 
-const std::array<const char*, 6> skyFaceNames = {"posx.jpg", "negx.jpg", "posy.jpg", "negy.jpg", "posz.jpg", "negz.jpg"};
-
 namespace {
 
 const glm::vec3 sunDirection = glm::normalize(glm::vec3(-1.0f, -1.0f, -1.0f));

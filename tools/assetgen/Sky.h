@@ -15,5 +15,3 @@ glm::vec3 cubeFaceDirection(int face, int x, int y, int size);
 
 // The six faces in layer order.
 std::array<Image, 6> skyFaces(int size);
-
-extern const std::array<const char*, 6> skyFaceNames;

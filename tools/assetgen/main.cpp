@@ -1,3 +1,4 @@
+#include "AssetFiles.h"
 #include "Cactus.h"
 #include "ObjWriter.h"
 #include "Primitives.h"
@@ -10,7 +11,6 @@
 #include <filesystem>
 #include <iostream>
 #include <stdexcept>
-#include <string>
 
 namespace {
 
@@ -18,45 +18,59 @@ constexpr int skySize = 512;
 // The reflective cube is drawn at scale 0.6, so ±5 makes it six world units wide.
 constexpr float reflectiveCubeHalfSize = 5.0f;
 
-void writeSurface(const std::string& textures, const std::string& name, const SurfaceTexture& texture, bool png)
+// The file name decides the format, so the list of asset files alone says which textures are PNG.
+void writeImage(const std::filesystem::path& path, const Image& image)
 {
-    const std::string colourPath = textures + "/" + name + (png ? ".png" : ".jpg");
-    if (png) {
-        writePng(colourPath, texture.colour);
+    std::filesystem::create_directories(path.parent_path());
+    if (path.extension() == ".png") {
+        writePng(path.string(), image);
     } else {
-        writeJpeg(colourPath, texture.colour);
+        writeJpeg(path.string(), image);
     }
-    writeJpeg(textures + "/" + name + "_normal.jpg", normalMap(texture.height, texture.normalStrength));
 }
 
-void generateModels(const std::string& models)
+void writeSurface(const std::filesystem::path& assets, const char* colourFile, const char* normalFile,
+                  const SurfaceTexture& texture)
 {
-    writeObj(models + "/spaceship.obj", spaceship());
-    writeObj(models + "/ground.obj", terrain::groundMesh());
-    writeObj(models + "/rock.obj", rocks::boulder());
-    writeObj(models + "/redRock.obj", rocks::mesa());
-    writeObj(models + "/redRock2.obj", rocks::arch());
-    writeObj(models + "/cactus.obj", saguaro());
-    writeObj(models + "/cube.obj", box(1.0f));
-    writeObj(models + "/dynCube.obj", box(reflectiveCubeHalfSize));
-    writeObj(models + "/plane.obj", screenQuad());
+    writeImage(assets / colourFile, texture.colour);
+    writeImage(assets / normalFile, normalMap(texture.height, texture.normalStrength));
 }
 
-void generateTextures(const std::string& textures)
+void writeModel(const std::filesystem::path& path, const Mesh& mesh)
 {
-    writeSurface(textures, "spaceship", spaceshipTexture(), false);
-    writeSurface(textures, "ground", groundTexture(), false);
-    writeSurface(textures, "rock", rockTexture(), false);
-    writeSurface(textures, "redRock", redRockTexture(), false);
-    writeSurface(textures, "redRock2", redRock2Texture(), false);
-    writeSurface(textures, "cactus", cactusTexture(), true);
+    std::filesystem::create_directories(path.parent_path());
+    writeObj(path.string(), mesh);
 }
 
-void generateSky(const std::string& directory)
+void generateModels(const std::filesystem::path& assets)
+{
+    writeModel(assets / assetFiles::spaceshipModel, spaceship());
+    writeModel(assets / assetFiles::groundModel, terrain::groundMesh());
+    writeModel(assets / assetFiles::rockModel, rocks::boulder());
+    writeModel(assets / assetFiles::redRockModel, rocks::mesa());
+    writeModel(assets / assetFiles::redRock2Model, rocks::arch());
+    writeModel(assets / assetFiles::cactusModel, saguaro());
+    writeModel(assets / assetFiles::cubeModel, box(1.0f));
+    writeModel(assets / assetFiles::dynCubeModel, box(reflectiveCubeHalfSize));
+    writeModel(assets / assetFiles::planeModel, screenQuad());
+}
+
+void generateTextures(const std::filesystem::path& assets)
+{
+    writeSurface(assets, assetFiles::spaceshipTexture, assetFiles::spaceshipNormalMap, spaceshipTexture());
+    writeSurface(assets, assetFiles::groundTexture, assetFiles::groundNormalMap, groundTexture());
+    writeSurface(assets, assetFiles::rockTexture, assetFiles::rockNormalMap, rockTexture());
+    writeSurface(assets, assetFiles::redRockTexture, assetFiles::redRockNormalMap, redRockTexture());
+    writeSurface(assets, assetFiles::redRock2Texture, assetFiles::redRock2NormalMap, redRock2Texture());
+    writeSurface(assets, assetFiles::cactusTexture, assetFiles::cactusNormalMap, cactusTexture());
+}
+
+void generateSky(const std::filesystem::path& assets)
 {
     const std::array<Image, 6> faces = skyFaces(skySize);
+    static_assert(assetFiles::cubeFaceFiles.size() == 6, "the list of asset files names six cube faces");
     for (size_t face = 0; face < faces.size(); ++face) {
-        writeJpeg(directory + "/" + skyFaceNames[face], faces[face]);
+        writeImage(assets / assetFiles::skyboxTexture / assetFiles::cubeFaceFiles[face], faces[face]);
     }
 }
 
@@ -69,12 +83,10 @@ int main(int argc, char** argv)
         return 1;
     }
     try {
-        const std::string assets = argv[1];
-        std::filesystem::create_directories(assets + "/models");
-        std::filesystem::create_directories(assets + "/textures/sea");
-        generateModels(assets + "/models");
-        generateTextures(assets + "/textures");
-        generateSky(assets + "/textures/sea");
+        const std::filesystem::path assets = argv[1];
+        generateModels(assets);
+        generateTextures(assets);
+        generateSky(assets);
     } catch (const std::exception& error) {
         std::cerr << error.what() << '\n';
         return 1;

@@ -1,0 +1,52 @@
+# Reads assets/files.txt, the one list of the files under assets/ that the
+# program reads, and from it
+#   - writes AssetFiles.h into ASSET_FILES_INCLUDE_DIR, the names for the code;
+#   - sets GENERATED_ASSETS, every file that tools/assetgen writes.
+# Needs ASSETS_DIR.
+
+set(ASSET_FILES_LIST ${ASSETS_DIR}/files.txt)
+set(ASSET_FILES_INCLUDE_DIR ${CMAKE_BINARY_DIR}/generated)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ASSET_FILES_LIST})
+
+file(STRINGS ${ASSET_FILES_LIST} ASSET_ENTRIES REGEX "^[^#]")
+set(ASSET_CONSTANTS "")
+set(CUBE_FACE_NAMES)
+set(CUBE_FACE_FILES)
+set(CUBE_DIRECTORIES)
+set(READ_FILES)
+set(GENERATED_ASSETS)
+foreach(ENTRY ${ASSET_ENTRIES})
+  if(NOT ENTRY MATCHES "^(generated|compiled|kept|cube|face) +([A-Za-z][A-Za-z0-9]*) +([^ ]+)$")
+    message(FATAL_ERROR "${ASSET_FILES_LIST}: not an entry: ${ENTRY}")
+  endif()
+  set(KIND ${CMAKE_MATCH_1})
+  set(NAME ${CMAKE_MATCH_2})
+  set(FILE ${CMAKE_MATCH_3})
+  string(APPEND ASSET_CONSTANTS "inline constexpr char ${NAME}[] = \"${FILE}\";\n")
+  if(KIND STREQUAL "face")
+    list(APPEND CUBE_FACE_NAMES ${NAME})
+    list(APPEND CUBE_FACE_FILES ${FILE})
+  elseif(KIND STREQUAL "cube")
+    list(APPEND CUBE_DIRECTORIES ${FILE})
+  else()
+    list(APPEND READ_FILES ${FILE})
+    if(KIND STREQUAL "generated")
+      list(APPEND GENERATED_ASSETS ${ASSETS_DIR}/${FILE})
+    endif()
+  endif()
+endforeach()
+
+foreach(DIRECTORY ${CUBE_DIRECTORIES})
+  foreach(FACE ${CUBE_FACE_FILES})
+    list(APPEND READ_FILES ${DIRECTORY}/${FACE})
+    list(APPEND GENERATED_ASSETS ${ASSETS_DIR}/${DIRECTORY}/${FACE})
+  endforeach()
+endforeach()
+
+list(LENGTH CUBE_FACE_NAMES CUBE_FACE_COUNT)
+list(JOIN CUBE_FACE_NAMES ", " CUBE_FACE_FILES_ARRAY)
+list(LENGTH READ_FILES READ_FILE_COUNT)
+list(TRANSFORM READ_FILES PREPEND "\n    \"")
+list(TRANSFORM READ_FILES APPEND "\"")
+list(JOIN READ_FILES "," EVERY_FILE_ARRAY)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/AssetFiles.h.in ${ASSET_FILES_INCLUDE_DIR}/AssetFiles.h @ONLY)
