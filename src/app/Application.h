@@ -54,6 +54,10 @@ public:
 
 private:
     void initCameras(int width, int height);
+    // The steps of buildScene(), in order.
+    void buildMeshObjects(const Path& spaceshipPath);
+    void buildSkyAndEffects();
+    void buildCubeFacePipelines();
     void mainLoop();
     void update(float t, float dt);
     void processInput(float dt);

@@ -25,6 +25,12 @@ struct MeshAndTexture {
     ImageTexture* texture;
 };
 
+MeshAndTexture loadMesh(SceneStore& store, const BufferUtils& bufferUtils, const TexturedMesh& mesh) {
+    return {store.make<Model>(bufferUtils, assetPath(mesh.model), true),
+            store.make<ImageTexture>(bufferUtils, assetPath(mesh.colourTexture), assetPath(mesh.normalMap),
+                                     mesh.materialVector, mesh.coefficient1, mesh.coefficient2, mesh.coefficient3)};
+}
+
 }  // namespace
 
 void Application::buildScene() {
@@ -32,53 +38,44 @@ void Application::buildScene() {
 
     Path spaceshipPath;
     spaceshipPath.loadFromFile(assetPath(assetFiles::spaceshipPathFile));
+    buildMeshObjects(spaceshipPath);
+    buildSkyAndEffects();
+    buildCubeFacePipelines();
+}
 
-    auto add = [&](MeshAndTexture mesh, glm::vec3 position, glm::vec3 axis, glm::vec3 scale, const Path* path,
-                   float objectScalar, bool isCameraTarget) {
-        objects.add(store.make<ImageObject>(bufferUtils, &imagePipeline, mesh.model, mesh.texture, position, halfTurn, axis,
-                                    scale, path, objectScalar, isCameraTarget));
+// The meshes load in table order, and each fixed object is built and appended
+// as soon as its mesh and every object before it are there: the spaceship
+// before the ground is loaded, the ground before the rocks, the other four
+// after the cactus. The rock row follows, one random kind per step.
+void Application::buildMeshObjects(const Path& spaceshipPath) {
+    std::vector<MeshAndTexture> meshes;
+    auto place = [&](const Placement& placement) {
+        const MeshAndTexture& mesh = meshes.at(static_cast<size_t>(placement.mesh));
+        const bool spaceship = placement.role == ObjectRole::Spaceship;
+        objects.add(store.make<ImageObject>(bufferUtils, &imagePipeline, mesh.model, mesh.texture, placement.position,
+                                            halfTurn, placement.rotationAxis, placement.scale,
+                                            spaceship ? &spaceshipPath : nullptr, placement.objectScalar, spaceship));
     };
-    const glm::vec3 xAxis(1, 0, 0);
 
-    MeshAndTexture spaceship{store.make<Model>(bufferUtils, assetPath(assetFiles::spaceshipModel), true),
-                             store.make<ImageTexture>(bufferUtils, assetPath(assetFiles::spaceshipTexture), assetPath(assetFiles::spaceshipNormalMap),
-                                              glm::vec3(0.6f, 0.6f, 1.0f), 1.0f, 0.1f, 0.8f)};
-    add(spaceship, {0, -10, 40}, xAxis, glm::vec3(0.5f), &spaceshipPath, 1.0f, true);
-
-    MeshAndTexture ground{store.make<Model>(bufferUtils, assetPath(assetFiles::groundModel), true),
-                          store.make<ImageTexture>(bufferUtils, assetPath(assetFiles::groundTexture), assetPath(assetFiles::groundNormalMap),
-                                           glm::vec3(0.2f, 1.0f, 0.2f), 0.6f, 0.6f, 0.2f)};
-    add(ground, {0, 0, 0}, xAxis, glm::vec3(2.0f), nullptr, 20.0f, false);
-
-    MeshAndTexture rock{store.make<Model>(bufferUtils, assetPath(assetFiles::rockModel), true),
-                        store.make<ImageTexture>(bufferUtils, assetPath(assetFiles::rockTexture), assetPath(assetFiles::rockNormalMap),
-                                         glm::vec3(0.8f, 0.7f, 0.3f), 0.0f, 0.9f, 0.2f)};
-    MeshAndTexture redRock{store.make<Model>(bufferUtils, assetPath(assetFiles::redRockModel), true),
-                           store.make<ImageTexture>(bufferUtils, assetPath(assetFiles::redRockTexture), assetPath(assetFiles::redRockNormalMap),
-                                            glm::vec3(0.2f, 0.7f, 0.3f), 0.3f, 0.9f, 0.2f)};
-    MeshAndTexture redRock2{store.make<Model>(bufferUtils, assetPath(assetFiles::redRock2Model), true),
-                            store.make<ImageTexture>(bufferUtils, assetPath(assetFiles::redRock2Texture), assetPath(assetFiles::redRock2NormalMap),
-                                             glm::vec3(0.2f, 0.7f, 0.3f), 0.3f, 0.9f, 0.2f)};
-    MeshAndTexture cactus{store.make<Model>(bufferUtils, assetPath(assetFiles::cactusModel), true),
-                          store.make<ImageTexture>(bufferUtils, assetPath(assetFiles::cactusTexture), assetPath(assetFiles::cactusNormalMap),
-                                           glm::vec3(0.8f, 0.7f, 0.3f), 0.0f, 0.9f, 0.2f)};
-    add(cactus, {20, -3, 0}, xAxis, glm::vec3(1.0f), nullptr, 1.0f, false);
-    add(cactus, {-20, -3, 0}, xAxis, glm::vec3(1.0f), nullptr, 1.0f, false);
-    add(redRock, {-20, -10, 100}, xAxis, glm::vec3(1.0f), nullptr, 1.0f, false);
-    add(rock, {12, 0, 7}, xAxis, glm::vec3(7.0f), nullptr, 1.0f, false);
-
-    for (int i = 0; i < rockRowSteps; i++) {
-        for (const RockPlacement& placement : rockRowStep(i, rockKind(rand15()))) {
-            const MeshAndTexture& mesh = placement.mesh == RockMesh::Rock      ? rock
-                                         : placement.mesh == RockMesh::RedRock ? redRock
-                                                                               : redRock2;
-            add(mesh, placement.position, placement.rotationAxis, placement.scale, nullptr, 1.0f, false);
+    size_t placed = 0;
+    for (const TexturedMesh& mesh : texturedMeshes) {
+        meshes.push_back(loadMesh(store, bufferUtils, mesh));
+        while (placed < fixedObjects.size() && static_cast<size_t>(fixedObjects[placed].mesh) < meshes.size()) {
+            place(fixedObjects[placed++]);
         }
     }
+    for (int i = 0; i < rockRowSteps; i++) {
+        for (const Placement& placement : rockRowStep(i, rockKind(rand15()))) {
+            place(placement);
+        }
+    }
+}
 
+void Application::buildSkyAndEffects() {
     auto* cube = store.make<Model>(bufferUtils, assetPath(assetFiles::cubeModel), false);
     skybox = CubemapObject(bufferUtils, &cubemapPipeline, cube,
-                           store.make<StaticEnvironmentTexture>(bufferUtils, assetPath(assetFiles::skyboxTexture)), false);
+                           store.make<StaticEnvironmentTexture>(bufferUtils, assetPath(assetFiles::skyboxTexture)),
+                           false);
 
     auto* plane = store.make<Model>(bufferUtils, assetPath(assetFiles::planeModel), true);
     deferredObject = DefferedDrawObject(bufferUtils, &deferredPipeline, plane, glm::vec3(0.0f),
@@ -93,7 +90,9 @@ void Application::buildScene() {
                             store.make<DynEnvironmentTexture>(bufferUtils, sceneSize.environmentFaceSize,
                                                       sceneSize.environmentFaceSize, 4), true);
     renderer.createCubemapRenderPass(envCube);
+}
 
+void Application::buildCubeFacePipelines() {
     const int cubeFaceTargets = 1;
     imageToCubePipeline = ImagePipeline(assetPath(assetFiles::imageToCubeVert),
                                         assetPath(assetFiles::imageToCubeFrag), bufferUtils,

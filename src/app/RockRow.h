@@ -1,17 +1,8 @@
 #pragma once
 
-#include <glm/glm.hpp>
+#include "app/SceneTable.h"
 
 #include <vector>
-
-enum class RockMesh { Rock, RedRock, RedRock2 };
-
-struct RockPlacement {
-    RockMesh mesh;
-    glm::vec3 position;
-    glm::vec3 rotationAxis;
-    glm::vec3 scale;
-};
 
 constexpr int rockRowSteps = 14;
 
@@ -19,4 +10,4 @@ constexpr int rockRowSteps = 14;
 int rockKind(int r);
 
 // The objects one step of the rock row adds, in the order they are appended.
-std::vector<RockPlacement> rockRowStep(int step, int kind);
+std::vector<Placement> rockRowStep(int step, int kind);

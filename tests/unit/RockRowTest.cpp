@@ -22,8 +22,8 @@ TEST(RockRow, StepObjectCountsFollowTheKind) {
 TEST(RockRow, TheRockOfEachStepStandsInTheRowAtItsZ) {
     for (int step = 0; step < rockRowSteps; step++) {
         for (int kind = 0; kind <= 6; kind++) {
-            const RockPlacement rock = rockRowStep(step, kind).front();
-            EXPECT_EQ(rock.mesh, RockMesh::Rock);
+            const Placement rock = rockRowStep(step, kind).front();
+            EXPECT_EQ(rock.mesh, SceneMesh::Rock);
             EXPECT_FLOAT_EQ(rock.position.x, 70.0f);
             EXPECT_FLOAT_EQ(rock.position.y, 0.0f);
             const float expectedZ = kind == 0 ? 70.0f + 10.0f * step : -70.0f + 10.0f * step;
@@ -35,10 +35,10 @@ TEST(RockRow, TheRockOfEachStepStandsInTheRowAtItsZ) {
 TEST(RockRow, RedRocksOfAKindStandAtOneFixedPlace) {
     const auto first = rockRowStep(0, 2);
     const auto last = rockRowStep(13, 2);
-    EXPECT_EQ(first[1].mesh, RockMesh::RedRock);
+    EXPECT_EQ(first[1].mesh, SceneMesh::RedRock);
     EXPECT_EQ(first[1].position, last[1].position);
     EXPECT_EQ(first[1].position, glm::vec3(150, -20, 70));
-    EXPECT_EQ(rockRowStep(4, 0)[2].mesh, RockMesh::RedRock2);
+    EXPECT_EQ(rockRowStep(4, 0)[2].mesh, SceneMesh::RedRock2);
     EXPECT_EQ(rockRowStep(4, 0)[2].scale, glm::vec3(0.2f));
 }
 
