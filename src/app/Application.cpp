@@ -2,6 +2,7 @@
 
 #include "app/AssetPath.h"
 #include "app/ProjectRoot.h"
+#include "app/Timeline.h"
 #include "renderer/HiddenWindow.h"
 
 #include <filesystem>

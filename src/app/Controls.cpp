@@ -2,17 +2,6 @@
 
 #include <GLFW/glfw3.h>
 
-namespace {
-
-constexpr double cycleLength = 85.0;
-
-// Each scheduled mode lasts five seconds, starting after the first thirty.
-constexpr float scheduleStart = 30.0f;
-constexpr float scheduleStep = 5.0f;
-constexpr int scheduledModes = 8;
-
-} // namespace
-
 bool Controls::onKey(int key, int action)
 {
     if (freeCameraMode) {
@@ -87,26 +76,4 @@ std::vector<int> Controls::movementCodes() const
         }
     }
     return codes;
-}
-
-int scheduledDisplayMode(float t)
-{
-    for (int mode = 0; mode < scheduledModes; mode++) {
-        const float end = scheduleStart + scheduleStep * static_cast<float>(mode);
-        if (t <= end) {
-            return mode;
-        }
-    }
-    return 0;
-}
-
-Timeline::Timeline(double now) : now(now) {}
-
-void Timeline::advance(double newNow)
-{
-    dt = static_cast<float>(newNow - now);
-    now = newNow;
-    if (now - start > cycleLength) {
-        start = now;
-    }
 }

@@ -1,0 +1,34 @@
+#include "app/Timeline.h"
+
+namespace {
+
+constexpr double cycleLength = 85.0;
+
+// Each scheduled mode lasts five seconds, starting after the first thirty.
+constexpr float scheduleStart = 30.0f;
+constexpr float scheduleStep = 5.0f;
+constexpr int scheduledModes = 8;
+
+} // namespace
+
+int scheduledDisplayMode(float t)
+{
+    for (int mode = 0; mode < scheduledModes; mode++) {
+        const float end = scheduleStart + scheduleStep * static_cast<float>(mode);
+        if (t <= end) {
+            return mode;
+        }
+    }
+    return 0;
+}
+
+Timeline::Timeline(double now) : now(now) {}
+
+void Timeline::advance(double newNow)
+{
+    dt = static_cast<float>(newNow - now);
+    now = newNow;
+    if (now - start > cycleLength) {
+        start = now;
+    }
+}
