@@ -3,7 +3,6 @@
 #include "objects/ObjLoader.h"
 #include "renderer/StartupTally.h"
 
-#include <cstring>
 #include <stdexcept>
 
 Model::Model(BufferUtils bufferUtils, std::string path, bool computeTangents)
@@ -24,40 +23,19 @@ Model::Model(BufferUtils bufferUtils, std::string path, bool computeTangents)
     createIndexBuffer();
 }
 
+// Both buffers are transfer sources as well, so that the uploaded geometry can be read back and verified.
 void Model::createVertexBuffer()
 {
-    createDeviceLocalBuffer(vertices.data(), sizeof(Vertex) * vertices.size(), VK_BUFFER_USAGE_VERTEX_BUFFER_BIT,
-                            vertexBuffer, vertexBufferMemory);
+    bufferUtils.createDeviceLocalBuffer(vertices.data(), sizeof(Vertex) * vertices.size(),
+                                        VK_BUFFER_USAGE_VERTEX_BUFFER_BIT | VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
+                                        vertexBuffer, vertexBufferMemory);
 }
 
 void Model::createIndexBuffer()
 {
-    createDeviceLocalBuffer(indices.data(), sizeof(uint32_t) * indices.size(), VK_BUFFER_USAGE_INDEX_BUFFER_BIT,
-                            indexBuffer, indexBufferMemory);
-}
-
-void Model::createDeviceLocalBuffer(const void* contents, VkDeviceSize bufferSize, VkBufferUsageFlags usage,
-                                    VkBuffer& buffer, VkDeviceMemory& bufferMemory)
-{
-    VkBuffer stagingBuffer;
-    VkDeviceMemory stagingBufferMemory;
-    bufferUtils.createBuffer(bufferSize, VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
-                             VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT, stagingBuffer,
-                             stagingBufferMemory);
-
-    void* data;
-    vkMapMemory(device, stagingBufferMemory, 0, bufferSize, 0, &data);
-    std::memcpy(data, contents, static_cast<size_t>(bufferSize));
-    vkUnmapMemory(device, stagingBufferMemory);
-
-    // Transfer source as well, so that the uploaded geometry can be read back and verified.
-    bufferUtils.createBuffer(bufferSize,
-                             VK_BUFFER_USAGE_TRANSFER_SRC_BIT | VK_BUFFER_USAGE_TRANSFER_DST_BIT | usage,
-                             VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, buffer, bufferMemory);
-    bufferUtils.copyBuffer(stagingBuffer, buffer, bufferSize);
-
-    vkDestroyBuffer(device, stagingBuffer, nullptr);
-    vkFreeMemory(device, stagingBufferMemory, nullptr);
+    bufferUtils.createDeviceLocalBuffer(indices.data(), sizeof(uint32_t) * indices.size(),
+                                        VK_BUFFER_USAGE_INDEX_BUFFER_BIT | VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
+                                        indexBuffer, indexBufferMemory);
 }
 
 void Model::cleanup()

@@ -28,8 +28,6 @@ public:
 private:
     void createVertexBuffer();
     void createIndexBuffer();
-    void createDeviceLocalBuffer(const void* contents, VkDeviceSize bufferSize, VkBufferUsageFlags usage,
-                                 VkBuffer& buffer, VkDeviceMemory& bufferMemory);
 
     BufferUtils bufferUtils;
     VkDevice device = VK_NULL_HANDLE;

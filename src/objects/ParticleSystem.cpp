@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
 #include <ctime>
 #include <random>
 #include <stdexcept>
@@ -74,30 +73,15 @@ void ParticleSystem::createStorageBuffers(unsigned seed)
 {
     const std::vector<Particle> particles = initialParticles(particleCount, seed);
     const VkDeviceSize bufferSize = sizeof(Particle) * particles.size();
-
-    VkBuffer stagingBuffer;
-    VkDeviceMemory stagingBufferMemory;
-    bufferUtils.createBuffer(bufferSize, VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
-                             VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT, stagingBuffer,
-                             stagingBufferMemory);
-    void* data;
-    vkMapMemory(device, stagingBufferMemory, 0, bufferSize, 0, &data);
-    std::memcpy(data, particles.data(), static_cast<size_t>(bufferSize));
-    vkUnmapMemory(device, stagingBufferMemory);
-
     storageBuffers.resize(MAX_FRAMES_IN_FLIGHT);
     storageBuffersMemory.resize(MAX_FRAMES_IN_FLIGHT);
     for (size_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
         // Transfer source as well, so that the particle state can be read back and verified.
-        bufferUtils.createBuffer(bufferSize,
-                                 VK_BUFFER_USAGE_STORAGE_BUFFER_BIT | VK_BUFFER_USAGE_VERTEX_BUFFER_BIT
-                                     | VK_BUFFER_USAGE_TRANSFER_DST_BIT | VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
-                                 VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, storageBuffers[i], storageBuffersMemory[i]);
-        bufferUtils.copyBuffer(stagingBuffer, storageBuffers[i], bufferSize);
+        bufferUtils.createDeviceLocalBuffer(particles.data(), bufferSize,
+                                            VK_BUFFER_USAGE_STORAGE_BUFFER_BIT | VK_BUFFER_USAGE_VERTEX_BUFFER_BIT
+                                                | VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
+                                            storageBuffers[i], storageBuffersMemory[i]);
     }
-
-    vkDestroyBuffer(device, stagingBuffer, nullptr);
-    vkFreeMemory(device, stagingBufferMemory, nullptr);
 }
 
 void ParticleSystem::cleanup()

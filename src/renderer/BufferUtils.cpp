@@ -1,5 +1,6 @@
 #include "renderer/BufferUtils.h"
 
+#include "renderer/StagingBuffer.h"
 #include "renderer/StartupTally.h"
 
 #include <stdexcept>
@@ -61,6 +62,14 @@ void BufferUtils::endSingleTimeCommands(VkCommandBuffer commandBuffer) const {
     vkQueueWaitIdle(graphicsQueue);
 
     vkFreeCommandBuffers(device, commandPool, 1, &commandBuffer);
+}
+
+void BufferUtils::createDeviceLocalBuffer(const void* contents, VkDeviceSize size, VkBufferUsageFlags usage,
+                                          VkBuffer& buffer, VkDeviceMemory& bufferMemory) const {
+    const StagingBuffer staging(*this, {contents}, size);
+    createBuffer(size, VK_BUFFER_USAGE_TRANSFER_DST_BIT | usage, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, buffer,
+                 bufferMemory);
+    copyBuffer(staging.get(), buffer, size);
 }
 
 void BufferUtils::copyBuffer(VkBuffer srcBuffer, VkBuffer dstBuffer, VkDeviceSize size) const {

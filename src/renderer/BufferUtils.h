@@ -18,6 +18,11 @@ public:
 
     void createBuffer(VkDeviceSize size, VkBufferUsageFlags usage, VkMemoryPropertyFlags properties,
                       VkBuffer& buffer, VkDeviceMemory& bufferMemory) const;
+    // A new device-local buffer for `usage` (and as a transfer destination)
+    // holding a copy of `size` bytes from `contents`, uploaded through a
+    // staging buffer; returns once the copy is done.
+    void createDeviceLocalBuffer(const void* contents, VkDeviceSize size, VkBufferUsageFlags usage, VkBuffer& buffer,
+                                 VkDeviceMemory& bufferMemory) const;
     void copyBuffer(VkBuffer srcBuffer, VkBuffer dstBuffer, VkDeviceSize size) const;
     void copyBufferToImage(VkBuffer buffer, VkImage image, uint32_t width, uint32_t height,
                            uint32_t layerCount) const;

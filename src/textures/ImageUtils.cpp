@@ -1,6 +1,7 @@
 #include "textures/ImageUtils.h"
 
-#include <cstring>
+#include "renderer/StagingBuffer.h"
+
 #include <stdexcept>
 
 void createImage(const BufferUtils& bufferUtils, const ImageShape& shape, VkFormat format, VkImageTiling tiling,
@@ -99,33 +100,17 @@ void makeShaderReadable(const BufferUtils& bufferUtils, VkImage image, VkImageAs
 
 void uploadImage(const BufferUtils& bufferUtils, const ImageShape& shape, VkFormat format,
                  const std::vector<const unsigned char*>& layers, VkImage& image, VkDeviceMemory& imageMemory) {
-    const VkDevice device = bufferUtils.getDevice();
     const VkDeviceSize layerSize = VkDeviceSize{shape.width} * shape.height * 4;
-    const VkDeviceSize imageSize = layerSize * layers.size();
-
-    VkBuffer stagingBuffer;
-    VkDeviceMemory stagingBufferMemory;
-    bufferUtils.createBuffer(imageSize, VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
-                             VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT,
-                             stagingBuffer, stagingBufferMemory);
-    void* data;
-    vkMapMemory(device, stagingBufferMemory, 0, imageSize, 0, &data);
-    for (size_t i = 0; i < layers.size(); i++) {
-        std::memcpy(static_cast<unsigned char*>(data) + i * layerSize, layers[i], static_cast<size_t>(layerSize));
-    }
-    vkUnmapMemory(device, stagingBufferMemory);
+    const StagingBuffer staging(bufferUtils, std::vector<const void*>(layers.begin(), layers.end()), layerSize);
 
     createImage(bufferUtils, shape, format, VK_IMAGE_TILING_OPTIMAL,
                 VK_IMAGE_USAGE_TRANSFER_DST_BIT | VK_IMAGE_USAGE_SAMPLED_BIT, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT,
                 image, imageMemory);
     transitionImageLayout(bufferUtils, image, VK_IMAGE_ASPECT_COLOR_BIT, shape.layerCount,
                           VK_IMAGE_LAYOUT_UNDEFINED, VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL);
-    bufferUtils.copyBufferToImage(stagingBuffer, image, shape.width, shape.height, shape.layerCount);
+    bufferUtils.copyBufferToImage(staging.get(), image, shape.width, shape.height, shape.layerCount);
     transitionImageLayout(bufferUtils, image, VK_IMAGE_ASPECT_COLOR_BIT, shape.layerCount,
                           VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL);
-
-    vkDestroyBuffer(device, stagingBuffer, nullptr);
-    vkFreeMemory(device, stagingBufferMemory, nullptr);
 }
 
 VkImageView createImageView(VkDevice device, VkImage image, VkImageViewType viewType, VkFormat format,

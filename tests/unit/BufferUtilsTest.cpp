@@ -1,40 +1,59 @@
 #include "GpuTestSuite.h"
 
-#include <cstring>
+#include "renderer/StagingBuffer.h"
+
 #include <stdexcept>
+#include <vector>
 
 class BufferUtilsTest : public GpuTestSuite {};
 
-TEST_F(BufferUtilsTest, CopyBufferMovesEveryByteIntoDeviceLocalMemory) {
-    const BufferUtils utils = bufferUtils();
-    constexpr VkDeviceSize size = 1000;
+namespace {
+
+std::vector<char> bytePattern(size_t size, int seed) {
     std::vector<char> pattern(size);
     for (size_t i = 0; i < pattern.size(); i++) {
-        pattern[i] = static_cast<char>(i * 7 + 3);
+        pattern[i] = static_cast<char>(i * 7 + seed);
     }
+    return pattern;
+}
 
-    VkBuffer stagingBuffer;
-    VkDeviceMemory stagingBufferMemory;
-    utils.createBuffer(size, VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
-                       VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT, stagingBuffer,
-                       stagingBufferMemory);
-    void* data;
-    vkMapMemory(device(), stagingBufferMemory, 0, size, 0, &data);
-    std::memcpy(data, pattern.data(), pattern.size());
-    vkUnmapMemory(device(), stagingBufferMemory);
+}  // namespace
+
+TEST_F(BufferUtilsTest, DeviceLocalUploadHoldsEveryByte) {
+    const BufferUtils utils = bufferUtils();
+    const std::vector<char> pattern = bytePattern(1000, 3);
 
     VkBuffer deviceBuffer;
     VkDeviceMemory deviceBufferMemory;
-    utils.createBuffer(size, VK_BUFFER_USAGE_TRANSFER_DST_BIT | VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
-                       VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, deviceBuffer, deviceBufferMemory);
-    utils.copyBuffer(stagingBuffer, deviceBuffer, size);
+    utils.createDeviceLocalBuffer(pattern.data(), pattern.size(), VK_BUFFER_USAGE_TRANSFER_SRC_BIT, deviceBuffer,
+                                  deviceBufferMemory);
 
-    EXPECT_EQ(context().readBuffer(deviceBuffer, size), pattern);
+    EXPECT_EQ(context().readBuffer(deviceBuffer, pattern.size()), pattern);
 
     vkDestroyBuffer(device(), deviceBuffer, nullptr);
     vkFreeMemory(device(), deviceBufferMemory, nullptr);
-    vkDestroyBuffer(device(), stagingBuffer, nullptr);
-    vkFreeMemory(device(), stagingBufferMemory, nullptr);
+    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
+}
+
+TEST_F(BufferUtilsTest, StagingPiecesFollowEachOtherThroughACopy) {
+    const BufferUtils utils = bufferUtils();
+    constexpr VkDeviceSize pieceSize = 500;
+    const std::vector<char> first = bytePattern(pieceSize, 3);
+    const std::vector<char> second = bytePattern(pieceSize, 11);
+    const StagingBuffer staging(utils, {first.data(), second.data()}, pieceSize);
+
+    VkBuffer deviceBuffer;
+    VkDeviceMemory deviceBufferMemory;
+    utils.createBuffer(2 * pieceSize, VK_BUFFER_USAGE_TRANSFER_DST_BIT | VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
+                       VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, deviceBuffer, deviceBufferMemory);
+    utils.copyBuffer(staging.get(), deviceBuffer, 2 * pieceSize);
+
+    std::vector<char> both = first;
+    both.insert(both.end(), second.begin(), second.end());
+    EXPECT_EQ(context().readBuffer(deviceBuffer, 2 * pieceSize), both);
+
+    vkDestroyBuffer(device(), deviceBuffer, nullptr);
+    vkFreeMemory(device(), deviceBufferMemory, nullptr);
     EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
 }
 
