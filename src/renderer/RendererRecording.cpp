@@ -93,12 +93,17 @@ void setSkyViewport(VkCommandBuffer commandBuffer, VkExtent2D extent) {
 }
 
 template <typename Mesh>
-void drawMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet) {
+void bindMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet) {
     VkBuffer vertexBuffers[] = {mesh.getVertexBuffer()};
     VkDeviceSize offsets[] = {0};
     vkCmdBindVertexBuffers(commandBuffer, 0, 1, vertexBuffers, offsets);
     vkCmdBindIndexBuffer(commandBuffer, mesh.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
     vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &descriptorSet, 0, nullptr);
+}
+
+template <typename Mesh>
+void drawMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet) {
+    bindMesh(commandBuffer, mesh, layout, descriptorSet);
     vkCmdDrawIndexed(commandBuffer, mesh.getIndexCount(), 1, 0, 0, 0);
 }
 
@@ -135,13 +140,7 @@ void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<Imag
     for (const PartDraw& draw : frontToBack(meshes, shared.proj * eyeFromWorld, eye)) {
         if (draw.mesh != boundMesh) {
             ImageObject& object = *objects[draw.mesh];
-            VkBuffer vertexBuffers[] = {object.getVertexBuffer()};
-            VkDeviceSize offsets[] = {0};
-            vkCmdBindVertexBuffers(commandBuffer, 0, 1, vertexBuffers, offsets);
-            vkCmdBindIndexBuffer(commandBuffer, object.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
-            VkDescriptorSet descriptorSet = object.getDescriptorSet(frame);
-            vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &descriptorSet, 0,
-                                    nullptr);
+            bindMesh(commandBuffer, object, layout, object.getDescriptorSet(frame));
             boundMesh = draw.mesh;
         }
         vkCmdDrawIndexed(commandBuffer, draw.range.count, 1, draw.range.first, 0, 0);
@@ -259,16 +258,10 @@ void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t i
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, deferredObject.getPipeline());
     setViewportAndScissor(commandBuffer, extent);
 
-    VkBuffer vertexBuffers[] = {deferredObject.getVertexBuffer()};
-    VkDeviceSize offsets[] = {0};
-    vkCmdBindVertexBuffers(commandBuffer, 0, 1, vertexBuffers, offsets);
-    vkCmdBindIndexBuffer(commandBuffer, deferredObject.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
-    VkDescriptorSet lightingSet = deferredObject.getDescriptorSet(currentFrame);
-    vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, deferredObject.getPipelineLayout(), 0, 1,
-                            &lightingSet, 0, nullptr);
     vkCmdPushConstants(commandBuffer, deferredObject.getPipelineLayout(), VK_SHADER_STAGE_FRAGMENT_BIT, 0,
                        sizeof(int), &displayMode);
-    vkCmdDrawIndexed(commandBuffer, deferredObject.getIndexCount(), 1, 0, 0, 0);
+    drawMesh(commandBuffer, deferredObject, deferredObject.getPipelineLayout(),
+             deferredObject.getDescriptorSet(currentFrame));
 
     vkCmdEndRenderPass(commandBuffer);
     endTimed(timestamps, commandBuffer, currentFrame, TimedPass::Lighting);
