@@ -8,18 +8,19 @@ CubemapPipeline::CubemapPipeline(std::string vertPath, std::string fragPath, Buf
     : GraphicsPipeline(bufferUtils, renderPass) {
     createDescriptorSetLayout();
     const auto attributeDescriptions = Vertex::getPositionNormalAttributeDescriptions();
-    build({vertPath, fragPath, ""},
-          {Vertex::getBindingDescription(),
-           {attributeDescriptions.begin(), attributeDescriptions.end()},
-           VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST,
-           VK_CULL_MODE_BACK_BIT,
-           VK_TRUE,
-           VK_FALSE,
-           opaqueBlendAttachments(colorAttachmentCount),
-           {VK_SHADER_STAGE_VERTEX_BIT, 0, 64},
-           // The sky is drawn at the far plane after everything opaque, onto the
-           // pixels whose depth is still the cleared 1.0.
-           VK_COMPARE_OP_LESS_OR_EQUAL});
+    GraphicsPipelineState pipelineState{};
+    pipelineState.bindingDescription = Vertex::getBindingDescription();
+    pipelineState.attributeDescriptions = {attributeDescriptions.begin(), attributeDescriptions.end()};
+    pipelineState.topology = VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST;
+    pipelineState.cullMode = VK_CULL_MODE_BACK_BIT;
+    pipelineState.depthTestEnable = VK_TRUE;
+    pipelineState.depthWriteEnable = VK_FALSE;
+    // The sky is drawn at the far plane after everything opaque, onto the
+    // pixels whose depth is still the cleared 1.0.
+    pipelineState.depthCompareOp = VK_COMPARE_OP_LESS_OR_EQUAL;
+    pipelineState.colorBlendAttachments = opaqueBlendAttachments(colorAttachmentCount);
+    pipelineState.pushConstantRange = {VK_SHADER_STAGE_VERTEX_BIT, 0, 64};
+    build({vertPath, fragPath, ""}, pipelineState);
 }
 
 void CubemapPipeline::createDescriptorSetLayout() {

@@ -14,15 +14,16 @@ DynEnvironmentMapDrawPipeline::DynEnvironmentMapDrawPipeline(std::string vertPat
     : GraphicsPipeline(bufferUtils, renderPass) {
     createDescriptorSetLayout();
     const auto attributeDescriptions = Vertex::getPositionNormalAttributeDescriptions();
-    build({vertPath, fragPath, ""},
-          {Vertex::getBindingDescription(),
-           {attributeDescriptions.begin(), attributeDescriptions.end()},
-           VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST,
-           VK_CULL_MODE_FRONT_BIT,
-           VK_TRUE,
-           VK_FALSE,
-           opaqueBlendAttachments(gBufferAttachmentCount),
-           {VK_SHADER_STAGE_VERTEX_BIT, 0, 64}});
+    GraphicsPipelineState pipelineState{};
+    pipelineState.bindingDescription = Vertex::getBindingDescription();
+    pipelineState.attributeDescriptions = {attributeDescriptions.begin(), attributeDescriptions.end()};
+    pipelineState.topology = VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST;
+    pipelineState.cullMode = VK_CULL_MODE_FRONT_BIT;
+    pipelineState.depthTestEnable = VK_TRUE;
+    pipelineState.depthWriteEnable = VK_FALSE;
+    pipelineState.colorBlendAttachments = opaqueBlendAttachments(gBufferAttachmentCount);
+    pipelineState.pushConstantRange = {VK_SHADER_STAGE_VERTEX_BIT, 0, 64};
+    build({vertPath, fragPath, ""}, pipelineState);
 }
 
 void DynEnvironmentMapDrawPipeline::createDescriptorSetLayout() {

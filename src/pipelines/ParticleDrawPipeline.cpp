@@ -29,15 +29,16 @@ ParticleDrawPipeline::ParticleDrawPipeline(std::string vertPath, std::string fra
     : GraphicsPipeline(bufferUtils, renderPass) {
     createDescriptorSetLayout();
     const auto attributeDescriptions = Particle::getAttributeDescriptions();
-    build({vertPath, fragPath, geomPath},
-          {Particle::getBindingDescription(),
-           {attributeDescriptions.begin(), attributeDescriptions.end()},
-           VK_PRIMITIVE_TOPOLOGY_POINT_LIST,
-           VK_CULL_MODE_BACK_BIT,
-           VK_TRUE,
-           VK_TRUE,
-           particleBlendAttachments(colorAttachmentCount),
-           {VK_SHADER_STAGE_GEOMETRY_BIT, 0, 64}});
+    GraphicsPipelineState pipelineState{};
+    pipelineState.bindingDescription = Particle::getBindingDescription();
+    pipelineState.attributeDescriptions = {attributeDescriptions.begin(), attributeDescriptions.end()};
+    pipelineState.topology = VK_PRIMITIVE_TOPOLOGY_POINT_LIST;
+    pipelineState.cullMode = VK_CULL_MODE_BACK_BIT;
+    pipelineState.depthTestEnable = VK_TRUE;
+    pipelineState.depthWriteEnable = VK_TRUE;
+    pipelineState.colorBlendAttachments = particleBlendAttachments(colorAttachmentCount);
+    pipelineState.pushConstantRange = {VK_SHADER_STAGE_GEOMETRY_BIT, 0, 64};
+    build({vertPath, fragPath, geomPath}, pipelineState);
 }
 
 void ParticleDrawPipeline::createDescriptorSetLayout() {

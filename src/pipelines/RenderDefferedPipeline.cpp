@@ -8,16 +8,17 @@ RenderDefferedPipeline::RenderDefferedPipeline(std::string vertPath, std::string
     : GraphicsPipeline(bufferUtils, renderPass) {
     createDescriptorSetLayout();
     const auto attributeDescriptions = Vertex::getPositionTexCoordAttributeDescriptions();
+    GraphicsPipelineState pipelineState{};
+    pipelineState.bindingDescription = Vertex::getBindingDescription();
+    pipelineState.attributeDescriptions = {attributeDescriptions.begin(), attributeDescriptions.end()};
+    pipelineState.topology = VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST;
     // The lighting pass covers the screen once: no culling and no depth.
-    build({vertPath, fragPath, ""},
-          {Vertex::getBindingDescription(),
-           {attributeDescriptions.begin(), attributeDescriptions.end()},
-           VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST,
-           VK_CULL_MODE_NONE,
-           VK_FALSE,
-           VK_FALSE,
-           opaqueBlendAttachments(1),
-           {VK_SHADER_STAGE_FRAGMENT_BIT, 0, sizeof(int32_t)}});
+    pipelineState.cullMode = VK_CULL_MODE_NONE;
+    pipelineState.depthTestEnable = VK_FALSE;
+    pipelineState.depthWriteEnable = VK_FALSE;
+    pipelineState.colorBlendAttachments = opaqueBlendAttachments(1);
+    pipelineState.pushConstantRange = {VK_SHADER_STAGE_FRAGMENT_BIT, 0, sizeof(int32_t)};
+    build({vertPath, fragPath, ""}, pipelineState);
 }
 
 void RenderDefferedPipeline::createDescriptorSetLayout() {
