@@ -1,3 +1,4 @@
+#include "AssetFiles.h"
 #include "textures/DecodedImage.h"
 
 #include <gtest/gtest.h>
@@ -51,14 +52,15 @@ glm::vec3 meanColour(const DecodedImage& image)
     return glm::vec3(sum / static_cast<double>(image.width * image.height));
 }
 
-const std::array<std::string, 6> faceNames = {"posx.jpg", "negx.jpg", "posy.jpg", "negy.jpg", "posz.jpg", "negz.jpg"};
+DecodedImage skyFace(size_t face)
+{
+    const std::string directory = std::string(KESTRELWING_ROOT) + "/assets/" + assetFiles::skyboxTexture;
+    return decodeImage(directory + "/" + assetFiles::cubeFaceFiles[face]);
+}
 
 std::array<DecodedImage, 6> loadSky()
 {
-    std::array<DecodedImage, 6> faces = {decodeImage(texturePath("sea/" + faceNames[0])), decodeImage(texturePath("sea/" + faceNames[1])),
-                                         decodeImage(texturePath("sea/" + faceNames[2])), decodeImage(texturePath("sea/" + faceNames[3])),
-                                         decodeImage(texturePath("sea/" + faceNames[4])), decodeImage(texturePath("sea/" + faceNames[5]))};
-    return faces;
+    return {skyFace(0), skyFace(1), skyFace(2), skyFace(3), skyFace(4), skyFace(5)};
 }
 
 // The direction through face coordinates s, t in [-1, 1] (Vulkan's cube-map face selection, inverted).
@@ -205,7 +207,7 @@ TEST(AssetImages, SkyFacesMeetWithoutSeams)
     const std::array<DecodedImage, 6> faces = loadSky();
     const int size = faces[0].width;
     for (int face = 0; face < 6; ++face) {
-        ASSERT_NE(faces[face].pixels, nullptr) << faceNames[face];
+        ASSERT_NE(faces[face].pixels, nullptr) << assetFiles::cubeFaceFiles[face];
         ASSERT_EQ(faces[face].width, size);
         float sum = 0.0f;
         int count = 0;
@@ -224,7 +226,7 @@ TEST(AssetImages, SkyFacesMeetWithoutSeams)
                 ++count;
             }
         }
-        EXPECT_LT(sum / count, 4.0f) << faceNames[face];
+        EXPECT_LT(sum / count, 4.0f) << assetFiles::cubeFaceFiles[face];
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "SceneFixtures.h"
 
+#include "AssetFiles.h"
 #include "app/Camera.h"
 #include "pipelines/CubemapPipeline.h"
 #include "pipelines/DynEnvironmentMapDrawPipeline.h"
@@ -57,8 +58,7 @@ protected:
 
     CubemapObject makeSky()
     {
-        const char* faces[] = {"posx.jpg", "negx.jpg", "posy.jpg", "negy.jpg", "posz.jpg", "negz.jpg"};
-        for (const char* face : faces) {
+        for (const char* face : assetFiles::cubeFaceFiles) {
             writeImage(dir, face, {90, 140, 220});
         }
         skyPipeline = CubemapPipeline(shaderPath("cubemap_vert.spv"), shaderPath("cubemap_frag.spv"), bufferUtils,

@@ -2,6 +2,7 @@
 #include "PatternImages.h"
 #include "TempDir.h"
 
+#include "AssetFiles.h"
 #include "renderer/RenderPasses.h"
 #include "textures/DynEnvironmentTexture.h"
 #include "textures/ImageUtils.h"
@@ -10,16 +11,10 @@
 #include <set>
 #include <stdexcept>
 
-namespace {
-
-const std::vector<std::string> faceNames = {"posx.jpg", "negx.jpg", "posy.jpg", "negy.jpg", "posz.jpg", "negz.jpg"};
-
-}  // namespace
-
 class CubemapTextureTest : public GpuTestSuite {
 protected:
     void writeFaces(int size, const std::string& skipped = "") const {
-        for (const std::string& name : faceNames) {
+        for (const std::string name : assetFiles::cubeFaceFiles) {
             if (name != skipped) {
                 writePatternJpg((dir.path() / name).string(), size, size);
             }
@@ -83,7 +78,7 @@ TEST_F(CubemapTextureTest, StaticCubeHoldsSixFacesBehindOneView) {
 }
 
 TEST_F(CubemapTextureTest, MissingFaceNamesTheFullPath) {
-    writeFaces(8, "negy.jpg");
+    writeFaces(8, assetFiles::cubeFaceNegY);
     try {
         StaticEnvironmentTexture(bufferUtils(), dir.path().string());
         FAIL() << "expected a failure for the missing face";

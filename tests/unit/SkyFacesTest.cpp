@@ -3,6 +3,7 @@
 #include "SceneFixtures.h"
 #include "TempDir.h"
 
+#include "AssetFiles.h"
 #include "app/Camera.h"
 #include "objects/CubemapObject.h"
 #include "objects/Model.h"
@@ -26,7 +27,6 @@ constexpr float skyKind = 1.0f;
 // The sky shader mixes a haze into directions near the horizon (up is -y),
 // which hides the faces' colours there.
 constexpr float hazeBand = 0.25f;
-const std::array<const char*, 6> faceFiles = {"posx.jpg", "negx.jpg", "posy.jpg", "negy.jpg", "posz.jpg", "negz.jpg"};
 
 } // namespace
 
@@ -35,8 +35,8 @@ protected:
     void SetUp() override
     {
         GpuTestSuite::SetUp();
-        for (size_t face = 0; face < faceFiles.size(); face++) {
-            writeImage(dir, faceFiles[face], glm::u8vec3(primaryFaceColours[face] * 255.0f), 64);
+        for (size_t face = 0; face < assetFiles::cubeFaceFiles.size(); face++) {
+            writeImage(dir, assetFiles::cubeFaceFiles[face], glm::u8vec3(primaryFaceColours[face] * 255.0f), 64);
         }
         capture = std::make_unique<GBufferCapture>(bufferUtils());
         texture = std::make_unique<StaticEnvironmentTexture>(bufferUtils(), dir.path().string());
@@ -104,6 +104,6 @@ TEST_F(SkyFacesTest, EachDirectionShowsTheFileOfItsFace)
         EXPECT_GE(matching, checked * 99 / 100) << matching << " of " << checked << " towards " << corner.x;
     }
     for (size_t face = 0; face < seen.size(); face++) {
-        EXPECT_GT(seen[face], 1000) << faceFiles[face];
+        EXPECT_GT(seen[face], 1000) << assetFiles::cubeFaceFiles[face];
     }
 }
