@@ -17,6 +17,90 @@ VkPipelineShaderStageCreateInfo shaderStage(VkShaderStageFlagBits stage, VkShade
     return stageInfo;
 }
 
+// The create-infos below point into the pipeline's own state and into
+// namespace-scope data, both of which outlive the pipeline's creation.
+
+VkPipelineVertexInputStateCreateInfo vertexInputState(const GraphicsPipelineState& state) {
+    VkPipelineVertexInputStateCreateInfo vertexInputInfo{};
+    vertexInputInfo.sType = VK_STRUCTURE_TYPE_PIPELINE_VERTEX_INPUT_STATE_CREATE_INFO;
+    vertexInputInfo.vertexBindingDescriptionCount = 1;
+    vertexInputInfo.pVertexBindingDescriptions = &state.bindingDescription;
+    vertexInputInfo.vertexAttributeDescriptionCount = static_cast<uint32_t>(state.attributeDescriptions.size());
+    vertexInputInfo.pVertexAttributeDescriptions = state.attributeDescriptions.data();
+    return vertexInputInfo;
+}
+
+VkPipelineInputAssemblyStateCreateInfo inputAssemblyState(VkPrimitiveTopology topology) {
+    VkPipelineInputAssemblyStateCreateInfo inputAssembly{};
+    inputAssembly.sType = VK_STRUCTURE_TYPE_PIPELINE_INPUT_ASSEMBLY_STATE_CREATE_INFO;
+    inputAssembly.topology = topology;
+    inputAssembly.primitiveRestartEnable = VK_FALSE;
+    return inputAssembly;
+}
+
+// Viewport and scissor are set by every recording, so a resized swap chain
+// needs no new pipeline.
+VkPipelineViewportStateCreateInfo dynamicViewportState() {
+    VkPipelineViewportStateCreateInfo viewportState{};
+    viewportState.sType = VK_STRUCTURE_TYPE_PIPELINE_VIEWPORT_STATE_CREATE_INFO;
+    viewportState.viewportCount = 1;
+    viewportState.scissorCount = 1;
+    return viewportState;
+}
+
+const std::array<VkDynamicState, 2> viewportAndScissor = {VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR};
+
+VkPipelineDynamicStateCreateInfo viewportAndScissorDynamicState() {
+    VkPipelineDynamicStateCreateInfo dynamicState{};
+    dynamicState.sType = VK_STRUCTURE_TYPE_PIPELINE_DYNAMIC_STATE_CREATE_INFO;
+    dynamicState.dynamicStateCount = static_cast<uint32_t>(viewportAndScissor.size());
+    dynamicState.pDynamicStates = viewportAndScissor.data();
+    return dynamicState;
+}
+
+VkPipelineRasterizationStateCreateInfo rasterizationState(VkCullModeFlags cullMode) {
+    VkPipelineRasterizationStateCreateInfo rasterizer{};
+    rasterizer.sType = VK_STRUCTURE_TYPE_PIPELINE_RASTERIZATION_STATE_CREATE_INFO;
+    rasterizer.depthClampEnable = VK_FALSE;
+    rasterizer.rasterizerDiscardEnable = VK_FALSE;
+    rasterizer.polygonMode = VK_POLYGON_MODE_FILL;
+    rasterizer.lineWidth = 1.0f;
+    rasterizer.cullMode = cullMode;
+    rasterizer.frontFace = VK_FRONT_FACE_COUNTER_CLOCKWISE;
+    rasterizer.depthBiasEnable = VK_FALSE;
+    return rasterizer;
+}
+
+VkPipelineMultisampleStateCreateInfo singleSampleState() {
+    VkPipelineMultisampleStateCreateInfo multisampling{};
+    multisampling.sType = VK_STRUCTURE_TYPE_PIPELINE_MULTISAMPLE_STATE_CREATE_INFO;
+    multisampling.sampleShadingEnable = VK_FALSE;
+    multisampling.rasterizationSamples = VK_SAMPLE_COUNT_1_BIT;
+    return multisampling;
+}
+
+VkPipelineDepthStencilStateCreateInfo depthStencilState(const GraphicsPipelineState& state) {
+    VkPipelineDepthStencilStateCreateInfo depthStencil{};
+    depthStencil.sType = VK_STRUCTURE_TYPE_PIPELINE_DEPTH_STENCIL_STATE_CREATE_INFO;
+    depthStencil.depthTestEnable = state.depthTestEnable;
+    depthStencil.depthWriteEnable = state.depthWriteEnable;
+    depthStencil.depthCompareOp = state.depthCompareOp;
+    depthStencil.depthBoundsTestEnable = VK_FALSE;
+    depthStencil.stencilTestEnable = VK_FALSE;
+    return depthStencil;
+}
+
+VkPipelineColorBlendStateCreateInfo colorBlendState(
+    const std::vector<VkPipelineColorBlendAttachmentState>& colorBlendAttachments) {
+    VkPipelineColorBlendStateCreateInfo colorBlending{};
+    colorBlending.sType = VK_STRUCTURE_TYPE_PIPELINE_COLOR_BLEND_STATE_CREATE_INFO;
+    colorBlending.logicOpEnable = VK_FALSE;
+    colorBlending.logicOp = VK_LOGIC_OP_COPY;
+    colorBlending.attachmentCount = static_cast<uint32_t>(colorBlendAttachments.size());
+    colorBlending.pAttachments = colorBlendAttachments.data();
+    return colorBlending;
+}
+
 }  // namespace
 
 std::vector<VkPipelineColorBlendAttachmentState> opaqueBlendAttachments(int count) {
@@ -86,60 +170,14 @@ void GraphicsPipeline::createPipeline() {
 }
 
 void GraphicsPipeline::createPipelineObject(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages) {
-    VkPipelineVertexInputStateCreateInfo vertexInputInfo{};
-    vertexInputInfo.sType = VK_STRUCTURE_TYPE_PIPELINE_VERTEX_INPUT_STATE_CREATE_INFO;
-    vertexInputInfo.vertexBindingDescriptionCount = 1;
-    vertexInputInfo.pVertexBindingDescriptions = &state.bindingDescription;
-    vertexInputInfo.vertexAttributeDescriptionCount = static_cast<uint32_t>(state.attributeDescriptions.size());
-    vertexInputInfo.pVertexAttributeDescriptions = state.attributeDescriptions.data();
-
-    VkPipelineInputAssemblyStateCreateInfo inputAssembly{};
-    inputAssembly.sType = VK_STRUCTURE_TYPE_PIPELINE_INPUT_ASSEMBLY_STATE_CREATE_INFO;
-    inputAssembly.topology = state.topology;
-    inputAssembly.primitiveRestartEnable = VK_FALSE;
-
-    // Viewport and scissor are set by every recording, so a resized swap chain
-    // needs no new pipeline.
-    VkPipelineViewportStateCreateInfo viewportState{};
-    viewportState.sType = VK_STRUCTURE_TYPE_PIPELINE_VIEWPORT_STATE_CREATE_INFO;
-    viewportState.viewportCount = 1;
-    viewportState.scissorCount = 1;
-
-    VkPipelineRasterizationStateCreateInfo rasterizer{};
-    rasterizer.sType = VK_STRUCTURE_TYPE_PIPELINE_RASTERIZATION_STATE_CREATE_INFO;
-    rasterizer.depthClampEnable = VK_FALSE;
-    rasterizer.rasterizerDiscardEnable = VK_FALSE;
-    rasterizer.polygonMode = VK_POLYGON_MODE_FILL;
-    rasterizer.lineWidth = 1.0f;
-    rasterizer.cullMode = state.cullMode;
-    rasterizer.frontFace = VK_FRONT_FACE_COUNTER_CLOCKWISE;
-    rasterizer.depthBiasEnable = VK_FALSE;
-
-    VkPipelineMultisampleStateCreateInfo multisampling{};
-    multisampling.sType = VK_STRUCTURE_TYPE_PIPELINE_MULTISAMPLE_STATE_CREATE_INFO;
-    multisampling.sampleShadingEnable = VK_FALSE;
-    multisampling.rasterizationSamples = VK_SAMPLE_COUNT_1_BIT;
-
-    VkPipelineDepthStencilStateCreateInfo depthStencil{};
-    depthStencil.sType = VK_STRUCTURE_TYPE_PIPELINE_DEPTH_STENCIL_STATE_CREATE_INFO;
-    depthStencil.depthTestEnable = state.depthTestEnable;
-    depthStencil.depthWriteEnable = state.depthWriteEnable;
-    depthStencil.depthCompareOp = state.depthCompareOp;
-    depthStencil.depthBoundsTestEnable = VK_FALSE;
-    depthStencil.stencilTestEnable = VK_FALSE;
-
-    VkPipelineColorBlendStateCreateInfo colorBlending{};
-    colorBlending.sType = VK_STRUCTURE_TYPE_PIPELINE_COLOR_BLEND_STATE_CREATE_INFO;
-    colorBlending.logicOpEnable = VK_FALSE;
-    colorBlending.logicOp = VK_LOGIC_OP_COPY;
-    colorBlending.attachmentCount = static_cast<uint32_t>(state.colorBlendAttachments.size());
-    colorBlending.pAttachments = state.colorBlendAttachments.data();
-
-    const std::array<VkDynamicState, 2> dynamicStates = {VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR};
-    VkPipelineDynamicStateCreateInfo dynamicState{};
-    dynamicState.sType = VK_STRUCTURE_TYPE_PIPELINE_DYNAMIC_STATE_CREATE_INFO;
-    dynamicState.dynamicStateCount = static_cast<uint32_t>(dynamicStates.size());
-    dynamicState.pDynamicStates = dynamicStates.data();
+    const VkPipelineVertexInputStateCreateInfo vertexInputInfo = vertexInputState(state);
+    const VkPipelineInputAssemblyStateCreateInfo inputAssembly = inputAssemblyState(state.topology);
+    const VkPipelineViewportStateCreateInfo viewportState = dynamicViewportState();
+    const VkPipelineRasterizationStateCreateInfo rasterizer = rasterizationState(state.cullMode);
+    const VkPipelineMultisampleStateCreateInfo multisampling = singleSampleState();
+    const VkPipelineDepthStencilStateCreateInfo depthStencil = depthStencilState(state);
+    const VkPipelineColorBlendStateCreateInfo colorBlending = colorBlendState(state.colorBlendAttachments);
+    const VkPipelineDynamicStateCreateInfo dynamicState = viewportAndScissorDynamicState();
 
     VkGraphicsPipelineCreateInfo pipelineInfo{};
     pipelineInfo.sType = VK_STRUCTURE_TYPE_GRAPHICS_PIPELINE_CREATE_INFO;
