@@ -3,6 +3,7 @@
 #define GLFW_INCLUDE_VULKAN
 #include <GLFW/glfw3.h>
 
+#include "constants/FramesInFlight.h"
 #include "renderer/FrameTarget.h"
 
 #include <glm/glm.hpp>
@@ -19,8 +20,6 @@ class DefferedDrawObject;
 class GpuTimestamps;
 class GraphicsPipeline;
 class OffscreenTarget;
-
-constexpr int MAX_FRAMES_IN_FLIGHT = 2;
 
 struct QueueFamilyIndices {
     std::optional<uint32_t> graphicsFamily;
