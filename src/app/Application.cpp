@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/ProjectRoot.h"
+#include "constants/DepthRange.h"
 #include "renderer/HiddenWindow.h"
 
 #include <filesystem>
@@ -10,8 +11,6 @@ namespace {
 
 constexpr int windowWidth = 1920;
 constexpr int windowHeight = 1080;
-constexpr float nearPlane = 0.1f;
-constexpr float farPlane = 1500.0f;
 
 Application* applicationOf(GLFWwindow* window) {
     return static_cast<Application*>(glfwGetWindowUserPointer(window));
@@ -60,8 +59,8 @@ void Application::initOffscreen(VkExtent2D extent, bool validation) {
 void Application::initCameras(int width, int height) {
     cameraPath = Path();
     cameraPath.loadFromFile("./assets/paths/camera_path.csv");
-    freeCamera = FreeCamera(width, height, fov, nearPlane, farPlane);
-    pathCamera = PathCamera(width, height, fov, nearPlane, farPlane, cameraPath);
+    freeCamera = FreeCamera(width, height, fov, NEAR_PLANE, FAR_PLANE);
+    pathCamera = PathCamera(width, height, fov, NEAR_PLANE, FAR_PLANE, cameraPath);
     light = Light{glm::vec3(1, 1, 1), glm::vec3(-1, -1, -1)};
 }
 

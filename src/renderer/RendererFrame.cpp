@@ -1,6 +1,7 @@
 #include "renderer/Renderer.h"
 
 #include "app/Camera.h"
+#include "constants/DepthRange.h"
 #include "objects/CubemapObject.h"
 #include "objects/DefferedDrawObject.h"
 #include "objects/ObjectList.h"
@@ -14,7 +15,7 @@ namespace {
 
 // The environment faces are square 90-degree views sharing the scene's depth range.
 glm::mat4 cubeFaceProjection() {
-    return glm::perspective(90.0f * 0.017453292f, 1.0f, 0.1f, 1500.0f);
+    return glm::perspective(90.0f * 0.017453292f, 1.0f, NEAR_PLANE, FAR_PLANE);
 }
 
 VkSubmitInfo submitInfoFor(const VkCommandBuffer& commandBuffer, uint32_t waitCount, const VkSemaphore* waitSemaphores,
