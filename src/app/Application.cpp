@@ -61,7 +61,7 @@ void Application::initCameras(int width, int height) {
     cameraPath.loadFromFile("./assets/paths/camera_path.csv");
     freeCamera = FreeCamera(width, height, fov, NEAR_PLANE, FAR_PLANE);
     pathCamera = PathCamera(width, height, fov, NEAR_PLANE, FAR_PLANE, cameraPath);
-    light = Light{glm::vec3(1, 1, 1), glm::vec3(-1, -1, -1)};
+    light = Light{};
 }
 
 void Application::initVulkan() {
