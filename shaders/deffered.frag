@@ -78,11 +78,6 @@ const int MODE_POSITION = 5;
 const int MODE_LIGHTING = 6;
 const int MODE_OVERVIEW = 7;
 
-const int LIT = 0;
-const int UNLIT = 1;
-const int MIRROR = 2;
-const int DUST = 3;
-
 const vec3 NEUTRAL_GREY = vec3(0.5);
 const float MIN_ROUGHNESS = 0.12;
 const float POSITION_SCALE = 50.0;
@@ -123,7 +118,7 @@ Surface readSurface(ivec2 texel)
     Surface s;
     s.albedo = decodeAlbedo(texelFetch(albedoTarget, texel, 0).rgb);
     s.normal = normal.xyz;
-    s.kind = int(clamp(floor(normal.w + 0.5), 0.0, 3.0));
+    s.kind = int(clamp(floor(normal.w + 0.5), float(KIND_LIT), float(KIND_DUST)));
     s.coefficients = vec3(0.0);
     s.material = vec3(0.0);
     s.position = vec3(0.0);
@@ -256,8 +251,8 @@ vec3 shadedColor(Surface s, bool lightingView)
     vec3 dust = lightingView ? dustColor(s, NEUTRAL_GREY, v) : s.albedo;
     vec3 sky = lightingView ? toneMap(skyRadiance(v.direction)) : s.albedo;
 
-    vec3 color = s.kind == UNLIT ? sky : (s.kind == MIRROR ? s.albedo : (s.kind == DUST ? dust : lit));
-    bool hazed = !lightingView && s.kind != UNLIT;
+    vec3 color = s.kind == KIND_UNLIT ? sky : (s.kind == KIND_MIRROR ? s.albedo : (s.kind == KIND_DUST ? dust : lit));
+    bool hazed = !lightingView && s.kind != KIND_UNLIT;
     return hazed ? withHaze(color, v) : color;
 }
 
@@ -279,7 +274,7 @@ vec3 modeColor(int mode, vec2 coord)
 {
     ivec2 texel = texelOf(coord);
     Surface s = readSurface(texel);
-    if (mode == MODE_ALBEDO || (s.kind == UNLIT && showsFinalImage(mode))) {
+    if (mode == MODE_ALBEDO || (s.kind == KIND_UNLIT && showsFinalImage(mode))) {
         return s.albedo;
     }
     readDetails(s, texel);
