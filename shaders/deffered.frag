@@ -31,20 +31,12 @@
 // again: the dust sprites light themselves (wrapped diffuse, forward scattering)
 // because only the albedo target blends them over what lies behind.
 //
-// Display modes (the push constant `displayMode`):
-//   0  final image
-//   1  albedo
-//   2  world normals, shown as n * 0.5 + 0.5
-//   3  coefficients: r metalness, g roughness, b reflectance
-//   4  material weights: r ambient, g diffuse, b specular
-//   5  world position, each axis squashed into 0..1 (0.5 at the origin)
-//   6  lighting alone, on a neutral grey albedo, without haze (the mirror shows
-//      its reflection, the light it returns)
-//   7  overview: albedo (top left), normals (top right), lighting (bottom left),
-//      final (bottom right)
-// Any other value shows the final image. Modes 2 to 5 show the stored numbers:
-// a value v appears on screen as the display level v.
+// Display modes (the push constant `displayMode`) are listed in
+// constants/DisplayModes.h. Any other value shows the final image. The modes
+// from normals to position show the stored numbers: a value v appears on screen
+// as the display level v.
 
+#include "constants/DisplayModes.h"
 #include "gbuffer.glsl"
 #include "scene_light.glsl"
 #include "dust_light.glsl"
@@ -68,15 +60,6 @@ layout(push_constant) uniform DisplayPush {
 layout(location = 0) in vec2 screenCoord;
 
 layout(location = 0) out vec4 outColor;
-
-const int MODE_FINAL = 0;
-const int MODE_ALBEDO = 1;
-const int MODE_NORMALS = 2;
-const int MODE_COEFFICIENTS = 3;
-const int MODE_MATERIAL = 4;
-const int MODE_POSITION = 5;
-const int MODE_LIGHTING = 6;
-const int MODE_OVERVIEW = 7;
 
 const vec3 NEUTRAL_GREY = vec3(0.5);
 const float MIN_ROUGHNESS = 0.12;

@@ -153,7 +153,7 @@ void Application::update(float t, float dt) {
 
 void Application::draw(float t, float dt) {
     Camera* camera = &pathCamera;
-    int displayMode = scheduledDisplayMode(t);
+    DisplayMode displayMode = scheduledDisplayMode(t);
     if (controls.freeCameraMode) {
         camera = &freeCamera;
         displayMode = controls.displayMode;

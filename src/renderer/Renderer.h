@@ -3,6 +3,7 @@
 #define GLFW_INCLUDE_VULKAN
 #include <GLFW/glfw3.h>
 
+#include "constants/DisplayModes.h"
 #include "constants/FramesInFlight.h"
 #include "renderer/FrameTarget.h"
 
@@ -78,7 +79,7 @@ public:
     void submitCompute(ParticleObject& particles);
     void drawFrame(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
                    CubemapObject& envCube, ParticleObject& particles, DefferedDrawObject& deferredObject,
-                   int displayMode);
+                   DisplayMode displayMode);
 
     void recreateSwapChain();
 
@@ -133,14 +134,14 @@ private:
     void recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32_t frameIndex, ObjectList& objects,
                                      CubemapObject& skybox, CubemapObject& envCube, ParticleObject& particles);
     void recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t imageIndex,
-                                 DefferedDrawObject& deferredObject, int displayMode);
+                                 DefferedDrawObject& deferredObject, DisplayMode displayMode);
 
     // Submission steps of drawFrame.
     void submitEnvironmentPass(ObjectList& objects, float t, float dt, CubemapObject& skybox,
                                CubemapObject& envCube, ParticleObject& particles);
     void submitDeferredPass(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
                             CubemapObject& envCube, ParticleObject& particles);
-    void submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& deferredObject, int displayMode);
+    void submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& deferredObject, DisplayMode displayMode);
     void waitAndReset(VkFence fence) const;
 
     GLFWwindow* window = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SceneSize.h"
+#include "constants/DisplayModes.h"
 
 #include <optional>
 #include <string>
@@ -25,7 +26,7 @@ struct BenchOptions {
     bool validation = true;
 
     BenchCamera camera = BenchCamera::Path;
-    std::optional<int> displayMode;
+    std::optional<DisplayMode> displayMode;
     // Timeline seconds whose frames are saved as PNG files in captureFolder.
     std::vector<float> captureTimes;
     std::string captureFolder;
@@ -37,4 +38,4 @@ BenchOptions parseBenchOptions(const std::vector<std::string>& arguments);
 // The file a capture at timeline second `t` is saved as, e.g. "t20.00.png".
 std::string captureFileName(float t);
 
-extern const char* const benchUsage;
+extern const std::string benchUsage;
