@@ -22,7 +22,7 @@ DynEnvironmentMapDrawPipeline::DynEnvironmentMapDrawPipeline(std::string vertPat
            VK_TRUE,
            VK_FALSE,
            opaqueBlendAttachments(gBufferAttachmentCount),
-           {VK_SHADER_STAGE_VERTEX_BIT, 0, 64}});
+           {VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4)}});
 }
 
 void DynEnvironmentMapDrawPipeline::createDescriptorSetLayout() {
