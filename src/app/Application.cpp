@@ -68,7 +68,7 @@ void Application::initVulkan() {
     renderer.initVulkan();
     bufferUtils = BufferUtils(renderer.getDevice(), renderer.getPhysicalDevice(), renderer.getCommandPool(),
                               renderer.getGraphicsQueue());
-    const int gBufferTargets = 5;
+    const int gBufferTargets = DefferedTexture::AttachmentCount;
     imagePipeline = ImagePipeline("./assets/shaders/image_vert.spv", "./assets/shaders/image_frag.spv", bufferUtils,
                                   renderer.getDeferredRenderPass(), gBufferTargets);
     cubemapPipeline = CubemapPipeline("./assets/shaders/cubemap_vert.spv", "./assets/shaders/cubemap_frag.spv",

@@ -166,7 +166,8 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
     const glm::mat4 identity(1.0f);
     beginRecording(commandBuffer, "failed to begin recording command buffer!");
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::GBuffer);
-    beginRenderPass(commandBuffer, deferredRenderPass, deferredFramebuffers[frameIndex], deferredExtent, 5);
+    beginRenderPass(commandBuffer, deferredRenderPass, deferredFramebuffers[frameIndex], deferredExtent,
+                    DefferedTexture::AttachmentCount);
 
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, skybox.getPipeline());
     vkCmdPushConstants(commandBuffer, skybox.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
