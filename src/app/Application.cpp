@@ -2,15 +2,13 @@
 
 #include "app/ProjectRoot.h"
 #include "constants/DepthRange.h"
+#include "constants/FullScreenSize.h"
 #include "renderer/HiddenWindow.h"
 
 #include <filesystem>
 #include <stdexcept>
 
 namespace {
-
-constexpr int windowWidth = 1920;
-constexpr int windowHeight = 1080;
 
 Application* applicationOf(GLFWwindow* window) {
     return static_cast<Application*>(glfwGetWindowUserPointer(window));
@@ -38,7 +36,7 @@ void Application::initWindow() {
     }
     glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
     glfwWindowHint(GLFW_DECORATED, GLFW_FALSE);
-    window = glfwCreateWindow(windowWidth, windowHeight, "Kestrelwing", glfwGetPrimaryMonitor(), nullptr);
+    window = glfwCreateWindow(fullScreenWidth, fullScreenHeight, "Kestrelwing", glfwGetPrimaryMonitor(), nullptr);
     if (window == nullptr) {
         glfwTerminate();
         throw std::runtime_error("failed to create window!");
@@ -48,7 +46,7 @@ void Application::initWindow() {
     renderer = Renderer(window);
     glfwSetKeyCallback(window, keyCallback);
     glfwSetMouseButtonCallback(window, mouseButtonCallback);
-    initCameras(windowWidth, windowHeight);
+    initCameras(fullScreenWidth, fullScreenHeight);
 }
 
 void Application::initOffscreen(VkExtent2D extent, bool validation) {

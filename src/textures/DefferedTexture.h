@@ -1,5 +1,6 @@
 #pragma once
 
+#include "constants/FullScreenSize.h"
 #include "renderer/BufferUtils.h"
 #include "textures/Material.h"
 
@@ -18,7 +19,7 @@ public:
         VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R16G16B16A16_SFLOAT, VK_FORMAT_R8G8B8A8_UNORM,
         VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R16G16B16A16_SFLOAT};
 
-    static constexpr VkExtent2D fullScreenExtent{1920, 1080};
+    static constexpr VkExtent2D fullScreenExtent{fullScreenWidth, fullScreenHeight};
 
     explicit DefferedTexture(BufferUtils bufferUtils, VkExtent2D extent = fullScreenExtent);
 

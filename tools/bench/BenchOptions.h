@@ -2,6 +2,7 @@
 
 #include "app/SceneSize.h"
 #include "constants/DisplayModes.h"
+#include "constants/FullScreenSize.h"
 
 #include <optional>
 #include <string>
@@ -20,8 +21,8 @@ struct BenchOptions {
 
     // Without a window: frames go to images of the renderer's own of this size.
     bool offscreen = false;
-    int width = 1920;
-    int height = 1080;
+    int width = fullScreenWidth;
+    int height = fullScreenHeight;
     // Only for timing on a GPU; the report's header says so.
     bool validation = true;
 
