@@ -1,17 +1,14 @@
 #include "app/Application.h"
 
 #include "app/ProjectRoot.h"
+#include "constants/DepthRange.h"
+#include "constants/FullScreenSize.h"
 #include "renderer/HiddenWindow.h"
 
 #include <filesystem>
 #include <stdexcept>
 
 namespace {
-
-constexpr int windowWidth = 1920;
-constexpr int windowHeight = 1080;
-constexpr float nearPlane = 0.1f;
-constexpr float farPlane = 1500.0f;
 
 Application* applicationOf(GLFWwindow* window) {
     return static_cast<Application*>(glfwGetWindowUserPointer(window));
@@ -39,7 +36,7 @@ void Application::initWindow() {
     }
     glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
     glfwWindowHint(GLFW_DECORATED, GLFW_FALSE);
-    window = glfwCreateWindow(windowWidth, windowHeight, "Kestrelwing", glfwGetPrimaryMonitor(), nullptr);
+    window = glfwCreateWindow(fullScreenWidth, fullScreenHeight, "Kestrelwing", glfwGetPrimaryMonitor(), nullptr);
     if (window == nullptr) {
         glfwTerminate();
         throw std::runtime_error("failed to create window!");
@@ -49,7 +46,7 @@ void Application::initWindow() {
     renderer = Renderer(window);
     glfwSetKeyCallback(window, keyCallback);
     glfwSetMouseButtonCallback(window, mouseButtonCallback);
-    initCameras(windowWidth, windowHeight);
+    initCameras(fullScreenWidth, fullScreenHeight);
 }
 
 void Application::initOffscreen(VkExtent2D extent, bool validation) {
@@ -60,16 +57,16 @@ void Application::initOffscreen(VkExtent2D extent, bool validation) {
 void Application::initCameras(int width, int height) {
     cameraPath = Path();
     cameraPath.loadFromFile("./assets/paths/camera_path.csv");
-    freeCamera = FreeCamera(width, height, fov, nearPlane, farPlane);
-    pathCamera = PathCamera(width, height, fov, nearPlane, farPlane, cameraPath);
-    light = Light{glm::vec3(1, 1, 1), glm::vec3(-1, -1, -1)};
+    freeCamera = FreeCamera(width, height, fov, NEAR_PLANE, FAR_PLANE);
+    pathCamera = PathCamera(width, height, fov, NEAR_PLANE, FAR_PLANE, cameraPath);
+    light = Light{};
 }
 
 void Application::initVulkan() {
     renderer.initVulkan();
     bufferUtils = BufferUtils(renderer.getDevice(), renderer.getPhysicalDevice(), renderer.getCommandPool(),
                               renderer.getGraphicsQueue());
-    const int gBufferTargets = 5;
+    const int gBufferTargets = DefferedTexture::AttachmentCount;
     imagePipeline = ImagePipeline("./assets/shaders/image_vert.spv", "./assets/shaders/image_frag.spv", bufferUtils,
                                   renderer.getDeferredRenderPass(), gBufferTargets);
     cubemapPipeline = CubemapPipeline("./assets/shaders/cubemap_vert.spv", "./assets/shaders/cubemap_frag.spv",
@@ -154,7 +151,7 @@ void Application::update(float t, float dt) {
 
 void Application::draw(float t, float dt) {
     Camera* camera = &pathCamera;
-    int displayMode = scheduledDisplayMode(t);
+    DisplayMode displayMode = scheduledDisplayMode(t);
     if (controls.freeCameraMode) {
         camera = &freeCamera;
         displayMode = controls.displayMode;

@@ -9,7 +9,6 @@ constexpr double cycleLength = 85.0;
 // Each scheduled mode lasts five seconds, starting after the first thirty.
 constexpr float scheduleStart = 30.0f;
 constexpr float scheduleStep = 5.0f;
-constexpr int scheduledModes = 8;
 
 } // namespace
 
@@ -48,8 +47,9 @@ bool Controls::onKeyReleased(int key)
     if (key == GLFW_KEY_F1) {
         freeCameraMode = !freeCameraMode;
         releaseMovementKeys();
-    } else if (key >= GLFW_KEY_F3 && key <= GLFW_KEY_F10) {
-        displayMode = key - GLFW_KEY_F3;
+    } else if (key >= GLFW_KEY_F3 && key < GLFW_KEY_F3 + DisplayModeCount) {
+        // GLFW numbers the function keys in a row: F3 onwards pick the modes in order.
+        displayMode = static_cast<DisplayMode>(key - GLFW_KEY_F3);
     }
     return false;
 }
@@ -89,15 +89,15 @@ std::vector<int> Controls::movementCodes() const
     return codes;
 }
 
-int scheduledDisplayMode(float t)
+DisplayMode scheduledDisplayMode(float t)
 {
-    for (int mode = 0; mode < scheduledModes; mode++) {
+    for (int mode = 0; mode < DisplayModeCount; mode++) {
         const float end = scheduleStart + scheduleStep * static_cast<float>(mode);
         if (t <= end) {
-            return mode;
+            return static_cast<DisplayMode>(mode);
         }
     }
-    return 0;
+    return ShowFinal;
 }
 
 Timeline::Timeline(double now) : now(now) {}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "constants/DisplayModes.h"
+
 #include <vector>
 
 // The viewer's input state, kept apart from GLFW so that the key and mouse
@@ -20,7 +22,7 @@ struct Controls {
     bool moveDown = false;
     bool moveUp = false;
     bool moveFast = false;
-    int displayMode = 0;
+    DisplayMode displayMode = ShowFinal;
     bool cursorCaptured = false;
     bool firstMouse = true;
 
@@ -31,7 +33,7 @@ private:
 };
 
 // Display mode of the lighting pass at time t of the path-mode timeline.
-int scheduledDisplayMode(float t);
+DisplayMode scheduledDisplayMode(float t);
 
 // The demo's endless timeline: seconds since the last restart. Clock readings
 // count from start-up and are kept in double: in float their resolution falls

@@ -16,7 +16,7 @@ ImagePipeline::ImagePipeline(std::string vertPath, std::string fragPath, BufferU
            VK_TRUE,
            VK_TRUE,
            opaqueBlendAttachments(colorAttachmentCount),
-           {VK_SHADER_STAGE_VERTEX_BIT, 0, 64}});
+           {VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4)}});
 }
 
 void ImagePipeline::createDescriptorSetLayout() {

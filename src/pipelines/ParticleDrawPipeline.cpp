@@ -37,7 +37,7 @@ ParticleDrawPipeline::ParticleDrawPipeline(std::string vertPath, std::string fra
            VK_TRUE,
            VK_TRUE,
            particleBlendAttachments(colorAttachmentCount),
-           {VK_SHADER_STAGE_GEOMETRY_BIT, 0, 64}});
+           {VK_SHADER_STAGE_GEOMETRY_BIT, 0, sizeof(glm::mat4)}});
 }
 
 void ParticleDrawPipeline::createDescriptorSetLayout() {

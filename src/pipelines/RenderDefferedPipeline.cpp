@@ -1,5 +1,6 @@
 #include "pipelines/RenderDefferedPipeline.h"
 
+#include "constants/DisplayModes.h"
 #include "objects/Vertex.h"
 #include "pipelines/PipelineLayouts.h"
 
@@ -17,7 +18,7 @@ RenderDefferedPipeline::RenderDefferedPipeline(std::string vertPath, std::string
            VK_FALSE,
            VK_FALSE,
            opaqueBlendAttachments(1),
-           {VK_SHADER_STAGE_FRAGMENT_BIT, 0, sizeof(int32_t)}});
+           {VK_SHADER_STAGE_FRAGMENT_BIT, 0, sizeof(DisplayMode)}});
 }
 
 void RenderDefferedPipeline::createDescriptorSetLayout() {

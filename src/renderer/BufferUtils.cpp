@@ -1,6 +1,6 @@
 #include "renderer/BufferUtils.h"
 
-#include "renderer/StartupTally.h"
+#include "timing/StartupTally.h"
 
 #include <stdexcept>
 

@@ -221,7 +221,8 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
     const glm::mat4 identity(1.0f);
     beginRecording(commandBuffer, "failed to begin recording command buffer!");
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::GBuffer);
-    beginRenderPass(commandBuffer, deferredRenderPass, deferredFramebuffers[frameIndex], deferredExtent, 5);
+    beginRenderPass(commandBuffer, deferredRenderPass, deferredFramebuffers[frameIndex], deferredExtent,
+                    DefferedTexture::AttachmentCount);
 
     setViewportAndScissor(commandBuffer, deferredExtent);
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, objectList.getPipeline());
@@ -251,7 +252,7 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
 }
 
 void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t imageIndex,
-                                       DefferedDrawObject& deferredObject, int displayMode) {
+                                       DefferedDrawObject& deferredObject, DisplayMode displayMode) {
     beginRecording(commandBuffer, "failed to begin recording command buffer!");
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::Lighting);
     const VkExtent2D extent = frameTarget->extent();
@@ -267,7 +268,7 @@ void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t i
     vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, deferredObject.getPipelineLayout(), 0, 1,
                             &lightingSet, 0, nullptr);
     vkCmdPushConstants(commandBuffer, deferredObject.getPipelineLayout(), VK_SHADER_STAGE_FRAGMENT_BIT, 0,
-                       sizeof(int), &displayMode);
+                       sizeof(DisplayMode), &displayMode);
     vkCmdDrawIndexed(commandBuffer, deferredObject.getIndexCount(), 1, 0, 0, 0);
 
     vkCmdEndRenderPass(commandBuffer);

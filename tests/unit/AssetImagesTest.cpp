@@ -1,3 +1,4 @@
+#include "app/Light.h"
 #include "textures/DecodedImage.h"
 
 #include <gtest/gtest.h>
@@ -245,7 +246,7 @@ TEST(AssetImages, SunShinesFromTheLightDirectionAndTheZenithIsUpAtMinusY)
             }
         }
     }
-    const float angle = glm::degrees(std::acos(glm::dot(glm::normalize(sun), glm::normalize(glm::vec3(-1.0f)))));
+    const float angle = glm::degrees(std::acos(glm::dot(glm::normalize(sun), glm::normalize(Light{}.direction))));
     EXPECT_LT(angle, 3.0f);
     const glm::vec3 zenith = meanColour(faces[3]);
     const glm::vec3 nadir = meanColour(faces[2]);

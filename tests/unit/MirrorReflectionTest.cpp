@@ -3,6 +3,7 @@
 #include "SceneFixtures.h"
 
 #include "app/Camera.h"
+#include "constants/SurfaceKinds.h"
 #include "objects/CubemapObject.h"
 #include "objects/Model.h"
 #include "pipelines/DynEnvironmentMapDrawPipeline.h"
@@ -22,7 +23,7 @@
 namespace {
 
 constexpr uint32_t faceSize = 64;
-constexpr float mirrorKind = 2.0f;
+constexpr float mirrorKind = KIND_MIRROR;
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include "pipelines/ComputePipeline.h"
 #include "pipelines/ParticleDrawPipeline.h"
 #include "renderer/RenderPasses.h"
+#include "renderer/WorkGroups.h"
 
 #include <glm/gtc/constants.hpp>
 #include <glm/gtc/matrix_transform.hpp>
@@ -107,7 +108,7 @@ protected:
         vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_COMPUTE, particles.getPipeline());
         vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_COMPUTE, particles.getPipelineLayout(), 0, 1,
                                 &particles.getDescriptorSet(frame), 0, nullptr);
-        vkCmdDispatch(commandBuffer, static_cast<uint32_t>(particles.getParticleCount() / 256), 1, 1);
+        vkCmdDispatch(commandBuffer, static_cast<uint32_t>(particleWorkGroups(particles.getParticleCount())), 1, 1);
         bufferUtils.endSingleTimeCommands(commandBuffer);
     }
 

@@ -4,6 +4,7 @@
 #include "TempDir.h"
 
 #include "app/Camera.h"
+#include "constants/SurfaceKinds.h"
 #include "objects/CubemapObject.h"
 #include "objects/Model.h"
 #include "pipelines/CubemapPipeline.h"
@@ -22,7 +23,7 @@
 
 namespace {
 
-constexpr float skyKind = 1.0f;
+constexpr float skyKind = KIND_UNLIT;
 // The sky shader mixes a haze into directions near the horizon (up is -y),
 // which hides the faces' colours there.
 constexpr float hazeBand = 0.25f;

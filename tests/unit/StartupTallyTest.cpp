@@ -2,8 +2,8 @@
 #include "PatternImages.h"
 #include "TempDir.h"
 
-#include "renderer/StartupTally.h"
 #include "textures/DecodedImage.h"
+#include "timing/StartupTally.h"
 
 #include <chrono>
 #include <thread>

@@ -2,13 +2,15 @@
 
 #include "Noise.h"
 
+#include "constants/SunDirection.h"
+
 #include <glm/gtc/constants.hpp>
 
 const std::array<const char*, 6> skyFaceNames = {"posx.jpg", "negx.jpg", "posy.jpg", "negy.jpg", "posz.jpg", "negz.jpg"};
 
 namespace {
 
-const glm::vec3 sunDirection = glm::normalize(glm::vec3(-1.0f, -1.0f, -1.0f));
+const glm::vec3 sunDirection = glm::normalize(glm::vec3(SUN_DIRECTION_XYZ));
 
 glm::vec3 skyGradient(float up)
 {
