@@ -1,4 +1,5 @@
 #include "app/Camera.h"
+#include "app/Finite.h"
 #include "app/FreeCamera.h"
 #include "app/PathCamera.h"
 
@@ -177,22 +178,6 @@ TEST(PathCameraTest, EmptyPathKeepsTheCameraAtTheOriginLookingAhead)
     expectVec3Near(camera.front, {0.0f, 0.0f, -1.0f});
 }
 
-namespace {
-
-bool allFinite(const glm::mat4& matrix)
-{
-    for (int column = 0; column < 4; column++) {
-        for (int row = 0; row < 4; row++) {
-            if (!std::isfinite(matrix[column][row])) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-} // namespace
-
 TEST(PathCameraTest, TargetOnTheEyeKeepsTheLastFiniteView)
 {
     // An empty path leaves the camera at the origin; a spaceship whose path is
@@ -203,7 +188,7 @@ TEST(PathCameraTest, TargetOnTheEyeKeepsTheLastFiniteView)
     const glm::mat4 aimed = camera.view;
     camera.position = glm::vec3(0.0f, 0.0f, -2.0f);
     camera.lookAt(camera.target);
-    EXPECT_TRUE(allFinite(camera.view));
+    EXPECT_TRUE(isFinite(camera.view));
     EXPECT_EQ(camera.view, aimed);
 }
 
@@ -215,7 +200,7 @@ TEST(CameraTest, LookingStraightAlongUpKeepsTheLastView)
     for (const glm::vec3 front : {glm::vec3(0.0f, 1.0f, 0.0f), glm::vec3(0.0f, -3.0f, 0.0f)}) {
         camera.front = front;
         camera.updateMatrices();
-        EXPECT_TRUE(allFinite(camera.view));
+        EXPECT_TRUE(isFinite(camera.view));
         EXPECT_EQ(camera.view, before);
     }
     // A defined direction is taken up again at once.
@@ -235,6 +220,6 @@ TEST(PathCameraTest, TargetStraightAboveTheEyeKeepsTheLastView)
     const glm::mat4 alongPath = camera.view;
     camera.target = glm::vec3(1.0f, 50.0f, 0.0f);
     camera.followPath(1.0f);
-    EXPECT_TRUE(allFinite(camera.view));
+    EXPECT_TRUE(isFinite(camera.view));
     EXPECT_EQ(camera.view, alongPath);
 }
