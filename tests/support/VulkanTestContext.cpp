@@ -1,5 +1,7 @@
 #include "VulkanTestContext.h"
 
+#include "renderer/ReadBack.h"
+
 #include <cstring>
 #include <stdexcept>
 
@@ -150,10 +152,7 @@ std::vector<char> VulkanTestContext::readBuffer(VkBuffer buffer, VkDeviceSize si
                        readbackMemory);
     utils.copyBuffer(buffer, readback, size);
     std::vector<char> bytes(size);
-    void* data;
-    vkMapMemory(device_, readbackMemory, 0, size, 0, &data);
-    std::memcpy(bytes.data(), data, size);
-    vkUnmapMemory(device_, readbackMemory);
+    readHostVisible(device_, readbackMemory, bytes.data(), bytes.size());
     vkDestroyBuffer(device_, readback, nullptr);
     vkFreeMemory(device_, readbackMemory, nullptr);
     return bytes;

@@ -1,7 +1,9 @@
+#include "GBufferCapture.h"
 #include "GpuTestSuite.h"
 #include "PatternImages.h"
 #include "TempDir.h"
 
+#include "renderer/Framebuffers.h"
 #include "renderer/RenderPasses.h"
 #include "textures/DynEnvironmentTexture.h"
 #include "textures/ImageUtils.h"
@@ -36,28 +38,13 @@ protected:
         std::vector<VkFramebuffer> framebuffers(attachmentViews.size());
         const BufferUtils utils = bufferUtils();
         VkCommandBuffer commandBuffer = utils.beginSingleTimeCommands();
+        const auto size = static_cast<uint32_t>(texture.getWidth());
+        std::vector<VkClearValue> clearValues(2);
+        clearValues[1].depthStencil = {1.0f, 0};
         for (size_t face = 0; face < framebuffers.size(); face++) {
-            const std::array<VkImageView, 2> attachments = {attachmentViews[face], depthAttachmentViews[face]};
-            VkFramebufferCreateInfo framebufferInfo{};
-            framebufferInfo.sType = VK_STRUCTURE_TYPE_FRAMEBUFFER_CREATE_INFO;
-            framebufferInfo.renderPass = renderPass;
-            framebufferInfo.attachmentCount = static_cast<uint32_t>(attachments.size());
-            framebufferInfo.pAttachments = attachments.data();
-            framebufferInfo.width = static_cast<uint32_t>(texture.getWidth());
-            framebufferInfo.height = static_cast<uint32_t>(texture.getHeight());
-            framebufferInfo.layers = 1;
-            ASSERT_EQ(vkCreateFramebuffer(device(), &framebufferInfo, nullptr, &framebuffers[face]), VK_SUCCESS);
-
-            std::array<VkClearValue, 2> clearValues{};
-            clearValues[1].depthStencil = {1.0f, 0};
-            VkRenderPassBeginInfo renderPassInfo{};
-            renderPassInfo.sType = VK_STRUCTURE_TYPE_RENDER_PASS_BEGIN_INFO;
-            renderPassInfo.renderPass = renderPass;
-            renderPassInfo.framebuffer = framebuffers[face];
-            renderPassInfo.renderArea.extent = {framebufferInfo.width, framebufferInfo.height};
-            renderPassInfo.clearValueCount = static_cast<uint32_t>(clearValues.size());
-            renderPassInfo.pClearValues = clearValues.data();
-            vkCmdBeginRenderPass(commandBuffer, &renderPassInfo, VK_SUBPASS_CONTENTS_INLINE);
+            framebuffers[face] = createFramebuffer(device(), renderPass,
+                                                   {attachmentViews[face], depthAttachmentViews[face]}, size, size);
+            beginSquarePass(commandBuffer, renderPass, framebuffers[face], size, clearValues);
             vkCmdEndRenderPass(commandBuffer);
         }
         utils.endSingleTimeCommands(commandBuffer);

@@ -6,6 +6,7 @@
 
 #include "app/Camera.h"
 #include "pipelines/RenderDefferedPipeline.h"
+#include "renderer/Framebuffers.h"
 #include "renderer/RenderPasses.h"
 #include "textures/DefferedTexture.h"
 #include "textures/ImageUtils.h"
@@ -180,7 +181,8 @@ TEST_F(DefferedDrawObjectTest, PipelineRebuiltForAPassOfAnotherFormatDrawsInIt)
                                              VK_IMAGE_ASPECT_COLOR_BIT);
     const Attachment depth = makeAttachment(size, depthFormat, VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT,
                                             depthStencilAspect(depthFormat));
-    const VkFramebuffer framebuffer = makeFramebuffer(context.device(), unormPass, {colour.view, depth.view}, size);
+    const VkFramebuffer framebuffer =
+        createFramebuffer(context.device(), unormPass, {colour.view, depth.view}, size, size);
 
     const VkPipelineLayout layout = pipeline.getPipelineLayout();
     const VkDescriptorSetLayout setLayout = pipeline.getDescriptorSetLayout();

@@ -1,5 +1,6 @@
 #include "GpuTestSuite.h"
 
+#include "renderer/Framebuffers.h"
 #include "renderer/RenderPasses.h"
 #include "textures/DefferedTexture.h"
 #include "textures/ImageUtils.h"
@@ -10,7 +11,7 @@ class DefferedTextureTest : public GpuTestSuite {
 protected:
     // A framebuffer of the G-buffer pass over frame 0's targets; the validation
     // layer objects if the framebuffer is larger than any of its attachments.
-    void createFramebuffer(DefferedTexture& gBuffer, uint32_t width, uint32_t height) const {
+    void tryFramebuffer(DefferedTexture& gBuffer, uint32_t width, uint32_t height) const {
         const VkFormat depthFormat = bufferUtils().findDepthFormat();
         VkRenderPass renderPass = createGBufferRenderPass(device(), depthFormat);
         VkImage depthImage;
@@ -21,20 +22,11 @@ protected:
         VkImageView depthImageView = createImageView(device(), depthImage, VK_IMAGE_VIEW_TYPE_2D, depthFormat,
                                                      VK_IMAGE_ASPECT_DEPTH_BIT, 0, 1, "depth view");
 
-        const std::array<VkImageView, 6> attachments = {
-            gBuffer.getAlbedoViews()[0],   gBuffer.getNormalViews()[0],   gBuffer.getCoefficientViews()[0],
-            gBuffer.getMaterialViews()[0], gBuffer.getWorldPosViews()[0], depthImageView};
-        VkFramebufferCreateInfo framebufferInfo{};
-        framebufferInfo.sType = VK_STRUCTURE_TYPE_FRAMEBUFFER_CREATE_INFO;
-        framebufferInfo.renderPass = renderPass;
-        framebufferInfo.attachmentCount = static_cast<uint32_t>(attachments.size());
-        framebufferInfo.pAttachments = attachments.data();
-        framebufferInfo.width = width;
-        framebufferInfo.height = height;
-        framebufferInfo.layers = 1;
-        VkFramebuffer framebuffer = VK_NULL_HANDLE;
-        vkCreateFramebuffer(device(), &framebufferInfo, nullptr, &framebuffer);
-
+        const VkFramebuffer framebuffer = createFramebuffer(
+            device(), renderPass,
+            {gBuffer.getAlbedoViews()[0], gBuffer.getNormalViews()[0], gBuffer.getCoefficientViews()[0],
+             gBuffer.getMaterialViews()[0], gBuffer.getWorldPosViews()[0], depthImageView},
+            width, height);
         vkDestroyFramebuffer(device(), framebuffer, nullptr);
         vkDestroyImageView(device(), depthImageView, nullptr);
         vkDestroyImage(device(), depthImage, nullptr);
@@ -47,15 +39,15 @@ TEST_F(DefferedTextureTest, TargetsAreFullHdUnlessToldOtherwise) {
     DefferedTexture gBuffer(bufferUtils());
     EXPECT_EQ(gBuffer.getExtent().width, 1920u);
     EXPECT_EQ(gBuffer.getExtent().height, 1080u);
-    createFramebuffer(gBuffer, 1920, 1080);
+    tryFramebuffer(gBuffer, 1920, 1080);
     EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
 
     // One pixel more in either direction exceeds the targets.
     const size_t before = newValidationMessages().size();
-    createFramebuffer(gBuffer, 1921, 1080);
+    tryFramebuffer(gBuffer, 1921, 1080);
     EXPECT_GT(newValidationMessages().size(), before);
     const size_t afterWidth = newValidationMessages().size();
-    createFramebuffer(gBuffer, 1920, 1081);
+    tryFramebuffer(gBuffer, 1920, 1081);
     EXPECT_GT(newValidationMessages().size(), afterWidth);
     gBuffer.cleanup();
 }
@@ -94,10 +86,10 @@ TEST_F(DefferedTextureTest, TenDistinctViewsAndOneSampler) {
 // framebuffer of exactly the expected size passes and one a pixel wider fails.
 TEST_F(DefferedTextureTest, ResizeReplacesEveryTargetBySmallerOrLargerOnes) {
     DefferedTexture gBuffer(bufferUtils(), {640, 360});
-    createFramebuffer(gBuffer, 640, 360);
+    tryFramebuffer(gBuffer, 640, 360);
     EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
     size_t before = newValidationMessages().size();
-    createFramebuffer(gBuffer, 641, 360);
+    tryFramebuffer(gBuffer, 641, 360);
     EXPECT_GT(newValidationMessages().size(), before);
 
     for (VkExtent2D extent : {VkExtent2D{1280, 720}, VkExtent2D{2560, 1440}}) {
@@ -105,9 +97,9 @@ TEST_F(DefferedTextureTest, ResizeReplacesEveryTargetBySmallerOrLargerOnes) {
         EXPECT_EQ(gBuffer.getExtent().width, extent.width);
         EXPECT_EQ(gBuffer.getExtent().height, extent.height);
         before = newValidationMessages().size();
-        createFramebuffer(gBuffer, extent.width, extent.height);
+        tryFramebuffer(gBuffer, extent.width, extent.height);
         EXPECT_EQ(newValidationMessages().size(), before) << testing::PrintToString(newValidationMessages());
-        createFramebuffer(gBuffer, extent.width, extent.height + 1);
+        tryFramebuffer(gBuffer, extent.width, extent.height + 1);
         EXPECT_GT(newValidationMessages().size(), before);
     }
 

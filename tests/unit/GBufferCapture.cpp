@@ -1,12 +1,13 @@
 #include "GBufferCapture.h"
 
+#include "renderer/Framebuffers.h"
+#include "renderer/ReadBack.h"
 #include "renderer/RenderPasses.h"
 #include "textures/ImageUtils.h"
 
 #include <glm/gtc/packing.hpp>
 
 #include <cstring>
-#include <stdexcept>
 
 namespace {
 
@@ -43,7 +44,7 @@ GBufferCapture::GBufferCapture(BufferUtils bufferUtils)
                                       0, 1, "failed to create image view!");
         views.push_back(target.view);
     }
-    framebuffer = makeFramebuffer(device, gBufferPass, views, size);
+    framebuffer = createFramebuffer(device, gBufferPass, views, size, size);
 }
 
 GBufferCapture::~GBufferCapture()
@@ -116,17 +117,11 @@ std::vector<char> GBufferCapture::readTarget(size_t index, VkDeviceSize pixelSiz
     barrier.subresourceRange = {VK_IMAGE_ASPECT_COLOR_BIT, 0, 1, 0, 1};
     vkCmdPipelineBarrier(commandBuffer, VK_PIPELINE_STAGE_COLOR_ATTACHMENT_OUTPUT_BIT, VK_PIPELINE_STAGE_TRANSFER_BIT,
                          0, 0, nullptr, 0, nullptr, 1, &barrier);
-    VkBufferImageCopy region{};
-    region.imageSubresource = {VK_IMAGE_ASPECT_COLOR_BIT, 0, 0, 1};
-    region.imageExtent = {size, size, 1};
-    vkCmdCopyImageToBuffer(commandBuffer, image, VK_IMAGE_LAYOUT_TRANSFER_SRC_OPTIMAL, buffer, 1, &region);
+    recordReadBack(commandBuffer, image, {size, size}, buffer);
     bufferUtils.endSingleTimeCommands(commandBuffer);
 
     std::vector<char> bytes(bytesSize);
-    void* mapped;
-    vkMapMemory(device, memory, 0, bytesSize, 0, &mapped);
-    std::memcpy(bytes.data(), mapped, bytesSize);
-    vkUnmapMemory(device, memory);
+    readHostVisible(device, memory, bytes.data(), bytes.size());
     vkDestroyBuffer(device, buffer, nullptr);
     vkFreeMemory(device, memory, nullptr);
     return bytes;
@@ -167,24 +162,6 @@ int faceOfColour(const glm::u8vec4& albedo, const FaceColours& colours)
         }
     }
     return -1;
-}
-
-VkFramebuffer makeFramebuffer(VkDevice device, VkRenderPass renderPass, const std::vector<VkImageView>& views,
-                              uint32_t extent)
-{
-    VkFramebufferCreateInfo framebufferInfo{};
-    framebufferInfo.sType = VK_STRUCTURE_TYPE_FRAMEBUFFER_CREATE_INFO;
-    framebufferInfo.renderPass = renderPass;
-    framebufferInfo.attachmentCount = static_cast<uint32_t>(views.size());
-    framebufferInfo.pAttachments = views.data();
-    framebufferInfo.width = extent;
-    framebufferInfo.height = extent;
-    framebufferInfo.layers = 1;
-    VkFramebuffer made = VK_NULL_HANDLE;
-    if (vkCreateFramebuffer(device, &framebufferInfo, nullptr, &made) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create framebuffer!");
-    }
-    return made;
 }
 
 void beginSquarePass(VkCommandBuffer commandBuffer, VkRenderPass renderPass, VkFramebuffer target, uint32_t extent,

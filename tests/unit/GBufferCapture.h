@@ -63,9 +63,5 @@ int faceOf(const glm::vec3& direction);
 // The face whose colour a pixel shows, or -1 for none.
 int faceOfColour(const glm::u8vec4& albedo, const FaceColours& colours);
 
-// The framebuffer of `views` for a square pass of `extent` pixels.
-VkFramebuffer makeFramebuffer(VkDevice device, VkRenderPass renderPass, const std::vector<VkImageView>& views,
-                              uint32_t extent);
-
 void beginSquarePass(VkCommandBuffer commandBuffer, VkRenderPass renderPass, VkFramebuffer target, uint32_t extent,
                      const std::vector<VkClearValue>& clearValues);

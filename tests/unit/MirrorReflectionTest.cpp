@@ -6,6 +6,7 @@
 #include "objects/CubemapObject.h"
 #include "objects/Model.h"
 #include "pipelines/DynEnvironmentMapDrawPipeline.h"
+#include "renderer/Framebuffers.h"
 #include "renderer/RenderPasses.h"
 #include "textures/DynEnvironmentTexture.h"
 
@@ -73,7 +74,7 @@ protected:
         VkCommandBuffer commandBuffer = bufferUtils().beginSingleTimeCommands();
         for (size_t face = 0; face < faceFramebuffers.size(); face++) {
             faceFramebuffers[face] =
-                makeFramebuffer(device(), environmentPass, {faceViews[face], depthViews[face]}, faceSize);
+                createFramebuffer(device(), environmentPass, {faceViews[face], depthViews[face]}, faceSize, faceSize);
             std::vector<VkClearValue> clearValues(2);
             clearValues[0].color = {{colours[face].r, colours[face].g, colours[face].b, 1.0f}};
             clearValues[1].depthStencil = {1.0f, 0};
