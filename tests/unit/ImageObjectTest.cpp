@@ -2,6 +2,7 @@
 #include "objects/ObjectList.h"
 #include "objects/UniformRecords.h"
 
+#include "GpuTest.h"
 #include "SceneFixtures.h"
 
 #include "app/Camera.h"
@@ -25,15 +26,15 @@ const glm::vec3 yAxis(0.0f, 1.0f, 0.0f);
 // A path bending through all three axes, so that its rotation is never trivial.
 const char* curvedPath = "0,0,0,0\n1,10,2,-5\n2,20,5,0\n3,30,0,-10\n4,35,-3,-20\n";
 
-class ImageObjectTest : public VulkanObjectTest {
+class ImageObjectTest : public GpuTest {
 protected:
     void SetUp() override
     {
-        renderPass = createGBufferRenderPass(context.device(), bufferUtils.findDepthFormat());
-        pipeline = ImagePipeline(shaderPath("image_vert.spv"), shaderPath("image_frag.spv"), bufferUtils, renderPass,
+        renderPass = createGBufferRenderPass(device(), bufferUtils().findDepthFormat());
+        pipeline = ImagePipeline(shaderPath("image_vert.spv"), shaderPath("image_frag.spv"), bufferUtils(), renderPass,
                                  5);
-        model = std::make_unique<Model>(bufferUtils, dir.write("cube.obj", cubeObj), true);
-        texture = std::make_unique<ImageTexture>(bufferUtils, writeImage(dir, "albedo.png", {200, 120, 40}),
+        model = std::make_unique<Model>(bufferUtils(), dir.write("cube.obj", cubeObj), true);
+        texture = std::make_unique<ImageTexture>(bufferUtils(), writeImage(dir, "albedo.png", {200, 120, 40}),
                                                  writeImage(dir, "normal.jpg", {128, 128, 255}),
                                                  glm::vec3(0.1f, 0.2f, 0.3f), 0.4f, 0.5f, 0.6f);
         camera.view = glm::lookAt(glm::vec3(0.0f, 5.0f, 10.0f), glm::vec3(0.0f), yAxis);
@@ -48,14 +49,13 @@ protected:
         texture->cleanup();
         model->cleanup();
         pipeline.cleanup();
-        vkDestroyRenderPass(context.device(), renderPass, nullptr);
-        VulkanObjectTest::TearDown();
+        vkDestroyRenderPass(device(), renderPass, nullptr);
     }
 
     ImageObject& makeObject(glm::vec3 position, float angle, glm::vec3 axis, glm::vec3 scale,
                             const Path* path = nullptr, bool isCameraTarget = false)
     {
-        objects.emplace_back(bufferUtils, &pipeline, model.get(), texture.get(), position, angle, axis, scale, path,
+        objects.emplace_back(bufferUtils(), &pipeline, model.get(), texture.get(), position, angle, axis, scale, path,
                              0.75f, isCameraTarget);
         return objects.back();
     }
@@ -79,7 +79,6 @@ protected:
         return glm::vec3(uniformOf(object, frame).model * glm::vec4(0.0f, 0.0f, 0.0f, 1.0f));
     }
 
-    BufferUtils bufferUtils = context.bufferUtils();
     VkRenderPass renderPass = VK_NULL_HANDLE;
     ImagePipeline pipeline;
     std::unique_ptr<Model> model;

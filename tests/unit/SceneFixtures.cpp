@@ -1,5 +1,9 @@
 #include "SceneFixtures.h"
 
+#include "VulkanTestContext.h"
+
+#include <gtest/gtest.h>
+
 #define STB_IMAGE_WRITE_STATIC
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>

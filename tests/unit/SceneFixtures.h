@@ -1,10 +1,8 @@
 #pragma once
 
 #include "TempDir.h"
-#include "VulkanTestContext.h"
 
 #include <glm/glm.hpp>
-#include <gtest/gtest.h>
 
 #include <string>
 
@@ -17,19 +15,6 @@ std::string writeImage(const TempDir& dir, const std::string& name, glm::u8vec3 
 
 // The compiled shader of that name, as the build puts it under assets/shaders.
 std::string shaderPath(const std::string& name);
-
-// Base of the tests that make Vulkan objects: each test must end without a validation message.
-class VulkanObjectTest : public ::testing::Test {
-protected:
-    void TearDown() override
-    {
-        EXPECT_TRUE(context.validationMessages().empty())
-            << ::testing::PrintToString(context.validationMessages());
-    }
-
-    VulkanTestContext context;
-    TempDir dir;
-};
 
 // Expects a finite point within 1e-4 of `expected`.
 void expectPointNear(const glm::vec3& actual, const glm::vec3& expected);
