@@ -34,8 +34,6 @@ const char* const validationLayer = "VK_LAYER_KHRONOS_validation";
 
 }  // namespace
 
-std::string projectRoot() { return KESTRELWING_ROOT; }
-
 VulkanTestContext::VulkanTestContext() {
     createInstance();
     pickDevice();

@@ -1,5 +1,7 @@
 #include "objects/ObjLoader.h"
 
+#include "ProjectFiles.h"
+
 #include "app/Finite.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +17,7 @@ namespace {
 
 std::string assetPath(const std::string& relative)
 {
-    return std::string(KESTRELWING_ROOT) + "/" + relative;
+    return projectRoot() + "/" + relative;
 }
 
 struct MeshStats {

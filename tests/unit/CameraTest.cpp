@@ -3,6 +3,7 @@
 #include "app/FreeCamera.h"
 #include "app/PathCamera.h"
 
+#include "GlmExpectations.h"
 #include "TempDir.h"
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -11,13 +12,6 @@
 #include <cmath>
 
 namespace {
-
-void expectVec3Near(const glm::vec3& actual, const glm::vec3& expected, float tolerance = 1e-5f)
-{
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
 
 float elevationDegrees(const glm::vec3& front)
 {

@@ -1,8 +1,11 @@
 #include "objects/CubemapObject.h"
 #include "objects/UniformRecords.h"
 
+#include "FixtureImages.h"
+#include "FixtureMeshes.h"
+#include "GlmExpectations.h"
 #include "GpuTest.h"
-#include "SceneFixtures.h"
+#include "ProjectFiles.h"
 
 #include "app/Camera.h"
 #include "pipelines/CubemapPipeline.h"
@@ -150,8 +153,9 @@ TEST_F(CubemapObjectTest, ReflectiveCubeSitsAtItsPositionScaled)
 
     cube.updateAtPosition(1, &camera, glm::vec3(0.6f));
     const UniformBufferObject ubo = uniformOf(cube, 1);
-    expectPointNear(glm::vec3(ubo.model * glm::vec4(0.0f, 0.0f, 0.0f, 1.0f)), position);
-    expectPointNear(glm::vec3(ubo.model * glm::vec4(1.0f, -1.0f, 1.0f, 1.0f)), position + glm::vec3(0.6f, -0.6f, 0.6f));
+    expectVec3Near(glm::vec3(ubo.model * glm::vec4(0.0f, 0.0f, 0.0f, 1.0f)), position, placedPointTolerance);
+    expectVec3Near(glm::vec3(ubo.model * glm::vec4(1.0f, -1.0f, 1.0f, 1.0f)), position + glm::vec3(0.6f, -0.6f, 0.6f),
+                   placedPointTolerance);
     EXPECT_EQ(ubo.view, camera.view);
     EXPECT_EQ(ubo.proj, camera.proj);
     EXPECT_EQ(cameraRecordOf(cube, 1).position, glm::vec4(camera.position, 1.0f));

@@ -1,6 +1,6 @@
-#include "GBufferCapture.h"
+#include "FixtureImages.h"
 #include "GpuTest.h"
-#include "PatternImages.h"
+#include "SquarePass.h"
 
 #include "renderer/Framebuffers.h"
 #include "renderer/RenderPasses.h"

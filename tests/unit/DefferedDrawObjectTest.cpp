@@ -1,9 +1,9 @@
 #include "objects/DefferedDrawObject.h"
 #include "objects/UniformRecords.h"
 
-#include "GBufferCapture.h"
 #include "GpuTest.h"
-#include "SceneFixtures.h"
+#include "ProjectFiles.h"
+#include "SquarePass.h"
 
 #include "app/Camera.h"
 #include "pipelines/RenderDefferedPipeline.h"

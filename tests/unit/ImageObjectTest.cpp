@@ -2,8 +2,11 @@
 #include "objects/ObjectList.h"
 #include "objects/UniformRecords.h"
 
+#include "FixtureImages.h"
+#include "FixtureMeshes.h"
+#include "GlmExpectations.h"
 #include "GpuTest.h"
-#include "SceneFixtures.h"
+#include "ProjectFiles.h"
 
 #include "app/Camera.h"
 #include "pipelines/ImagePipeline.h"
@@ -97,8 +100,8 @@ TEST_F(ImageObjectTest, WithoutPathTheOriginIsScaledAndRotatedPosition)
     flipped.update(0.0f, 0.016f, 0, &camera);
     scaled.update(0.0f, 0.016f, 0, &camera);
 
-    expectPointNear(originOf(flipped, 0), {20.0f, 3.0f, 0.0f});
-    expectPointNear(originOf(scaled, 0), {40.0f, 6.0f, 0.0f});
+    expectVec3Near(originOf(flipped, 0), {20.0f, 3.0f, 0.0f}, placedPointTolerance);
+    expectVec3Near(originOf(scaled, 0), {40.0f, 6.0f, 0.0f}, placedPointTolerance);
 }
 
 TEST_F(ImageObjectTest, WithoutPathThePlacementNeverChanges)
@@ -116,9 +119,9 @@ TEST_F(ImageObjectTest, WithPathTheOriginIsExactlyThePathPosition)
     ImageObject& object = makeObject({100.0f, 100.0f, 100.0f}, 0.7f, yAxis, glm::vec3(3.0f), &path);
     for (float time : {0.0f, 0.5f, 1.7f, 3.2f}) {
         object.update(time, 0.016f, 0, &camera);
-        expectPointNear(originOf(object, 0), path.getPosition(time));
+        expectVec3Near(originOf(object, 0), path.getPosition(time), placedPointTolerance);
         object.updateWithViewProj(time, 0.016f, 1, camera.view, camera.proj);
-        expectPointNear(originOf(object, 1), path.getPosition(time));
+        expectVec3Near(originOf(object, 1), path.getPosition(time), placedPointTolerance);
     }
 }
 
@@ -132,10 +135,10 @@ TEST_F(ImageObjectTest, PathsAlongAndAgainstTheReferenceDirectionStayFinite)
     forward.update(1.0f, 0.016f, 0, &camera);
     reverse.update(1.0f, 0.016f, 0, &camera);
 
-    expectPointNear(originOf(forward, 0), {0.0f, 0.0f, -10.0f});
-    expectPointNear(originOf(reverse, 0), {0.0f, 0.0f, 10.0f});
+    expectVec3Near(originOf(forward, 0), {0.0f, 0.0f, -10.0f}, placedPointTolerance);
+    expectVec3Near(originOf(reverse, 0), {0.0f, 0.0f, 10.0f}, placedPointTolerance);
     const glm::vec3 reverseFront(uniformOf(reverse, 0).model * glm::vec4(0.0f, 0.0f, -1.0f, 0.0f));
-    expectPointNear(reverseFront, {0.0f, 0.0f, 1.0f});
+    expectVec3Near(reverseFront, {0.0f, 0.0f, 1.0f}, placedPointTolerance);
 }
 
 TEST_F(ImageObjectTest, OnlyUpdateMovesTheCameraTarget)
@@ -151,7 +154,7 @@ TEST_F(ImageObjectTest, OnlyUpdateMovesTheCameraTarget)
     EXPECT_EQ(camera.target, glm::vec3(0.0f));
 
     ship.update(2.5f, 0.016f, 0, &camera);
-    expectPointNear(camera.target, path.getPosition(2.5f));
+    expectVec3Near(camera.target, path.getPosition(2.5f), placedPointTolerance);
 }
 
 TEST_F(ImageObjectTest, UpdateWritesOnlyTheBuffersOfItsFrame)
@@ -219,8 +222,8 @@ TEST_F(ImageObjectTest, ObjectListForwardsToEveryObject)
     EXPECT_EQ(list.getObjects()[1], &second);
 
     list.update(0.0f, 0.016f, 1, &camera);
-    expectPointNear(originOf(first, 1), {1.0f, 0.0f, 0.0f});
-    expectPointNear(originOf(second, 1), {2.0f, 0.0f, 0.0f});
+    expectVec3Near(originOf(first, 1), {1.0f, 0.0f, 0.0f}, placedPointTolerance);
+    expectVec3Near(originOf(second, 1), {2.0f, 0.0f, 0.0f}, placedPointTolerance);
 
     const glm::mat4 otherView = glm::lookAt(glm::vec3(0.0f, 0.0f, 9.0f), glm::vec3(0.0f), yAxis);
     list.updateWithViewProj(0.0f, 0.016f, 0, otherView, camera.proj);

@@ -1,6 +1,8 @@
+#include "CubeFaces.h"
 #include "GBufferCapture.h"
 #include "GpuTest.h"
-#include "SceneFixtures.h"
+#include "ProjectFiles.h"
+#include "SquarePass.h"
 
 #include "app/Camera.h"
 #include "objects/CubemapObject.h"

@@ -3,8 +3,9 @@
 #include "objects/ParticleSystem.h"
 #include "objects/UniformRecords.h"
 
+#include "FixtureMeshes.h"
 #include "GpuTest.h"
-#include "SceneFixtures.h"
+#include "ProjectFiles.h"
 
 #include "app/Camera.h"
 #include "pipelines/ComputePipeline.h"

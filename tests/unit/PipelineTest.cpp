@@ -1,4 +1,5 @@
 #include "GpuTest.h"
+#include "ProjectFiles.h"
 #include "TempDir.h"
 
 #include "pipelines/ComputePipeline.h"
@@ -14,8 +15,6 @@
 #include <stdexcept>
 
 namespace {
-
-std::string shader(const std::string& name) { return projectRoot() + "/assets/shaders/" + name; }
 
 template <typename Build>
 void expectFailure(Build build, const std::string& message) {
@@ -71,46 +70,46 @@ protected:
 };
 
 TEST_F(PipelineTest, MeshPipelinesBuildForBothPasses) {
-    ImagePipeline scene(shader("image_vert.spv"), shader("image_frag.spv"), bufferUtils(), gBufferPass, 5);
+    ImagePipeline scene(shaderPath("image_vert.spv"), shaderPath("image_frag.spv"), bufferUtils(), gBufferPass, 5);
     expectBuilt(scene);
-    ImagePipeline toCube(shader("image_to_cube_vert.spv"), shader("image_to_cube_frag.spv"), bufferUtils(),
+    ImagePipeline toCube(shaderPath("image_to_cube_vert.spv"), shaderPath("image_to_cube_frag.spv"), bufferUtils(),
                          environmentPass, 1);
     expectBuilt(toCube);
 }
 
 TEST_F(PipelineTest, CubemapPipelinesBuildForBothPasses) {
-    CubemapPipeline sky(shader("cubemap_vert.spv"), shader("cubemap_frag.spv"), bufferUtils(), gBufferPass, 5);
+    CubemapPipeline sky(shaderPath("cubemap_vert.spv"), shaderPath("cubemap_frag.spv"), bufferUtils(), gBufferPass, 5);
     expectBuilt(sky);
-    CubemapPipeline toCube(shader("cube_to_cube_vert.spv"), shader("cube_to_cube_frag.spv"), bufferUtils(),
+    CubemapPipeline toCube(shaderPath("cube_to_cube_vert.spv"), shaderPath("cube_to_cube_frag.spv"), bufferUtils(),
                            environmentPass, 1);
     expectBuilt(toCube);
 }
 
 TEST_F(PipelineTest, ParticlePipelinesBuildForBothPasses) {
-    ParticleDrawPipeline scene(shader("particle_vert.spv"), shader("particle_frag.spv"), shader("particle_geom.spv"),
-                               bufferUtils(), gBufferPass, 5);
+    ParticleDrawPipeline scene(shaderPath("particle_vert.spv"), shaderPath("particle_frag.spv"),
+                               shaderPath("particle_geom.spv"), bufferUtils(), gBufferPass, 5);
     expectBuilt(scene);
-    ParticleDrawPipeline toCube(shader("particle_vert.spv"), shader("particle_to_cube_frag.spv"),
-                                shader("particle_geom.spv"), bufferUtils(), environmentPass, 1);
+    ParticleDrawPipeline toCube(shaderPath("particle_vert.spv"), shaderPath("particle_to_cube_frag.spv"),
+                                shaderPath("particle_geom.spv"), bufferUtils(), environmentPass, 1);
     expectBuilt(toCube);
 }
 
 TEST_F(PipelineTest, EnvironmentMappedAndLightingPipelinesBuild) {
-    DynEnvironmentMapDrawPipeline reflective(shader("envMapDraw_vert.spv"), shader("envMapDraw_frag.spv"),
+    DynEnvironmentMapDrawPipeline reflective(shaderPath("envMapDraw_vert.spv"), shaderPath("envMapDraw_frag.spv"),
                                              bufferUtils(), gBufferPass);
     expectBuilt(reflective);
-    RenderDefferedPipeline lighting(shader("deffered_vert.spv"), shader("deffered_frag.spv"), bufferUtils(),
+    RenderDefferedPipeline lighting(shaderPath("deffered_vert.spv"), shaderPath("deffered_frag.spv"), bufferUtils(),
                                     presentationPass);
     expectBuilt(lighting);
-    ComputePipeline compute(shader("particle_comp.spv"), bufferUtils(), presentationPass);
+    ComputePipeline compute(shaderPath("particle_comp.spv"), bufferUtils(), presentationPass);
     expectBuilt(compute);
 }
 
 TEST_F(PipelineTest, PushRangesMatchTheRecordedPushes) {
-    ImagePipeline mesh(shader("image_vert.spv"), shader("image_frag.spv"), bufferUtils(), gBufferPass, 5);
-    ParticleDrawPipeline particles(shader("particle_vert.spv"), shader("particle_frag.spv"),
-                                   shader("particle_geom.spv"), bufferUtils(), gBufferPass, 5);
-    RenderDefferedPipeline lighting(shader("deffered_vert.spv"), shader("deffered_frag.spv"), bufferUtils(),
+    ImagePipeline mesh(shaderPath("image_vert.spv"), shaderPath("image_frag.spv"), bufferUtils(), gBufferPass, 5);
+    ParticleDrawPipeline particles(shaderPath("particle_vert.spv"), shaderPath("particle_frag.spv"),
+                                   shaderPath("particle_geom.spv"), bufferUtils(), gBufferPass, 5);
+    RenderDefferedPipeline lighting(shaderPath("deffered_vert.spv"), shaderPath("deffered_frag.spv"), bufferUtils(),
                                     presentationPass);
     recordPush(mesh.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 64);
     recordPush(particles.getPipelineLayout(), VK_SHADER_STAGE_GEOMETRY_BIT, 64);
@@ -123,28 +122,29 @@ TEST_F(PipelineTest, PushRangesMatchTheRecordedPushes) {
 
 TEST_F(PipelineTest, CopyAssignedPipelineKeepsItsHandles) {
     CubemapPipeline member;
-    member = CubemapPipeline(shader("cubemap_vert.spv"), shader("cubemap_frag.spv"), bufferUtils(), gBufferPass, 5);
+    member =
+        CubemapPipeline(shaderPath("cubemap_vert.spv"), shaderPath("cubemap_frag.spv"), bufferUtils(), gBufferPass, 5);
     EXPECT_NE(member.getPipeline(), VK_NULL_HANDLE);
     member.cleanup();
 }
 
 TEST_F(PipelineTest, MissingShaderFileNamesThePathAsPassed) {
     const std::string missing = "assets/shaders/no_such_frag.spv";
-    expectFailure([&] { ImagePipeline(shader("image_vert.spv"), missing, bufferUtils(), gBufferPass, 5); },
+    expectFailure([&] { ImagePipeline(shaderPath("image_vert.spv"), missing, bufferUtils(), gBufferPass, 5); },
                   "failed to open file! location: " + missing);
     expectFailure([&] { ComputePipeline(missing, bufferUtils(), presentationPass); },
                   "failed to open file! location: " + missing);
 }
 
 TEST_F(PipelineTest, FilesThatAreNotSpirvAreRefused) {
-    const std::vector<char> realShader = Pipeline::readFile(shader("image_frag.spv"));
+    const std::vector<char> realShader = Pipeline::readFile(shaderPath("image_frag.spv"));
     const std::string text = dir.write("text.spv", "#version");
     const std::string truncated =
         dir.write("truncated.spv", std::string(realShader.begin(), realShader.end() - 1));
     const std::string empty = dir.write("empty.spv", "");
     for (const std::string& bad : {text, truncated, empty}) {
         SCOPED_TRACE(bad);
-        expectFailure([&] { ImagePipeline(shader("image_vert.spv"), bad, bufferUtils(), gBufferPass, 5); },
+        expectFailure([&] { ImagePipeline(shaderPath("image_vert.spv"), bad, bufferUtils(), gBufferPass, 5); },
                       "failed to create shader module!");
         expectFailure([&] { ComputePipeline(bad, bufferUtils(), presentationPass); },
                       "failed to create shader module!");

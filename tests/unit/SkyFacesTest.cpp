@@ -1,6 +1,8 @@
+#include "CubeFaces.h"
+#include "FixtureImages.h"
 #include "GBufferCapture.h"
 #include "GpuTest.h"
-#include "SceneFixtures.h"
+#include "ProjectFiles.h"
 
 #include "app/Camera.h"
 #include "objects/CubemapObject.h"

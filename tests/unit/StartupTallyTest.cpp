@@ -1,5 +1,5 @@
+#include "FixtureImages.h"
 #include "GpuTest.h"
-#include "PatternImages.h"
 #include "TempDir.h"
 
 #include "renderer/StartupTally.h"
