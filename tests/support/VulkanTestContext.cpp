@@ -1,5 +1,6 @@
 #include "VulkanTestContext.h"
 
+#include "renderer/DebugMessenger.h"
 #include "renderer/ReadBack.h"
 
 #include <cstring>
@@ -44,11 +45,7 @@ VulkanTestContext::~VulkanTestContext() {
     vkDeviceWaitIdle(device_);
     vkDestroyCommandPool(device_, commandPool_, nullptr);
     vkDestroyDevice(device_, nullptr);
-    auto destroyMessenger = reinterpret_cast<PFN_vkDestroyDebugUtilsMessengerEXT>(
-        vkGetInstanceProcAddr(instance_, "vkDestroyDebugUtilsMessengerEXT"));
-    if (destroyMessenger) {
-        destroyMessenger(instance_, messenger_, nullptr);
-    }
+    destroyDebugUtilsMessenger(instance_, messenger_);
     vkDestroyInstance(instance_, nullptr);
 }
 
@@ -81,9 +78,7 @@ void VulkanTestContext::createInstance() {
     if (vkCreateInstance(&createInfo, nullptr, &instance_) != VK_SUCCESS) {
         throw std::runtime_error("test context: cannot create a Vulkan instance with validation");
     }
-    auto createMessenger = reinterpret_cast<PFN_vkCreateDebugUtilsMessengerEXT>(
-        vkGetInstanceProcAddr(instance_, "vkCreateDebugUtilsMessengerEXT"));
-    createMessenger(instance_, &messengerInfo, nullptr, &messenger_);
+    createDebugUtilsMessenger(instance_, messengerInfo, messenger_);
 }
 
 void VulkanTestContext::pickDevice() {
