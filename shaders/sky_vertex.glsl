@@ -10,8 +10,9 @@ layout(location = 1) in vec3 inNormal;
 layout(location = 0) out vec3 skyDirection;
 layout(location = 1) out vec3 skyFacing;
 
-// Closer than the far plane by a hair: the depth test is LESS against a clear
-// value of 1.0, so depth exactly 1.0 would lose every pixel.
+// Inside the far plane by a hair, so that clipping never cuts into the cube. The
+// depth that is tested is the viewport's: the sky is drawn last with a depth
+// range pinned to 1.0 and kept where nothing nearer has been drawn.
 const float SKY_DEPTH = 0.99999;
 
 // The view and the face view arrive without translation, so the cube stays

@@ -124,6 +124,7 @@ void ImageObject::writeUniforms(uint32_t currentFrame, const glm::mat4& modelMat
     ubo.proj = proj;
     ubo.scalar = objectScalar;
     std::memcpy(uniformBuffersMapped[currentFrame], &ubo, sizeof(ubo));
+    uniforms = ubo;
 
     MaterialBufferObject mubo{};
     mubo.materialVector = texture->getMaterialVector();
@@ -131,6 +132,12 @@ void ImageObject::writeUniforms(uint32_t currentFrame, const glm::mat4& modelMat
     mubo.coefficient2 = texture->getCoefficient2();
     mubo.coefficient3 = texture->getCoefficient3();
     std::memcpy(materialBuffersMapped[currentFrame], &mubo, sizeof(mubo));
+}
+
+bool ImageObject::drawsLike(const ImageObject& other) const
+{
+    return model == other.model && texture == other.texture
+           && std::memcmp(&uniforms, &other.uniforms, sizeof(uniforms)) == 0;
 }
 
 void ImageObject::cleanupUniformBuffers()

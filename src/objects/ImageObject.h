@@ -1,6 +1,7 @@
 #pragma once
 
 #include "objects/Object.h"
+#include "objects/UniformRecords.h"
 #include "textures/ImageTexture.h"
 
 #include <array>
@@ -24,6 +25,12 @@ public:
     VkBuffer getUniformBuffer(uint32_t frameIndex) const { return uniformBuffers[frameIndex]; }
     VkBuffer getMaterialBuffer(uint32_t frameIndex) const { return materialBuffers[frameIndex]; }
     const void* getMappedMaterialBuffer(uint32_t frameIndex) const { return materialBuffersMapped[frameIndex]; }
+    // What the last update wrote, kept on the host so that a recording can tell what a view sees.
+    const UniformBufferObject& getUniforms() const { return uniforms; }
+    // True when drawing this object repeats the draw of `other` exactly: the same mesh, texture
+    // and uniforms, bit for bit, give the same fragments at the same depths, which a LESS depth
+    // test turns away everywhere once `other` has been drawn.
+    bool drawsLike(const ImageObject& other) const;
 
 private:
     void createUniformBuffers();
@@ -37,6 +44,7 @@ private:
 
     ImageTexture* texture = nullptr;
     float objectScalar = 0.0f;
+    UniformBufferObject uniforms;
     std::vector<VkBuffer> materialBuffers;
     std::vector<VkDeviceMemory> materialBuffersMemory;
     std::vector<void*> materialBuffersMapped;

@@ -17,6 +17,7 @@ Model::Model(BufferUtils bufferUtils, std::string path, bool computeTangents)
     if (mesh.indices.empty()) {
         throw std::runtime_error("model has no triangles: " + path);
     }
+    clusters = meshClusters(mesh);
     vertices = std::move(mesh.vertices);
     indices = std::move(mesh.indices);
     createVertexBuffer();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "objects/MeshClusters.h"
 #include "objects/Vertex.h"
 #include "renderer/BufferUtils.h"
 
@@ -19,6 +20,8 @@ public:
     // What a draw needs, without copying the indices as getIndices() does.
     uint32_t getIndexCount() const { return static_cast<uint32_t>(indices.size()); }
     const std::vector<Vertex>& getVertices() const { return vertices; }
+    // The parts a view can skip one by one; together they cover the index list.
+    const std::vector<MeshCluster>& getClusters() const { return clusters; }
 
     void cleanup();
 
@@ -32,6 +35,7 @@ private:
     VkDevice device = VK_NULL_HANDLE;
     std::vector<Vertex> vertices;
     std::vector<uint32_t> indices;
+    std::vector<MeshCluster> clusters;
     VkBuffer vertexBuffer = VK_NULL_HANDLE;
     VkDeviceMemory vertexBufferMemory = VK_NULL_HANDLE;
     VkBuffer indexBuffer = VK_NULL_HANDLE;

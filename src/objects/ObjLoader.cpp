@@ -86,6 +86,10 @@ MeshData readMesh(const std::string& path, bool fileNormals)
     MeshData mesh;
     std::unordered_map<Vertex, uint32_t> uniqueVertices;
     for (const tinyobj::shape_t& shape : shapes) {
+        const auto first = static_cast<uint32_t>(mesh.indices.size());
+        if (!shape.mesh.indices.empty()) {
+            mesh.parts.push_back({first, static_cast<uint32_t>(shape.mesh.indices.size())});
+        }
         for (const tinyobj::index_t& index : shape.mesh.indices) {
             Vertex vertex{};
             vertex.pos = position(attrib, index.vertex_index, path);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "objects/IndexRange.h"
 #include "objects/Vertex.h"
 
 #include <cstdint>
@@ -10,6 +11,9 @@
 struct MeshData {
     std::vector<Vertex> vertices;
     std::vector<uint32_t> indices;
+    // The triangles of each group (or object) of the file that has any, in file order; together
+    // they cover the index list.
+    std::vector<IndexRange> parts;
 };
 
 // Keeps the file's normals; tangent and bitangent stay zero.

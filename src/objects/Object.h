@@ -32,6 +32,7 @@ public:
     VkBuffer& getIndexBuffer() { return model->getIndexBuffer(); }
     std::vector<uint32_t> getIndices() const { return model->getIndices(); }
     uint32_t getIndexCount() const { return model->getIndexCount(); }
+    const std::vector<MeshCluster>& getClusters() const { return model->getClusters(); }
     VkPipeline getPipeline() const { return pipeline->getPipeline(); }
     VkPipelineLayout getPipelineLayout() const { return pipeline->getPipelineLayout(); }
 

@@ -1,6 +1,7 @@
 #include "objects/ParticleObject.h"
 
 #include "app/Camera.h"
+#include "objects/DustEmitter.h"
 #include "objects/FrameResources.h"
 #include "objects/Particle.h"
 #include "objects/UniformRecords.h"
@@ -8,12 +9,6 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include <cstring>
-
-namespace {
-
-const glm::vec3 emitterOffset(20.0f, 0.0f, 0.0f);
-
-} // namespace
 
 ParticleObject::ParticleObject(BufferUtils bufferUtils, Pipeline* computePipeline, Model* model, glm::vec3 position,
                                ParticleSystem* particleSystem, Pipeline* drawPipeline, bool isCameraTarget)
@@ -117,7 +112,7 @@ void ParticleObject::writeComputeRecord(uint32_t currentFrame, float deltaTime, 
                                         const glm::mat4& proj)
 {
     UniformBufferObject pubo{};
-    pubo.model = glm::translate(glm::mat4(1.0f), emitterOffset);
+    pubo.model = glm::translate(glm::mat4(1.0f), dustEmitter::offset);
     pubo.view = view;
     pubo.proj = proj;
     pubo.scalar = deltaTime;
@@ -131,6 +126,7 @@ void ParticleObject::writeDrawRecord(uint32_t currentFrame, const glm::mat4& vie
     ubo.view = view;
     ubo.proj = proj;
     std::memcpy(drawUniformBuffersMapped[currentFrame], &ubo, sizeof(ubo));
+    drawUniforms = ubo;
 }
 
 void ParticleObject::cleanup()

@@ -2,6 +2,7 @@
 
 #include "objects/Object.h"
 #include "objects/ParticleSystem.h"
+#include "objects/UniformRecords.h"
 
 #include <array>
 
@@ -35,6 +36,9 @@ public:
     // reads (written in the other frame slot) and the state it writes.
     std::array<VkDescriptorBufferInfo, 3> computeBufferInfos(uint32_t frameIndex) const;
     const void* getMappedDrawUniformBuffer(uint32_t frameIndex) const { return drawUniformBuffersMapped[frameIndex]; }
+    // What the last update wrote for the drawing, kept on the host so that a recording can tell
+    // whether a view sees the dust.
+    const UniformBufferObject& getDrawUniforms() const { return drawUniforms; }
 
 private:
     void createUniformBuffers();
@@ -54,4 +58,5 @@ private:
     std::vector<void*> drawUniformBuffersMapped;
     VkDescriptorPool drawDescriptorPool = VK_NULL_HANDLE;
     std::vector<VkDescriptorSet> drawDescriptorSets;
+    UniformBufferObject drawUniforms;
 };

@@ -1,5 +1,6 @@
 #include "objects/ParticleSystem.h"
 
+#include "objects/DustEmitter.h"
 #include "objects/Particle.h"
 #include "objects/Rand15.h"
 #include "renderer/Renderer.h"
@@ -14,8 +15,6 @@
 
 namespace {
 
-constexpr float emitterRadius = 0.2f;
-constexpr float emitterHeight = -3.0f;
 constexpr double randMax = 32767.0;
 constexpr double pi = 3.141592653589793;
 constexpr double twoPi = 6.283185307179586;
@@ -37,7 +36,8 @@ std::vector<Particle> initialParticles(int particleCount, unsigned seed)
     std::vector<Particle> particles(particleCount);
     for (Particle& particle : particles) {
         const float theta = static_cast<float>(rndDist(rndEngine) * 2.0f * pi);
-        particle.position = glm::vec3(emitterRadius * std::cos(theta), emitterHeight, emitterRadius * std::sin(theta));
+        particle.position = glm::vec3(dustEmitter::ringRadius * std::cos(theta), dustEmitter::ringHeight,
+                                      dustEmitter::ringRadius * std::sin(theta));
 
         const float a = rndDist(rndEngine);
         const float b = rndDist(rndEngine);
@@ -48,7 +48,7 @@ std::vector<Particle> initialParticles(int particleCount, unsigned seed)
         particle.color = colors[std::min(colorIndex, colors.size() - 1)];
         particle.angle = static_cast<float>(rand15() / randMax * twoPi);
         particle.age = 0.0f;
-        particle.lifetime = 3.0f + 4.0f * rndDist(rndEngine);
+        particle.lifetime = dustEmitter::shortestLife + dustEmitter::lifeSpread * rndDist(rndEngine);
 
         const float u1 = rndDist(rndEngine);
         const float u2 = rndDist(rndEngine);

@@ -16,7 +16,10 @@ CubemapPipeline::CubemapPipeline(std::string vertPath, std::string fragPath, Buf
            VK_TRUE,
            VK_FALSE,
            opaqueBlendAttachments(colorAttachmentCount),
-           {VK_SHADER_STAGE_VERTEX_BIT, 0, 64}});
+           {VK_SHADER_STAGE_VERTEX_BIT, 0, 64},
+           // The sky is drawn at the far plane after everything opaque, onto the
+           // pixels whose depth is still the cleared 1.0.
+           VK_COMPARE_OP_LESS_OR_EQUAL});
 }
 
 void CubemapPipeline::createDescriptorSetLayout() {

@@ -124,7 +124,7 @@ void GraphicsPipeline::createPipelineObject(const std::vector<VkPipelineShaderSt
     depthStencil.sType = VK_STRUCTURE_TYPE_PIPELINE_DEPTH_STENCIL_STATE_CREATE_INFO;
     depthStencil.depthTestEnable = state.depthTestEnable;
     depthStencil.depthWriteEnable = state.depthWriteEnable;
-    depthStencil.depthCompareOp = VK_COMPARE_OP_LESS;
+    depthStencil.depthCompareOp = state.depthCompareOp;
     depthStencil.depthBoundsTestEnable = VK_FALSE;
     depthStencil.stencilTestEnable = VK_FALSE;
 

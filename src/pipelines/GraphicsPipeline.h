@@ -17,6 +17,7 @@ struct GraphicsPipelineState {
     // One per colour attachment of subpass 0 of the render pass.
     std::vector<VkPipelineColorBlendAttachmentState> colorBlendAttachments;
     VkPushConstantRange pushConstantRange;
+    VkCompareOp depthCompareOp = VK_COMPARE_OP_LESS;
 };
 
 struct ShaderPaths {

@@ -1,6 +1,7 @@
 #include "renderer/Renderer.h"
 
 #include "app/Camera.h"
+#include "renderer/CubeFaceViews.h"
 #include "objects/CubemapObject.h"
 #include "objects/DefferedDrawObject.h"
 #include "objects/ObjectList.h"
@@ -11,11 +12,6 @@
 #include <stdexcept>
 
 namespace {
-
-// The environment faces are square 90-degree views sharing the scene's depth range.
-glm::mat4 cubeFaceProjection() {
-    return glm::perspective(90.0f * 0.017453292f, 1.0f, 0.1f, 1500.0f);
-}
 
 VkSubmitInfo submitInfoFor(const VkCommandBuffer& commandBuffer, uint32_t waitCount, const VkSemaphore* waitSemaphores,
                            const VkPipelineStageFlags* waitStages, const VkSemaphore* signalSemaphore) {

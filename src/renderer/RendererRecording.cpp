@@ -1,5 +1,8 @@
 #include "renderer/Renderer.h"
+#include "renderer/CubeFaceViews.h"
+#include "renderer/DrawOrder.h"
 #include "renderer/GpuTimestamps.h"
+#include "renderer/ViewFrustum.h"
 #include "renderer/WorkGroups.h"
 
 #include "objects/CubemapObject.h"
@@ -7,11 +10,10 @@
 #include "objects/ImageObject.h"
 #include "objects/ObjectList.h"
 #include "objects/ParticleObject.h"
+#include "objects/PlumeBounds.h"
 #include "textures/DynEnvironmentTexture.h"
 
-#include <glm/gtc/matrix_transform.hpp>
-
-#include <array>
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -78,6 +80,18 @@ void setViewportAndScissor(VkCommandBuffer commandBuffer, VkExtent2D extent) {
     vkCmdSetScissor(commandBuffer, 0, 1, &scissor);
 }
 
+// The sky is drawn after the opaque meshes with its depth pinned to the far plane: with the
+// sky pipeline's LESS_OR_EQUAL test it then lands exactly on the pixels that still hold the
+// cleared depth, which are the pixels it showed on when it was drawn first and overdrawn.
+void setSkyViewport(VkCommandBuffer commandBuffer, VkExtent2D extent) {
+    VkViewport viewport{};
+    viewport.width = static_cast<float>(extent.width);
+    viewport.height = static_cast<float>(extent.height);
+    viewport.minDepth = 1.0f;
+    viewport.maxDepth = 1.0f;
+    vkCmdSetViewport(commandBuffer, 0, 1, &viewport);
+}
+
 template <typename Mesh>
 void drawMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet) {
     VkBuffer vertexBuffers[] = {mesh.getVertexBuffer()};
@@ -88,8 +102,59 @@ void drawMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout
     vkCmdDrawIndexed(commandBuffer, mesh.getIndexCount(), 1, 0, 0, 0);
 }
 
+// The objects whose draws are not repeats of an earlier object's (the rock row can place one
+// rock twice on the same spot).
+std::vector<ImageObject*> withoutRepeats(const std::vector<ImageObject*>& objects) {
+    std::vector<ImageObject*> distinct;
+    for (ImageObject* object : objects) {
+        if (std::none_of(distinct.begin(), distinct.end(),
+                         [object](const ImageObject* earlier) { return object->drawsLike(*earlier); })) {
+            distinct.push_back(object);
+        }
+    }
+    return distinct;
+}
+
+// The parts of the meshes that the view can see, nearest first; a mesh's buffers and set are
+// bound again only where the draws move on to another mesh. The list's update wrote the same
+// view and projection into every object's uniforms.
+void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<ImageObject*>& objectList,
+                           VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView) {
+    const std::vector<ImageObject*> objects = withoutRepeats(objectList);
+    if (objects.empty()) {
+        return;
+    }
+    std::vector<ViewedMesh> meshes;
+    for (ImageObject* object : objects) {
+        meshes.push_back({&object->getClusters(), object->getUniforms().model});
+    }
+    const UniformBufferObject& shared = objects.front()->getUniforms();
+    const glm::mat4 eyeFromWorld = faceView * shared.view;
+    const glm::vec3 eye(glm::inverse(eyeFromWorld)[3]);
+    size_t boundMesh = objects.size();
+    for (const PartDraw& draw : frontToBack(meshes, shared.proj * eyeFromWorld, eye)) {
+        if (draw.mesh != boundMesh) {
+            ImageObject& object = *objects[draw.mesh];
+            VkBuffer vertexBuffers[] = {object.getVertexBuffer()};
+            VkDeviceSize offsets[] = {0};
+            vkCmdBindVertexBuffers(commandBuffer, 0, 1, vertexBuffers, offsets);
+            vkCmdBindIndexBuffer(commandBuffer, object.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
+            VkDescriptorSet descriptorSet = object.getDescriptorSet(frame);
+            vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &descriptorSet, 0,
+                                    nullptr);
+            boundMesh = draw.mesh;
+        }
+        vkCmdDrawIndexed(commandBuffer, draw.range.count, 1, draw.range.first, 0, 0);
+    }
+}
+
+// Nothing is recorded for a view that the plume cannot reach.
 void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkPipeline pipeline,
                    VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame) {
+    const UniformBufferObject& uniforms = particles.getDrawUniforms();
+    if (!ViewFrustum(uniforms.proj * particlePush * uniforms.view * uniforms.model).reaches(plumeBounds())) {
+        return;
+    }
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);
     vkCmdPushConstants(commandBuffer, layout, VK_SHADER_STAGE_GEOMETRY_BIT, 0, sizeof(glm::mat4), &particlePush);
     VkBuffer storageBuffer = particles.getStorageBuffers()[frame];
@@ -98,16 +163,6 @@ void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkP
     VkDescriptorSet drawSet = particles.getDrawDescriptorSets()[frame];
     vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &drawSet, 0, nullptr);
     vkCmdDraw(commandBuffer, static_cast<uint32_t>(particles.getParticleCount()), 1, 0, 0);
-}
-
-// The face views of a cube camera at `position`, in layer order +X, -X, +Y, -Y, +Z, -Z.
-std::array<glm::mat4, 6> cubemapViews(const glm::vec3& position) {
-    return {glm::lookAt(position, position + glm::vec3(1, 0, 0), glm::vec3(0, -1, 0)),
-            glm::lookAt(position, position + glm::vec3(-1, 0, 0), glm::vec3(0, -1, 0)),
-            glm::lookAt(position, position + glm::vec3(0, 1, 0), glm::vec3(0, 0, 1)),
-            glm::lookAt(position, position + glm::vec3(0, -1, 0), glm::vec3(0, 0, -1)),
-            glm::lookAt(position, position + glm::vec3(0, 0, 1), glm::vec3(0, -1, 0)),
-            glm::lookAt(position, position + glm::vec3(0, 0, -1), glm::vec3(0, -1, 0))};
 }
 
 }  // namespace
@@ -129,7 +184,7 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const s
                                           ParticleObject& particles) {
     auto* texture = dynamic_cast<DynEnvironmentTexture*>(envCube.getCubemap());
     VkExtent2D faceExtent{static_cast<uint32_t>(texture->getWidth()), static_cast<uint32_t>(texture->getHeight())};
-    const auto views = cubemapViews(envCube.getPosition());
+    const auto views = cubeFaceViews(envCube.getPosition());
 
     beginRecording(commandBuffer, "failed to begin recording command buffer!");
     for (uint32_t face = 0; face < views.size(); face++) {
@@ -139,18 +194,18 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const s
         const glm::mat4 viewMat = views[face];
         const glm::mat4 cubemapPush = glm::mat4(glm::mat3(viewMat));
 
-        vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getCubeToCubePipeline());
-        vkCmdPushConstants(commandBuffer, envCube.getCubeToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
-                           sizeof(glm::mat4), &cubemapPush);
-        drawMesh(commandBuffer, skybox, envCube.getCubeToCubePipelineLayout(), skybox.getDescriptorSet(currentFrame));
-
         vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getImageToCubePipeline());
         vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
                            sizeof(glm::mat4), &viewMat);
-        for (ImageObject* object : objectList.getObjects()) {
-            drawMesh(commandBuffer, *object, envCube.getImageToCubePipelineLayout(),
-                     object->getDescriptorSet(currentFrame));
-        }
+        drawMeshesFrontToBack(commandBuffer, objectList.getObjects(), envCube.getImageToCubePipelineLayout(),
+                              currentFrame, viewMat);
+
+        vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getCubeToCubePipeline());
+        vkCmdPushConstants(commandBuffer, envCube.getCubeToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
+                           sizeof(glm::mat4), &cubemapPush);
+        setSkyViewport(commandBuffer, faceExtent);
+        drawMesh(commandBuffer, skybox, envCube.getCubeToCubePipelineLayout(), skybox.getDescriptorSet(currentFrame));
+        setViewportAndScissor(commandBuffer, faceExtent);
 
         drawParticles(commandBuffer, particles, particles.getCubemapPipeline(), particles.getCubemapPipelineLayout(),
                       viewMat, currentFrame);
@@ -168,20 +223,21 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::GBuffer);
     beginRenderPass(commandBuffer, deferredRenderPass, deferredFramebuffers[frameIndex], deferredExtent, 5);
 
-    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, skybox.getPipeline());
-    vkCmdPushConstants(commandBuffer, skybox.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
-                       &identity);
     setViewportAndScissor(commandBuffer, deferredExtent);
-    drawMesh(commandBuffer, skybox, skybox.getPipelineLayout(), skybox.getDescriptorSet(currentFrame));
-
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, objectList.getPipeline());
     // The mesh and the reflective-cube pipelines share this push range, so one
     // push serves both draws below.
     vkCmdPushConstants(commandBuffer, envCube.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
                        &identity);
-    for (ImageObject* object : objectList.getObjects()) {
-        drawMesh(commandBuffer, *object, objectList.getPipelineLayout(), object->getDescriptorSet(currentFrame));
-    }
+    drawMeshesFrontToBack(commandBuffer, objectList.getObjects(), objectList.getPipelineLayout(), currentFrame,
+                          identity);
+
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, skybox.getPipeline());
+    vkCmdPushConstants(commandBuffer, skybox.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
+                       &identity);
+    setSkyViewport(commandBuffer, deferredExtent);
+    drawMesh(commandBuffer, skybox, skybox.getPipelineLayout(), skybox.getDescriptorSet(currentFrame));
+    setViewportAndScissor(commandBuffer, deferredExtent);
 
     drawParticles(commandBuffer, particles, particles.getDrawPipeline(), particles.getDrawPipelineLayout(), identity,
                   currentFrame);

@@ -1,3 +1,4 @@
+#include "objects/MeshClusters.h"
 #include "objects/ObjLoader.h"
 
 #include "ProjectFiles.h"
@@ -138,6 +139,21 @@ TEST(Assets, GroundIsALargeUpwardFacingHeightfieldFlatNearTheOrigin)
     }
     EXPECT_EQ(upward, mesh.vertices.size());
     EXPECT_LT(highestNearOrigin, 2.0f) << "the flight area and the reflective cube need low ground";
+}
+
+TEST(Assets, GroundComesInTilesThatAViewCanSkipOneByOne)
+{
+    const MeshData mesh = loadModelWithTangents(assetPath("assets/models/ground.obj"));
+    const std::vector<MeshCluster> clusters = meshClusters(mesh);
+    ASSERT_GE(clusters.size(), 100u);
+    uint32_t next = 0;
+    for (const MeshCluster& cluster : clusters) {
+        EXPECT_EQ(cluster.range.first, next) << "the tiles follow each other through the index list";
+        next += cluster.range.count;
+        // Even the coarse outer tiles are a small piece of the 1500-unit-wide mesh.
+        EXPECT_LT(cluster.bounds.radius, 190.0f);
+    }
+    EXPECT_EQ(next, mesh.indices.size());
 }
 
 TEST(Assets, CubesAreAxisAlignedWithOutwardFileNormals)

@@ -239,3 +239,32 @@ TEST_F(ImageObjectTest, EmptyObjectListDoesNothing)
     list.cleanup();
     EXPECT_TRUE(list.getObjects().empty());
 }
+
+// The renderer skips an object whose draw repeats an earlier one; only a repeat in every respect
+// that reaches the fragments may count as one.
+TEST_F(ImageObjectTest, ADrawRepeatsAnotherOnlyWithTheSameMeshTextureAndPlace)
+{
+    ImageObject& first = makeObject(glm::vec3(1.0f, 2.0f, 3.0f), glm::pi<float>(), xAxis, noScale);
+    ImageObject& twin = makeObject(glm::vec3(1.0f, 2.0f, 3.0f), glm::pi<float>(), xAxis, noScale);
+    ImageObject& moved = makeObject(glm::vec3(1.0f, 2.0f, 3.5f), glm::pi<float>(), xAxis, noScale);
+    ImageObject& turned = makeObject(glm::vec3(1.0f, 2.0f, 3.0f), glm::pi<float>(), yAxis, noScale);
+    for (ImageObject* object : {&first, &twin, &moved, &turned}) {
+        object->update(0.0f, 0.0f, 0, &camera);
+    }
+    EXPECT_TRUE(twin.drawsLike(first));
+    EXPECT_FALSE(moved.drawsLike(first));
+    EXPECT_FALSE(turned.drawsLike(first));
+
+    ImageTexture otherTexture(bufferUtils(), writeImage(dir, "other.png", {10, 20, 30}),
+                              writeImage(dir, "other_normal.jpg", {128, 128, 255}), glm::vec3(0.1f, 0.2f, 0.3f), 0.4f,
+                              0.5f, 0.6f);
+    ImageObject painted(bufferUtils(), &pipeline, model.get(), &otherTexture, glm::vec3(1.0f, 2.0f, 3.0f),
+                        glm::pi<float>(), xAxis, noScale, nullptr, 0.75f, false);
+    painted.update(0.0f, 0.0f, 0, &camera);
+    EXPECT_FALSE(painted.drawsLike(first));
+
+    // A view written into one object but not yet into its twin is no repeat either.
+    twin.updateWithViewProj(0.0f, 0.0f, 0, glm::mat4(1.0f), camera.proj);
+    EXPECT_FALSE(twin.drawsLike(first));
+    painted.cleanup();
+}

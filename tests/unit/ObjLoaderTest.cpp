@@ -177,3 +177,26 @@ TEST_F(ObjLoaderTest, NumbersBeyondTheFloatRangeAreRefused)
         EXPECT_THROW(loadModelWithTangents(file), std::runtime_error) << extra;
     }
 }
+
+TEST_F(ObjLoaderTest, EachGroupOfTheFileIsAPartOfTheIndexList)
+{
+    const MeshData mesh = loadModel(dir.write(
+        "groups.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nv 1 1 0\nvn 0 0 1\n"
+                      "g first\nf 1//1 2//1 3//1\nf 2//1 4//1 3//1\n"
+                      "g empty\n"
+                      "g last\nf 1//1 2//1 4//1\n"));
+    ASSERT_EQ(mesh.parts.size(), 2u) << "a group without faces is no part";
+    EXPECT_EQ(mesh.parts[0].first, 0u);
+    EXPECT_EQ(mesh.parts[0].count, 6u);
+    EXPECT_EQ(mesh.parts[1].first, 6u);
+    EXPECT_EQ(mesh.parts[1].count, 3u);
+    EXPECT_EQ(mesh.indices.size(), 9u);
+}
+
+TEST_F(ObjLoaderTest, AFileWithoutGroupsIsOnePart)
+{
+    const MeshData mesh = loadModelWithTangents(dir.write("twice.obj", twoNormalsObj));
+    ASSERT_EQ(mesh.parts.size(), 1u);
+    EXPECT_EQ(mesh.parts[0].first, 0u);
+    EXPECT_EQ(mesh.parts[0].count, mesh.indices.size());
+}

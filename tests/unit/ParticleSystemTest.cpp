@@ -1,5 +1,6 @@
 #include "objects/Particle.h"
 #include "objects/ParticleObject.h"
+#include "objects/PlumeBounds.h"
 #include "objects/ParticleSystem.h"
 #include "objects/UniformRecords.h"
 
@@ -22,6 +23,7 @@
 #include <memory>
 #include <set>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -256,4 +258,35 @@ TEST_F(ParticleObjectTest, AccessorsReachThePipelinesAndTheSystem)
     particles.setCubemapPipeline(&drawPipeline);
     EXPECT_EQ(particles.getCubemapPipeline(), drawPipeline.getPipeline());
     EXPECT_EQ(particles.getCubemapPipelineLayout(), drawPipeline.getPipelineLayout());
+}
+
+// The renderer skips the dust in every view that the plume's bound cannot reach, so no particle
+// that can be drawn may ever leave it, at the longest step the simulation takes and at the
+// benchmark's.
+TEST_F(ParticleObjectTest, EveryDrawableParticleStaysInsideThePlumeBound)
+{
+    const BoundingSphere plume = plumeBounds();
+    float farthest = 0.0f;
+    for (const auto& [step, steps] : {std::pair<float, int>{0.1f, 160}, {1.0f / 30.0f, 300}}) {
+        for (int i = 0; i < steps; ++i) {
+            const auto frame = static_cast<uint32_t>(i % 2);
+            particles.update(0.0f, step, frame, &camera);
+            simulate(frame);
+            if (i % 10 != 9) {
+                continue;
+            }
+            const std::vector<char> bytes = readState(frame);
+            std::vector<Particle> state(particleCount);
+            std::memcpy(state.data(), bytes.data(), bytes.size());
+            for (const Particle& particle : state) {
+                if (particle.age > 0.0f && particle.lifetime > 0.0f) {
+                    const float distance = glm::distance(particle.position, plume.centre);
+                    ASSERT_LE(distance, plume.radius) << "step " << step << ", turn " << i;
+                    farthest = std::max(farthest, distance);
+                }
+            }
+        }
+    }
+    // The run must carry particles well out for the check to mean anything.
+    EXPECT_GT(farthest, plume.radius / 3.0f);
 }

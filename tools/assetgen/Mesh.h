@@ -18,6 +18,9 @@ struct MeshVertex {
 struct Mesh {
     std::vector<MeshVertex> vertices;
     std::vector<glm::uvec3> triangles;
+    // Where each named group of triangles begins (indices into `triangles`, ascending); empty for a
+    // mesh that is one group.
+    std::vector<size_t> groupStarts;
 
     uint32_t addVertex(glm::vec3 position, glm::vec2 uv, glm::vec3 normal = glm::vec3(0.0f));
     void addTriangle(uint32_t a, uint32_t b, uint32_t c);

@@ -20,7 +20,12 @@ void writeObj(const std::string& path, const Mesh& mesh)
     for (const MeshVertex& vertex : mesh.vertices) {
         file << "vn " << vertex.normal.x << ' ' << vertex.normal.y << ' ' << vertex.normal.z << '\n';
     }
-    for (const glm::uvec3& triangle : mesh.triangles) {
+    size_t nextGroup = 0;
+    for (size_t t = 0; t < mesh.triangles.size(); ++t) {
+        if (nextGroup < mesh.groupStarts.size() && mesh.groupStarts[nextGroup] == t) {
+            file << "g part" << nextGroup++ << '\n';
+        }
+        const glm::uvec3& triangle = mesh.triangles[t];
         file << 'f';
         for (int corner = 0; corner < 3; ++corner) {
             const uint32_t index = triangle[corner] + 1;

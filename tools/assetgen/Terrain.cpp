@@ -1,6 +1,7 @@
 #include "Terrain.h"
 
 #include "Noise.h"
+#include "Tiles.h"
 
 #include <glm/gtc/constants.hpp>
 
@@ -9,6 +10,8 @@ namespace terrain {
 namespace {
 
 constexpr int gridSize = 220;
+// 20 × 20 tiles of 242 triangles: small enough that a 90-degree view skips most of the ground.
+constexpr int tileCells = 11;
 constexpr uint32_t seed = 1201;
 
 // Wind-driven dunes: ridges across the wind with a gentle windward slope and a steep lee face.
@@ -54,7 +57,7 @@ Mesh groundMesh()
         return SurfacePoint{glm::vec3(x, groundHeight(x, z), z), uv};
     });
     mesh.computeNormals();
-    return mesh;
+    return tiledGrid(mesh, gridSize, gridSize, tileCells);
 }
 
 } // namespace terrain

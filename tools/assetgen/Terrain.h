@@ -12,7 +12,8 @@ constexpr float halfExtent = 750.0f;
 // Height above the mesh plane y = 0; low and gentle near the origin where the ship flies.
 float groundHeight(float x, float z);
 
-// A grid that is densest in the middle; texture coordinates span 0 … 2 over the whole ground.
+// A grid that is densest in the middle, in square tiles that are groups of the file; texture
+// coordinates span 0 … 2 over the whole ground.
 Mesh groundMesh();
 
 } // namespace terrain
