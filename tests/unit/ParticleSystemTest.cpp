@@ -44,6 +44,13 @@ int paletteIndex(const glm::vec4& color)
     return -1;
 }
 
+std::vector<Particle> particlesOf(const std::vector<char>& bytes)
+{
+    std::vector<Particle> particles(bytes.size() / sizeof(Particle));
+    std::memcpy(particles.data(), bytes.data(), bytes.size());
+    return particles;
+}
+
 class ParticleSystemTest : public GpuTest {
 protected:
     void TearDown() override
@@ -62,13 +69,6 @@ protected:
     std::vector<char> readState(VkBuffer buffer, int count) const
     {
         return context().readBuffer(buffer, sizeof(Particle) * static_cast<VkDeviceSize>(count));
-    }
-
-    static std::vector<Particle> particlesOf(const std::vector<char>& bytes)
-    {
-        std::vector<Particle> particles(bytes.size() / sizeof(Particle));
-        std::memcpy(particles.data(), bytes.data(), bytes.size());
-        return particles;
     }
 
     std::deque<ParticleSystem> systems;
@@ -275,10 +275,7 @@ TEST_F(ParticleObjectTest, EveryDrawableParticleStaysInsideThePlumeBound)
             if (i % 10 != 9) {
                 continue;
             }
-            const std::vector<char> bytes = readState(frame);
-            std::vector<Particle> state(particleCount);
-            std::memcpy(state.data(), bytes.data(), bytes.size());
-            for (const Particle& particle : state) {
+            for (const Particle& particle : particlesOf(readState(frame))) {
                 if (particle.age > 0.0f && particle.lifetime > 0.0f) {
                     const float distance = glm::distance(particle.position, plume.centre);
                     ASSERT_LE(distance, plume.radius) << "step " << step << ", turn " << i;
