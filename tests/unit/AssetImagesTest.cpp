@@ -1,6 +1,8 @@
 #include "app/Light.h"
 #include "textures/DecodedImage.h"
 
+#include "ProjectFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <glm/glm.hpp>
@@ -15,7 +17,7 @@ namespace {
 
 std::string texturePath(const std::string& name)
 {
-    return std::string(KESTRELWING_ROOT) + "/assets/textures/" + name;
+    return projectRoot() + "/assets/textures/" + name;
 }
 
 glm::vec3 texel(const DecodedImage& image, int x, int y)

@@ -1,9 +1,9 @@
-#include "GpuTestSuite.h"
+#include "GpuTest.h"
 
 #include <cstring>
 #include <stdexcept>
 
-class BufferUtilsTest : public GpuTestSuite {};
+class BufferUtilsTest : public GpuTest {};
 
 TEST_F(BufferUtilsTest, CopyBufferMovesEveryByteIntoDeviceLocalMemory) {
     const BufferUtils utils = bufferUtils();
@@ -35,7 +35,6 @@ TEST_F(BufferUtilsTest, CopyBufferMovesEveryByteIntoDeviceLocalMemory) {
     vkFreeMemory(device(), deviceBufferMemory, nullptr);
     vkDestroyBuffer(device(), stagingBuffer, nullptr);
     vkFreeMemory(device(), stagingBufferMemory, nullptr);
-    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
 }
 
 TEST_F(BufferUtilsTest, MemoryTypeSearchHonoursFilterAndProperties) {
