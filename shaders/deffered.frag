@@ -31,20 +31,12 @@
 // again: the dust sprites light themselves (wrapped diffuse, forward scattering)
 // because only the albedo target blends them over what lies behind.
 //
-// Display modes (the push constant `displayMode`):
-//   0  final image
-//   1  albedo
-//   2  world normals, shown as n * 0.5 + 0.5
-//   3  coefficients: r metalness, g roughness, b reflectance
-//   4  material weights: r ambient, g diffuse, b specular
-//   5  world position, each axis squashed into 0..1 (0.5 at the origin)
-//   6  lighting alone, on a neutral grey albedo, without haze (the mirror shows
-//      its reflection, the light it returns)
-//   7  overview: albedo (top left), normals (top right), lighting (bottom left),
-//      final (bottom right)
-// Any other value shows the final image. Modes 2 to 5 show the stored numbers:
-// a value v appears on screen as the display level v.
+// Display modes (the push constant `displayMode`) are listed in
+// constants/DisplayModes.h. Any other value shows the final image. The modes
+// from normals to position show the stored numbers: a value v appears on screen
+// as the display level v.
 
+#include "constants/DisplayModes.h"
 #include "gbuffer.glsl"
 #include "scene_light.glsl"
 #include "dust_light.glsl"
@@ -68,20 +60,6 @@ layout(push_constant) uniform DisplayPush {
 layout(location = 0) in vec2 screenCoord;
 
 layout(location = 0) out vec4 outColor;
-
-const int MODE_FINAL = 0;
-const int MODE_ALBEDO = 1;
-const int MODE_NORMALS = 2;
-const int MODE_COEFFICIENTS = 3;
-const int MODE_MATERIAL = 4;
-const int MODE_POSITION = 5;
-const int MODE_LIGHTING = 6;
-const int MODE_OVERVIEW = 7;
-
-const int LIT = 0;
-const int UNLIT = 1;
-const int MIRROR = 2;
-const int DUST = 3;
 
 const vec3 NEUTRAL_GREY = vec3(0.5);
 const float MIN_ROUGHNESS = 0.12;
@@ -123,7 +101,7 @@ Surface readSurface(ivec2 texel)
     Surface s;
     s.albedo = decodeAlbedo(texelFetch(albedoTarget, texel, 0).rgb);
     s.normal = normal.xyz;
-    s.kind = int(clamp(floor(normal.w + 0.5), 0.0, 3.0));
+    s.kind = int(clamp(floor(normal.w + 0.5), float(KIND_LIT), float(KIND_DUST)));
     s.coefficients = vec3(0.0);
     s.material = vec3(0.0);
     s.position = vec3(0.0);
@@ -256,8 +234,8 @@ vec3 shadedColor(Surface s, bool lightingView)
     vec3 dust = lightingView ? dustColor(s, NEUTRAL_GREY, v) : s.albedo;
     vec3 sky = lightingView ? toneMap(skyRadiance(v.direction)) : s.albedo;
 
-    vec3 color = s.kind == UNLIT ? sky : (s.kind == MIRROR ? s.albedo : (s.kind == DUST ? dust : lit));
-    bool hazed = !lightingView && s.kind != UNLIT;
+    vec3 color = s.kind == KIND_UNLIT ? sky : (s.kind == KIND_MIRROR ? s.albedo : (s.kind == KIND_DUST ? dust : lit));
+    bool hazed = !lightingView && s.kind != KIND_UNLIT;
     return hazed ? withHaze(color, v) : color;
 }
 
@@ -279,7 +257,7 @@ vec3 modeColor(int mode, vec2 coord)
 {
     ivec2 texel = texelOf(coord);
     Surface s = readSurface(texel);
-    if (mode == MODE_ALBEDO || (s.kind == UNLIT && showsFinalImage(mode))) {
+    if (mode == MODE_ALBEDO || (s.kind == KIND_UNLIT && showsFinalImage(mode))) {
         return s.albedo;
     }
     readDetails(s, texel);

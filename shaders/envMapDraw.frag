@@ -7,6 +7,7 @@
 // world direction samples them directly. The depth cube moves the lookup towards
 // where the reflected ray actually meets the scene, so near objects reflect in
 // place instead of as if they were infinitely far.
+#include "constants/DepthRange.h"
 #include "scene_light.glsl"
 #include "gbuffer_targets.glsl"
 
@@ -20,20 +21,18 @@ layout(location = 0) in vec3 worldPosition;
 layout(location = 1) in vec3 worldNormal;
 layout(location = 2) flat in vec3 cubeCentre;
 
-// The environment projection: near 0.1, far 1500, depth mapped from -1..1.
-const float ENV_NEAR = 0.1;
-const float ENV_FAR = 1500.0;
 const vec3 MIRROR_TINT = vec3(0.90, 0.93, 0.97);
 
 // Distance from the cube's centre to what the environment pass drew along
-// `direction`, or a negative value where it drew only sky (or nothing yet).
+// `direction`, or a negative value where it drew only sky (or nothing yet). The
+// faces' projection maps depth from -1..1 between the scene's near and far planes.
 float environmentDistance(vec3 direction)
 {
     float depth = texture(environmentDepth, direction).r;
     if (isnan(depth) || isinf(depth) || depth <= 0.0 || depth >= 0.9999) {
         return -1.0;
     }
-    float axial = 2.0 * ENV_FAR * ENV_NEAR / ((ENV_FAR + ENV_NEAR) - depth * (ENV_FAR - ENV_NEAR));
+    float axial = 2.0 * FAR_PLANE * NEAR_PLANE / ((FAR_PLANE + NEAR_PLANE) - depth * (FAR_PLANE - NEAR_PLANE));
     vec3 a = abs(direction);
     return axial / max(max(a.x, a.y), max(a.z, 1e-4));
 }

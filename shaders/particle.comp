@@ -9,7 +9,9 @@
 // birth that turns the initial burst into a steady stream. A particle with a
 // negative age is not yet born; it waits at the emitter and is not drawn.
 
-layout(local_size_x = 256, local_size_y = 1, local_size_z = 1) in;
+#include "constants/ParticleWorkGroup.h"
+
+layout(local_size_x = PARTICLES_PER_WORK_GROUP, local_size_y = 1, local_size_z = 1) in;
 
 struct Particle {
     vec3 position;

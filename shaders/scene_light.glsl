@@ -1,6 +1,8 @@
 #ifndef SCENE_LIGHT_GLSL
 #define SCENE_LIGHT_GLSL
 
+#include "constants/SunDirection.h"
+
 // The light, sky and air of the scene, shared by the lighting pass and the
 // environment pass so that the reflections agree with the main image.
 // World "up" is -y: the projection is not flipped, so +y is drawn downwards.
@@ -9,7 +11,7 @@ const float PI = 3.14159265;
 
 // Where the sun stands when no light buffer is bound (the environment pass); the
 // same direction the application gives its light.
-const vec3 SUN_DIRECTION = vec3(-0.57735027, -0.57735027, -0.57735027);
+const vec3 SUN_DIRECTION = normalize(vec3(SUN_DIRECTION_XYZ));
 const float SUN_INTENSITY = 3.2;
 
 // Sky radiance before tone mapping, for ambient light and reflections.

@@ -3,17 +3,14 @@
 #include "app/AssetPath.h"
 #include "app/ProjectRoot.h"
 #include "app/Timeline.h"
+#include "constants/DepthRange.h"
+#include "constants/FullScreenSize.h"
 #include "renderer/HiddenWindow.h"
 
 #include <filesystem>
 #include <stdexcept>
 
 namespace {
-
-constexpr int windowWidth = 1920;
-constexpr int windowHeight = 1080;
-constexpr float nearPlane = 0.1f;
-constexpr float farPlane = 1500.0f;
 
 Application* applicationOf(GLFWwindow* window) {
     return static_cast<Application*>(glfwGetWindowUserPointer(window));
@@ -41,7 +38,7 @@ void Application::initWindow() {
     }
     glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
     glfwWindowHint(GLFW_DECORATED, GLFW_FALSE);
-    window = glfwCreateWindow(windowWidth, windowHeight, "Kestrelwing", glfwGetPrimaryMonitor(), nullptr);
+    window = glfwCreateWindow(fullScreenWidth, fullScreenHeight, "Kestrelwing", glfwGetPrimaryMonitor(), nullptr);
     if (window == nullptr) {
         glfwTerminate();
         throw std::runtime_error("failed to create window!");
@@ -51,7 +48,7 @@ void Application::initWindow() {
     renderer = Renderer(window);
     glfwSetKeyCallback(window, keyCallback);
     glfwSetMouseButtonCallback(window, mouseButtonCallback);
-    initCameras(windowWidth, windowHeight);
+    initCameras(fullScreenWidth, fullScreenHeight);
 }
 
 void Application::initOffscreen(VkExtent2D extent, bool validation) {
@@ -62,16 +59,16 @@ void Application::initOffscreen(VkExtent2D extent, bool validation) {
 void Application::initCameras(int width, int height) {
     cameraPath = Path();
     cameraPath.loadFromFile(assetPath(assetFiles::cameraPathFile));
-    freeCamera = FreeCamera(width, height, fov, nearPlane, farPlane);
-    pathCamera = PathCamera(width, height, fov, nearPlane, farPlane, cameraPath);
-    light = Light{glm::vec3(1, 1, 1), glm::vec3(-1, -1, -1)};
+    freeCamera = FreeCamera(width, height, fov, NEAR_PLANE, FAR_PLANE);
+    pathCamera = PathCamera(width, height, fov, NEAR_PLANE, FAR_PLANE, cameraPath);
+    light = Light{};
 }
 
 void Application::initVulkan() {
     renderer.initVulkan();
     bufferUtils = BufferUtils(renderer.getDevice(), renderer.getPhysicalDevice(), renderer.getCommandPool(),
                               renderer.getGraphicsQueue());
-    const int gBufferTargets = 5;
+    const int gBufferTargets = DefferedTexture::AttachmentCount;
     imagePipeline = ImagePipeline(assetPath(assetFiles::imageVert), assetPath(assetFiles::imageFrag), bufferUtils,
                                   renderer.getDeferredRenderPass(), gBufferTargets);
     cubemapPipeline = CubemapPipeline(assetPath(assetFiles::cubemapVert), assetPath(assetFiles::cubemapFrag),
@@ -156,7 +153,7 @@ void Application::update(float t, float dt) {
 
 void Application::draw(float t, float dt) {
     Camera* camera = &pathCamera;
-    int displayMode = scheduledDisplayMode(t);
+    DisplayMode displayMode = scheduledDisplayMode(t);
     if (controls.freeCameraMode) {
         camera = &freeCamera;
         displayMode = controls.displayMode;

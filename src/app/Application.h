@@ -49,7 +49,7 @@ public:
     // For drivers without input: the camera, and a display mode that holds
     // whatever the timeline or the keys say.
     void useFreeCamera(bool on) { controls.freeCameraMode = on; }
-    void forceDisplayMode(std::optional<int> mode) { forcedDisplayMode = mode; }
+    void forceDisplayMode(std::optional<DisplayMode> mode) { forcedDisplayMode = mode; }
     FreeCamera& getFreeCamera() { return freeCamera; }
 
 private:
@@ -93,7 +93,7 @@ private:
     PathCamera pathCamera;
     Light light;
     Controls controls;
-    std::optional<int> forcedDisplayMode;
+    std::optional<DisplayMode> forcedDisplayMode;
     double cursorX = 0.0;
     double cursorY = 0.0;
     Path cameraPath;

@@ -1,26 +1,13 @@
 #include "app/Camera.h"
+#include "app/Finite.h"
 
 #include <glm/gtc/matrix_transform.hpp>
-
-#include <cmath>
 
 namespace {
 
 constexpr float fastSpeed = 0.05f;
 constexpr float slowSpeed = 0.005f;
 constexpr float referenceFrameRate = 60.0f;
-
-bool isFinite(const glm::mat4& matrix)
-{
-    for (int column = 0; column < 4; column++) {
-        for (int row = 0; row < 4; row++) {
-            if (!std::isfinite(matrix[column][row])) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
 
 } // namespace
 

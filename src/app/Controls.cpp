@@ -37,8 +37,9 @@ bool Controls::onKeyReleased(int key)
     if (key == GLFW_KEY_F1) {
         freeCameraMode = !freeCameraMode;
         releaseMovementKeys();
-    } else if (key >= GLFW_KEY_F3 && key <= GLFW_KEY_F10) {
-        displayMode = key - GLFW_KEY_F3;
+    } else if (key >= GLFW_KEY_F3 && key < GLFW_KEY_F3 + DisplayModeCount) {
+        // GLFW numbers the function keys in a row: F3 onwards pick the modes in order.
+        displayMode = static_cast<DisplayMode>(key - GLFW_KEY_F3);
     }
     return false;
 }

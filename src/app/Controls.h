@@ -1,5 +1,7 @@
 #pragma once
 
+#include "constants/DisplayModes.h"
+
 #include <vector>
 
 // The viewer's input state, kept apart from GLFW so that the key and mouse
@@ -20,7 +22,7 @@ struct Controls {
     bool moveDown = false;
     bool moveUp = false;
     bool moveFast = false;
-    int displayMode = 0;
+    DisplayMode displayMode = ShowFinal;
     bool cursorCaptured = false;
     bool firstMouse = true;
 

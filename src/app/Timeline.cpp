@@ -7,19 +7,18 @@ constexpr double cycleLength = 85.0;
 // Each scheduled mode lasts five seconds, starting after the first thirty.
 constexpr float scheduleStart = 30.0f;
 constexpr float scheduleStep = 5.0f;
-constexpr int scheduledModes = 8;
 
 } // namespace
 
-int scheduledDisplayMode(float t)
+DisplayMode scheduledDisplayMode(float t)
 {
-    for (int mode = 0; mode < scheduledModes; mode++) {
+    for (int mode = 0; mode < DisplayModeCount; mode++) {
         const float end = scheduleStart + scheduleStep * static_cast<float>(mode);
         if (t <= end) {
-            return mode;
+            return static_cast<DisplayMode>(mode);
         }
     }
-    return 0;
+    return ShowFinal;
 }
 
 Timeline::Timeline(double now) : now(now) {}

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "constants/DisplayModes.h"
+
 // Display mode of the lighting pass at time t of the path-mode timeline.
-int scheduledDisplayMode(float t);
+DisplayMode scheduledDisplayMode(float t);
 
 // The demo's endless timeline: seconds since the last restart. Clock readings
 // count from start-up and are kept in double: in float their resolution falls

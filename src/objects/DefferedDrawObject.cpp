@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr uint32_t gBufferTargetCount = 5;
+constexpr uint32_t gBufferTargetCount = DefferedTexture::AttachmentCount;
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "constants/FramesInFlight.h"
 #include "renderer/BufferUtils.h"
-#include "renderer/Renderer.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #include "objects/Model.h"
 
 #include "objects/ObjLoader.h"
-#include "renderer/StartupTally.h"
+#include "timing/StartupTally.h"
 
 #include <stdexcept>
 

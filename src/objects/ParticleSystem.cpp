@@ -1,9 +1,9 @@
 #include "objects/ParticleSystem.h"
 
+#include "constants/FramesInFlight.h"
 #include "objects/DustEmitter.h"
 #include "objects/Particle.h"
 #include "objects/Rand15.h"
-#include "renderer/Renderer.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "pipelines/ComputePipeline.h"
 
 #include "pipelines/PipelineLayouts.h"
-#include "renderer/StartupTally.h"
+#include "timing/StartupTally.h"
 
 #include <stdexcept>
 

@@ -19,7 +19,7 @@ CubemapPipeline::CubemapPipeline(std::string vertPath, std::string fragPath, Buf
     // pixels whose depth is still the cleared 1.0.
     pipelineState.depthCompareOp = VK_COMPARE_OP_LESS_OR_EQUAL;
     pipelineState.colorBlendAttachments = opaqueBlendAttachments(colorAttachmentCount);
-    pipelineState.pushConstantRange = {VK_SHADER_STAGE_VERTEX_BIT, 0, 64};
+    pipelineState.pushConstantRange = {VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4)};
     build({vertPath, fragPath, ""}, pipelineState);
 }
 

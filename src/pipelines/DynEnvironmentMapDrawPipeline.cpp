@@ -2,12 +2,7 @@
 
 #include "objects/Vertex.h"
 #include "pipelines/PipelineLayouts.h"
-
-namespace {
-
-constexpr int gBufferAttachmentCount = 5;
-
-}  // namespace
+#include "textures/DefferedTexture.h"
 
 DynEnvironmentMapDrawPipeline::DynEnvironmentMapDrawPipeline(std::string vertPath, std::string fragPath,
                                                              BufferUtils bufferUtils, VkRenderPass renderPass)
@@ -21,8 +16,8 @@ DynEnvironmentMapDrawPipeline::DynEnvironmentMapDrawPipeline(std::string vertPat
     pipelineState.cullMode = VK_CULL_MODE_FRONT_BIT;
     pipelineState.depthTestEnable = VK_TRUE;
     pipelineState.depthWriteEnable = VK_FALSE;
-    pipelineState.colorBlendAttachments = opaqueBlendAttachments(gBufferAttachmentCount);
-    pipelineState.pushConstantRange = {VK_SHADER_STAGE_VERTEX_BIT, 0, 64};
+    pipelineState.colorBlendAttachments = opaqueBlendAttachments(DefferedTexture::AttachmentCount);
+    pipelineState.pushConstantRange = {VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4)};
     build({vertPath, fragPath, ""}, pipelineState);
 }
 

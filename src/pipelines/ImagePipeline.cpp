@@ -16,7 +16,7 @@ ImagePipeline::ImagePipeline(std::string vertPath, std::string fragPath, BufferU
     pipelineState.depthTestEnable = VK_TRUE;
     pipelineState.depthWriteEnable = VK_TRUE;
     pipelineState.colorBlendAttachments = opaqueBlendAttachments(colorAttachmentCount);
-    pipelineState.pushConstantRange = {VK_SHADER_STAGE_VERTEX_BIT, 0, 64};
+    pipelineState.pushConstantRange = {VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4)};
     build({vertPath, fragPath, ""}, pipelineState);
 }
 

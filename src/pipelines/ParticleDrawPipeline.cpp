@@ -37,7 +37,7 @@ ParticleDrawPipeline::ParticleDrawPipeline(std::string vertPath, std::string fra
     pipelineState.depthTestEnable = VK_TRUE;
     pipelineState.depthWriteEnable = VK_TRUE;
     pipelineState.colorBlendAttachments = particleBlendAttachments(colorAttachmentCount);
-    pipelineState.pushConstantRange = {VK_SHADER_STAGE_GEOMETRY_BIT, 0, 64};
+    pipelineState.pushConstantRange = {VK_SHADER_STAGE_GEOMETRY_BIT, 0, sizeof(glm::mat4)};
     build({vertPath, fragPath, geomPath}, pipelineState);
 }
 

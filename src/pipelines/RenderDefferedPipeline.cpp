@@ -1,5 +1,6 @@
 #include "pipelines/RenderDefferedPipeline.h"
 
+#include "constants/DisplayModes.h"
 #include "objects/Vertex.h"
 #include "pipelines/PipelineLayouts.h"
 
@@ -17,7 +18,7 @@ RenderDefferedPipeline::RenderDefferedPipeline(std::string vertPath, std::string
     pipelineState.depthTestEnable = VK_FALSE;
     pipelineState.depthWriteEnable = VK_FALSE;
     pipelineState.colorBlendAttachments = opaqueBlendAttachments(1);
-    pipelineState.pushConstantRange = {VK_SHADER_STAGE_FRAGMENT_BIT, 0, sizeof(int32_t)};
+    pipelineState.pushConstantRange = {VK_SHADER_STAGE_FRAGMENT_BIT, 0, sizeof(DisplayMode)};
     build({vertPath, fragPath, ""}, pipelineState);
 }
 

@@ -1,7 +1,7 @@
 #include "renderer/BufferUtils.h"
 
 #include "renderer/StagingBuffer.h"
-#include "renderer/StartupTally.h"
+#include "timing/StartupTally.h"
 
 #include <stdexcept>
 

@@ -1,8 +1,8 @@
 #include "renderer/OffscreenTarget.h"
+#include "renderer/ReadBack.h"
 
 #include "textures/ImageUtils.h"
 
-#include <cstring>
 #include <stdexcept>
 #include <utility>
 
@@ -100,23 +100,7 @@ void OffscreenTarget::recordCopy(uint32_t imageIndex) const {
     beginInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_BEGIN_INFO;
     beginInfo.flags = VK_COMMAND_BUFFER_USAGE_ONE_TIME_SUBMIT_BIT;
     vkBeginCommandBuffer(copyCommands, &beginInfo);
-    VkBufferImageCopy region{};
-    region.imageSubresource = {VK_IMAGE_ASPECT_COLOR_BIT, 0, 0, 1};
-    region.imageExtent = {imageExtent.width, imageExtent.height, 1};
-    vkCmdCopyImageToBuffer(copyCommands, images[imageIndex], VK_IMAGE_LAYOUT_TRANSFER_SRC_OPTIMAL, readBackBuffer, 1,
-                           &region);
-
-    // Makes the copy's writes visible to the host's read after the fence.
-    VkBufferMemoryBarrier toHost{};
-    toHost.sType = VK_STRUCTURE_TYPE_BUFFER_MEMORY_BARRIER;
-    toHost.srcAccessMask = VK_ACCESS_TRANSFER_WRITE_BIT;
-    toHost.dstAccessMask = VK_ACCESS_HOST_READ_BIT;
-    toHost.srcQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
-    toHost.dstQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
-    toHost.buffer = readBackBuffer;
-    toHost.size = VK_WHOLE_SIZE;
-    vkCmdPipelineBarrier(copyCommands, VK_PIPELINE_STAGE_TRANSFER_BIT, VK_PIPELINE_STAGE_HOST_BIT, 0, 0, nullptr, 1,
-                         &toHost, 0, nullptr);
+    recordReadBack(copyCommands, images[imageIndex], imageExtent, readBackBuffer);
     if (vkEndCommandBuffer(copyCommands) != VK_SUCCESS) {
         throw std::runtime_error("failed to record the offscreen read-back!");
     }
@@ -125,11 +109,8 @@ void OffscreenTarget::recordCopy(uint32_t imageIndex) const {
 // The images are B8G8R8A8; the frame handed out is RGBA.
 void OffscreenTarget::copyOut() {
     const size_t size = size_t{imageExtent.width} * imageExtent.height * 4;
-    void* data = nullptr;
-    vkMapMemory(bufferUtils.getDevice(), readBackMemory, 0, VK_WHOLE_SIZE, 0, &data);
     readBack = FramePixels{imageExtent.width, imageExtent.height, std::vector<uint8_t>(size)};
-    std::memcpy(readBack.rgba.data(), data, size);
-    vkUnmapMemory(bufferUtils.getDevice(), readBackMemory);
+    readHostVisible(bufferUtils.getDevice(), readBackMemory, readBack.rgba.data(), size);
     for (size_t i = 0; i < size; i += 4) {
         std::swap(readBack.rgba[i], readBack.rgba[i + 2]);
     }

@@ -1,5 +1,7 @@
 #include "renderer/RenderPasses.h"
 
+#include "textures/DefferedTexture.h"
+
 #include <array>
 #include <stdexcept>
 #include <vector>
@@ -82,13 +84,8 @@ VkRenderPass createPresentationRenderPass(VkDevice device, VkFormat colorFormat,
 }
 
 VkRenderPass createGBufferRenderPass(VkDevice device, VkFormat depthFormat) {
-    // Albedo, normal, coefficients, material, world position: the normal and
-    // the position need the range of half floats.
-    const std::array<VkFormat, 5> targetFormats = {VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R16G16B16A16_SFLOAT,
-                                                   VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R8G8B8A8_UNORM,
-                                                   VK_FORMAT_R16G16B16A16_SFLOAT};
     std::vector<VkAttachmentDescription> attachments;
-    for (VkFormat format : targetFormats) {
+    for (VkFormat format : DefferedTexture::attachmentFormats) {
         attachments.push_back(
             colorAttachmentDescription(format, VK_IMAGE_LAYOUT_UNDEFINED, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL));
     }

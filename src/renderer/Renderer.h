@@ -3,6 +3,8 @@
 #define GLFW_INCLUDE_VULKAN
 #include <GLFW/glfw3.h>
 
+#include "constants/DisplayModes.h"
+#include "constants/FramesInFlight.h"
 #include "renderer/FrameTarget.h"
 
 #include <glm/glm.hpp>
@@ -19,8 +21,6 @@ class DefferedDrawObject;
 class GpuTimestamps;
 class GraphicsPipeline;
 class OffscreenTarget;
-
-constexpr int MAX_FRAMES_IN_FLIGHT = 2;
 
 struct QueueFamilyIndices {
     std::optional<uint32_t> graphicsFamily;
@@ -79,7 +79,7 @@ public:
     void submitCompute(ParticleObject& particles);
     void drawFrame(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
                    CubemapObject& envCube, ParticleObject& particles, DefferedDrawObject& deferredObject,
-                   int displayMode);
+                   DisplayMode displayMode);
 
     void recreateSwapChain();
 
@@ -134,14 +134,14 @@ private:
     void recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32_t frameIndex, ObjectList& objects,
                                      CubemapObject& skybox, CubemapObject& envCube, ParticleObject& particles);
     void recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t imageIndex,
-                                 DefferedDrawObject& deferredObject, int displayMode);
+                                 DefferedDrawObject& deferredObject, DisplayMode displayMode);
 
     // Submission steps of drawFrame.
     void submitEnvironmentPass(ObjectList& objects, float t, float dt, CubemapObject& skybox,
                                CubemapObject& envCube, ParticleObject& particles);
     void submitDeferredPass(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
                             CubemapObject& envCube, ParticleObject& particles);
-    void submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& deferredObject, int displayMode);
+    void submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& deferredObject, DisplayMode displayMode);
     void waitAndReset(VkFence fence) const;
 
     GLFWwindow* window = nullptr;

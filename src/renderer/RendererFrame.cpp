@@ -94,7 +94,8 @@ void Renderer::submitDeferredPass(ObjectList& objects, Camera* camera, float t, 
     vkWaitForFences(device, 1, &defInFlightFences[f], VK_TRUE, UINT64_MAX);
 }
 
-void Renderer::submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& deferredObject, int displayMode) {
+void Renderer::submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& deferredObject,
+                                      DisplayMode displayMode) {
     const uint32_t f = currentFrame;
     vkResetFences(device, 1, &inFlightFences[f]);
     vkResetCommandBuffer(commandBuffers[f], 0);
@@ -113,7 +114,7 @@ void Renderer::submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& d
 
 void Renderer::drawFrame(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
                          CubemapObject& envCube, ParticleObject& particles, DefferedDrawObject& deferredObject,
-                         int displayMode) {
+                         DisplayMode displayMode) {
     const uint32_t f = currentFrame;
     vkWaitForFences(device, 1, &inFlightFences[f], VK_TRUE, UINT64_MAX);
 

@@ -220,7 +220,8 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
     const glm::mat4 identity(1.0f);
     beginRecording(commandBuffer, "failed to begin recording command buffer!");
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::GBuffer);
-    beginRenderPass(commandBuffer, deferredRenderPass, deferredFramebuffers[frameIndex], deferredExtent, 5);
+    beginRenderPass(commandBuffer, deferredRenderPass, deferredFramebuffers[frameIndex], deferredExtent,
+                    DefferedTexture::AttachmentCount);
 
     setViewportAndScissor(commandBuffer, deferredExtent);
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, objectList.getPipeline());
@@ -250,7 +251,7 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
 }
 
 void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t imageIndex,
-                                       DefferedDrawObject& deferredObject, int displayMode) {
+                                       DefferedDrawObject& deferredObject, DisplayMode displayMode) {
     beginRecording(commandBuffer, "failed to begin recording command buffer!");
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::Lighting);
     const VkExtent2D extent = frameTarget->extent();
@@ -259,7 +260,7 @@ void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t i
     setViewportAndScissor(commandBuffer, extent);
 
     vkCmdPushConstants(commandBuffer, deferredObject.getPipelineLayout(), VK_SHADER_STAGE_FRAGMENT_BIT, 0,
-                       sizeof(int), &displayMode);
+                       sizeof(DisplayMode), &displayMode);
     drawMesh(commandBuffer, deferredObject, deferredObject.getPipelineLayout(),
              deferredObject.getDescriptorSet(currentFrame));
 

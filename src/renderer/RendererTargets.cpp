@@ -1,4 +1,5 @@
 #include "renderer/BufferUtils.h"
+#include "renderer/Framebuffers.h"
 #include "renderer/RenderPasses.h"
 #include "renderer/Renderer.h"
 
@@ -13,24 +14,6 @@
 #include <stdexcept>
 
 namespace {
-
-VkFramebuffer createFramebuffer(VkDevice device, VkRenderPass renderPass, const std::vector<VkImageView>& attachments,
-                                uint32_t width, uint32_t height) {
-    VkFramebufferCreateInfo framebufferInfo{};
-    framebufferInfo.sType = VK_STRUCTURE_TYPE_FRAMEBUFFER_CREATE_INFO;
-    framebufferInfo.renderPass = renderPass;
-    framebufferInfo.attachmentCount = static_cast<uint32_t>(attachments.size());
-    framebufferInfo.pAttachments = attachments.data();
-    framebufferInfo.width = width;
-    framebufferInfo.height = height;
-    framebufferInfo.layers = 1;
-
-    VkFramebuffer framebuffer;
-    if (vkCreateFramebuffer(device, &framebufferInfo, nullptr, &framebuffer) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create framebuffer!");
-    }
-    return framebuffer;
-}
 
 bool sameExtent(VkExtent2D a, VkExtent2D b) { return a.width == b.width && a.height == b.height; }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// The particle compute shader runs 256 particles per work group; a remainder
-// of fewer than 256 particles gets no group.
-constexpr int particlesPerWorkGroup = 256;
+#include "constants/ParticleWorkGroup.h"
 
-constexpr int particleWorkGroups(int particleCount) { return particleCount / particlesPerWorkGroup; }
+// Only whole work groups are dispatched: a remainder of fewer than
+// PARTICLES_PER_WORK_GROUP particles gets no group.
+constexpr int particleWorkGroups(int particleCount) { return particleCount / PARTICLES_PER_WORK_GROUP; }

@@ -3,7 +3,7 @@
 
 #include "textures/DecodedImage.h"
 
-#include "renderer/StartupTally.h"
+#include "timing/StartupTally.h"
 
 DecodedImage decodeImage(const std::string& path) {
     StartupTimer timer(StartupCost::Decoding);

@@ -1,17 +1,8 @@
 #include "textures/DefferedTexture.h"
 
-#include "renderer/Renderer.h"
+#include "constants/FramesInFlight.h"
 #include "textures/ImageUtils.h"
 #include "textures/TextureSamplers.h"
-
-namespace {
-
-// Normals and positions need the range and sign of half floats; the rest are colours and factors.
-constexpr std::array<VkFormat, DefferedTexture::AttachmentCount> attachmentFormats = {
-    VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R16G16B16A16_SFLOAT, VK_FORMAT_R8G8B8A8_UNORM,
-    VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R16G16B16A16_SFLOAT};
-
-}  // namespace
 
 DefferedTexture::DefferedTexture(BufferUtils bufferUtils, VkExtent2D extent)
     : bufferUtils(bufferUtils), device(bufferUtils.getDevice()), extent(extent) {

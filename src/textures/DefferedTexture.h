@@ -1,5 +1,6 @@
 #pragma once
 
+#include "constants/FullScreenSize.h"
 #include "renderer/BufferUtils.h"
 #include "textures/Material.h"
 
@@ -10,10 +11,15 @@
 // geometry pass and sampled by the lighting pass through one sampler.
 class DefferedTexture : public Material {
 public:
-    // Attachment order of the G-buffer framebuffers and of the lighting pass's bindings 1 to 5.
+    // Attachment order of the G-buffer framebuffers and of the lighting pass's
+    // image bindings, which follow its light buffer.
     enum Attachment { Albedo, Normal, Coefficients, MaterialParameters, WorldPos, AttachmentCount };
+    // Normals and positions need the range and sign of half floats; the rest are colours and factors.
+    static constexpr std::array<VkFormat, AttachmentCount> attachmentFormats = {
+        VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R16G16B16A16_SFLOAT, VK_FORMAT_R8G8B8A8_UNORM,
+        VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R16G16B16A16_SFLOAT};
 
-    static constexpr VkExtent2D fullScreenExtent{1920, 1080};
+    static constexpr VkExtent2D fullScreenExtent{fullScreenWidth, fullScreenHeight};
 
     explicit DefferedTexture(BufferUtils bufferUtils, VkExtent2D extent = fullScreenExtent);
 

@@ -1,6 +1,6 @@
 #include "textures/DynEnvironmentTexture.h"
 
-#include "renderer/Renderer.h"
+#include "constants/FramesInFlight.h"
 #include "textures/ImageUtils.h"
 #include "textures/TextureSamplers.h"
 

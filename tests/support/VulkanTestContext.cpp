@@ -1,5 +1,8 @@
 #include "VulkanTestContext.h"
 
+#include "renderer/DebugMessenger.h"
+#include "renderer/ReadBack.h"
+
 #include <cstring>
 #include <stdexcept>
 
@@ -32,8 +35,6 @@ const char* const validationLayer = "VK_LAYER_KHRONOS_validation";
 
 }  // namespace
 
-std::string projectRoot() { return KESTRELWING_ROOT; }
-
 VulkanTestContext::VulkanTestContext() {
     createInstance();
     pickDevice();
@@ -44,11 +45,7 @@ VulkanTestContext::~VulkanTestContext() {
     vkDeviceWaitIdle(device_);
     vkDestroyCommandPool(device_, commandPool_, nullptr);
     vkDestroyDevice(device_, nullptr);
-    auto destroyMessenger = reinterpret_cast<PFN_vkDestroyDebugUtilsMessengerEXT>(
-        vkGetInstanceProcAddr(instance_, "vkDestroyDebugUtilsMessengerEXT"));
-    if (destroyMessenger) {
-        destroyMessenger(instance_, messenger_, nullptr);
-    }
+    destroyDebugUtilsMessenger(instance_, messenger_);
     vkDestroyInstance(instance_, nullptr);
 }
 
@@ -81,9 +78,7 @@ void VulkanTestContext::createInstance() {
     if (vkCreateInstance(&createInfo, nullptr, &instance_) != VK_SUCCESS) {
         throw std::runtime_error("test context: cannot create a Vulkan instance with validation");
     }
-    auto createMessenger = reinterpret_cast<PFN_vkCreateDebugUtilsMessengerEXT>(
-        vkGetInstanceProcAddr(instance_, "vkCreateDebugUtilsMessengerEXT"));
-    createMessenger(instance_, &messengerInfo, nullptr, &messenger_);
+    createDebugUtilsMessenger(instance_, messengerInfo, messenger_);
 }
 
 void VulkanTestContext::pickDevice() {
@@ -150,10 +145,7 @@ std::vector<char> VulkanTestContext::readBuffer(VkBuffer buffer, VkDeviceSize si
                        readbackMemory);
     utils.copyBuffer(buffer, readback, size);
     std::vector<char> bytes(size);
-    void* data;
-    vkMapMemory(device_, readbackMemory, 0, size, 0, &data);
-    std::memcpy(bytes.data(), data, size);
-    vkUnmapMemory(device_, readbackMemory);
+    readHostVisible(device_, readbackMemory, bytes.data(), bytes.size());
     vkDestroyBuffer(device_, readback, nullptr);
     vkFreeMemory(device_, readbackMemory, nullptr);
     return bytes;

@@ -42,6 +42,3 @@ private:
     VkCommandPool commandPool_ = VK_NULL_HANDLE;
     std::vector<std::string> messages_;
 };
-
-// The project's source root, where assets/ lives.
-std::string projectRoot();

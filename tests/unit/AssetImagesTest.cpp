@@ -1,5 +1,8 @@
 #include "AssetFiles.h"
+#include "app/Light.h"
 #include "textures/DecodedImage.h"
+
+#include "ProjectFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +18,7 @@ namespace {
 
 std::string texturePath(const std::string& name)
 {
-    return std::string(KESTRELWING_ROOT) + "/assets/textures/" + name;
+    return projectRoot() + "/assets/textures/" + name;
 }
 
 glm::vec3 texel(const DecodedImage& image, int x, int y)
@@ -54,7 +57,7 @@ glm::vec3 meanColour(const DecodedImage& image)
 
 DecodedImage skyFace(size_t face)
 {
-    const std::string directory = std::string(KESTRELWING_ROOT) + "/assets/" + assetFiles::skyboxTexture;
+    const std::string directory = projectRoot() + "/assets/" + assetFiles::skyboxTexture;
     return decodeImage(directory + "/" + assetFiles::cubeFaceFiles[face]);
 }
 
@@ -247,7 +250,7 @@ TEST(AssetImages, SunShinesFromTheLightDirectionAndTheZenithIsUpAtMinusY)
             }
         }
     }
-    const float angle = glm::degrees(std::acos(glm::dot(glm::normalize(sun), glm::normalize(glm::vec3(-1.0f)))));
+    const float angle = glm::degrees(std::acos(glm::dot(glm::normalize(sun), glm::normalize(Light{}.direction))));
     EXPECT_LT(angle, 3.0f);
     const glm::vec3 zenith = meanColour(faces[3]);
     const glm::vec3 nadir = meanColour(faces[2]);

@@ -2,10 +2,13 @@
 #include "objects/MeshClusters.h"
 #include "objects/ObjLoader.h"
 
+#include "ProjectFiles.h"
+
+#include "app/Finite.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
 #include <limits>
 #include <string>
@@ -17,7 +20,7 @@ namespace {
 // A file of the asset list, where the build puts it.
 std::string assetPath(const char* file)
 {
-    return std::string(KESTRELWING_ROOT) + "/assets/" + file;
+    return projectRoot() + "/assets/" + file;
 }
 
 struct MeshStats {
@@ -30,18 +33,14 @@ struct MeshStats {
     glm::vec3 highest{std::numeric_limits<float>::lowest()};
 };
 
-bool isFinite(const glm::vec3& v)
-{
-    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
-}
-
 MeshStats statsOf(const MeshData& mesh)
 {
     MeshStats stats;
     stats.triangles = mesh.indices.size() / 3;
     for (const Vertex& vertex : mesh.vertices) {
         stats.fallbackNormals += vertex.normal == glm::vec3(1.0f, 0.0f, 0.0f) ? 1 : 0;
-        stats.finite = stats.finite && isFinite(vertex.normal) && isFinite(vertex.tangent) && isFinite(vertex.bitangent);
+        // The tangent frame as the shaders take it, one matrix of three columns.
+        stats.finite = stats.finite && isFinite(glm::mat4(glm::mat3(vertex.tangent, vertex.bitangent, vertex.normal)));
         stats.lowest = glm::min(stats.lowest, vertex.pos);
         stats.highest = glm::max(stats.highest, vertex.pos);
     }

@@ -1,11 +1,11 @@
-#include "GpuTestSuite.h"
+#include "GpuTest.h"
 
 #include "renderer/StagingBuffer.h"
 
 #include <stdexcept>
 #include <vector>
 
-class BufferUtilsTest : public GpuTestSuite {};
+class BufferUtilsTest : public GpuTest {};
 
 namespace {
 
@@ -32,7 +32,6 @@ TEST_F(BufferUtilsTest, DeviceLocalUploadHoldsEveryByte) {
 
     vkDestroyBuffer(device(), deviceBuffer, nullptr);
     vkFreeMemory(device(), deviceBufferMemory, nullptr);
-    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
 }
 
 TEST_F(BufferUtilsTest, StagingPiecesFollowEachOtherThroughACopy) {
@@ -54,7 +53,6 @@ TEST_F(BufferUtilsTest, StagingPiecesFollowEachOtherThroughACopy) {
 
     vkDestroyBuffer(device(), deviceBuffer, nullptr);
     vkFreeMemory(device(), deviceBufferMemory, nullptr);
-    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
 }
 
 TEST_F(BufferUtilsTest, MemoryTypeSearchHonoursFilterAndProperties) {

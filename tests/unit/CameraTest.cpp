@@ -1,7 +1,9 @@
 #include "app/Camera.h"
+#include "app/Finite.h"
 #include "app/FreeCamera.h"
 #include "app/PathCamera.h"
 
+#include "GlmExpectations.h"
 #include "TempDir.h"
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -10,13 +12,6 @@
 #include <cmath>
 
 namespace {
-
-void expectVec3Near(const glm::vec3& actual, const glm::vec3& expected, float tolerance = 1e-5f)
-{
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
 
 float elevationDegrees(const glm::vec3& front)
 {
@@ -177,22 +172,6 @@ TEST(PathCameraTest, EmptyPathKeepsTheCameraAtTheOriginLookingAhead)
     expectVec3Near(camera.front, {0.0f, 0.0f, -1.0f});
 }
 
-namespace {
-
-bool allFinite(const glm::mat4& matrix)
-{
-    for (int column = 0; column < 4; column++) {
-        for (int row = 0; row < 4; row++) {
-            if (!std::isfinite(matrix[column][row])) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-} // namespace
-
 TEST(PathCameraTest, TargetOnTheEyeKeepsTheLastFiniteView)
 {
     // An empty path leaves the camera at the origin; a spaceship whose path is
@@ -203,7 +182,7 @@ TEST(PathCameraTest, TargetOnTheEyeKeepsTheLastFiniteView)
     const glm::mat4 aimed = camera.view;
     camera.position = glm::vec3(0.0f, 0.0f, -2.0f);
     camera.lookAt(camera.target);
-    EXPECT_TRUE(allFinite(camera.view));
+    EXPECT_TRUE(isFinite(camera.view));
     EXPECT_EQ(camera.view, aimed);
 }
 
@@ -215,7 +194,7 @@ TEST(CameraTest, LookingStraightAlongUpKeepsTheLastView)
     for (const glm::vec3 front : {glm::vec3(0.0f, 1.0f, 0.0f), glm::vec3(0.0f, -3.0f, 0.0f)}) {
         camera.front = front;
         camera.updateMatrices();
-        EXPECT_TRUE(allFinite(camera.view));
+        EXPECT_TRUE(isFinite(camera.view));
         EXPECT_EQ(camera.view, before);
     }
     // A defined direction is taken up again at once.
@@ -235,6 +214,6 @@ TEST(PathCameraTest, TargetStraightAboveTheEyeKeepsTheLastView)
     const glm::mat4 alongPath = camera.view;
     camera.target = glm::vec3(1.0f, 50.0f, 0.0f);
     camera.followPath(1.0f);
-    EXPECT_TRUE(allFinite(camera.view));
+    EXPECT_TRUE(isFinite(camera.view));
     EXPECT_EQ(camera.view, alongPath);
 }

@@ -1,7 +1,11 @@
 #include "objects/CubemapObject.h"
 #include "objects/UniformRecords.h"
 
-#include "SceneFixtures.h"
+#include "FixtureImages.h"
+#include "FixtureMeshes.h"
+#include "GlmExpectations.h"
+#include "GpuTest.h"
+#include "ProjectFiles.h"
 
 #include "AssetFiles.h"
 #include "app/Camera.h"
@@ -33,12 +37,12 @@ void expectThrowsMessage(const std::function<void()>& operation, const std::stri
     }
 }
 
-class CubemapObjectTest : public VulkanObjectTest {
+class CubemapObjectTest : public GpuTest {
 protected:
     void SetUp() override
     {
-        renderPass = createGBufferRenderPass(context.device(), bufferUtils.findDepthFormat());
-        model = std::make_unique<Model>(bufferUtils, dir.write("cube.obj", cubeObj), false);
+        renderPass = createGBufferRenderPass(device(), bufferUtils().findDepthFormat());
+        model = std::make_unique<Model>(bufferUtils(), dir.write("cube.obj", cubeObj), false);
         camera.position = glm::vec3(4.0f, 3.0f, 12.0f);
         camera.view = glm::lookAt(camera.position, glm::vec3(0.0f), up);
         camera.proj = glm::perspective(glm::radians(45.0f), 16.0f / 9.0f, 0.1f, 200.0f);
@@ -49,11 +53,10 @@ protected:
         for (Pipeline* pipeline : pipelines) {
             pipeline->cleanup();
         }
-        vkDestroyRenderPass(context.device(), renderPass, nullptr);
+        vkDestroyRenderPass(device(), renderPass, nullptr);
         if (environmentPass != VK_NULL_HANDLE) {
-            vkDestroyRenderPass(context.device(), environmentPass, nullptr);
+            vkDestroyRenderPass(device(), environmentPass, nullptr);
         }
-        VulkanObjectTest::TearDown();
     }
 
     CubemapObject makeSky()
@@ -61,20 +64,20 @@ protected:
         for (const char* face : assetFiles::cubeFaceFiles) {
             writeImage(dir, face, {90, 140, 220});
         }
-        skyPipeline = CubemapPipeline(shaderPath("cubemap_vert.spv"), shaderPath("cubemap_frag.spv"), bufferUtils,
+        skyPipeline = CubemapPipeline(shaderPath("cubemap_vert.spv"), shaderPath("cubemap_frag.spv"), bufferUtils(),
                                       renderPass, 5);
         pipelines.push_back(&skyPipeline);
-        skyTexture = std::make_unique<StaticEnvironmentTexture>(bufferUtils, dir.path().string());
-        return CubemapObject(bufferUtils, &skyPipeline, model.get(), skyTexture.get(), false);
+        skyTexture = std::make_unique<StaticEnvironmentTexture>(bufferUtils(), dir.path().string());
+        return CubemapObject(bufferUtils(), &skyPipeline, model.get(), skyTexture.get(), false);
     }
 
     CubemapObject makeReflectiveCube()
     {
         envMapPipeline = DynEnvironmentMapDrawPipeline(shaderPath("envMapDraw_vert.spv"),
-                                                       shaderPath("envMapDraw_frag.spv"), bufferUtils, renderPass);
+                                                       shaderPath("envMapDraw_frag.spv"), bufferUtils(), renderPass);
         pipelines.push_back(&envMapPipeline);
-        environment = std::make_unique<DynEnvironmentTexture>(bufferUtils, 16, 16, 4);
-        return CubemapObject(bufferUtils, &envMapPipeline, model.get(), environment.get(), true);
+        environment = std::make_unique<DynEnvironmentTexture>(bufferUtils(), 16, 16, 4);
+        return CubemapObject(bufferUtils(), &envMapPipeline, model.get(), environment.get(), true);
     }
 
     static UniformBufferObject uniformOf(const CubemapObject& object, uint32_t frame)
@@ -91,7 +94,6 @@ protected:
         return cubo;
     }
 
-    BufferUtils bufferUtils = context.bufferUtils();
     VkRenderPass renderPass = VK_NULL_HANDLE;
     VkRenderPass environmentPass = VK_NULL_HANDLE;
     std::unique_ptr<Model> model;
@@ -151,8 +153,9 @@ TEST_F(CubemapObjectTest, ReflectiveCubeSitsAtItsPositionScaled)
 
     cube.updateAtPosition(1, &camera, glm::vec3(0.6f));
     const UniformBufferObject ubo = uniformOf(cube, 1);
-    expectPointNear(glm::vec3(ubo.model * glm::vec4(0.0f, 0.0f, 0.0f, 1.0f)), position);
-    expectPointNear(glm::vec3(ubo.model * glm::vec4(1.0f, -1.0f, 1.0f, 1.0f)), position + glm::vec3(0.6f, -0.6f, 0.6f));
+    expectVec3Near(glm::vec3(ubo.model * glm::vec4(0.0f, 0.0f, 0.0f, 1.0f)), position, placedPointTolerance);
+    expectVec3Near(glm::vec3(ubo.model * glm::vec4(1.0f, -1.0f, 1.0f, 1.0f)), position + glm::vec3(0.6f, -0.6f, 0.6f),
+                   placedPointTolerance);
     EXPECT_EQ(ubo.view, camera.view);
     EXPECT_EQ(ubo.proj, camera.proj);
     EXPECT_EQ(cameraRecordOf(cube, 1).position, glm::vec4(camera.position, 1.0f));
@@ -173,10 +176,10 @@ TEST_F(CubemapObjectTest, ReflectiveCubeKeepsItsFacePipelines)
     EXPECT_EQ(cube.getImageToCubePipeline(), VK_NULL_HANDLE);
     EXPECT_EQ(cube.getCubeToCubePipelineLayout(), VK_NULL_HANDLE);
 
-    environmentPass = createEnvironmentRenderPass(context.device(), bufferUtils.findDepthFormat());
-    ImagePipeline imageToCube(shaderPath("image_to_cube_vert.spv"), shaderPath("image_to_cube_frag.spv"), bufferUtils,
+    environmentPass = createEnvironmentRenderPass(device(), bufferUtils().findDepthFormat());
+    ImagePipeline imageToCube(shaderPath("image_to_cube_vert.spv"), shaderPath("image_to_cube_frag.spv"), bufferUtils(),
                               environmentPass, 1);
-    CubemapPipeline cubeToCube(shaderPath("cube_to_cube_vert.spv"), shaderPath("cube_to_cube_frag.spv"), bufferUtils,
+    CubemapPipeline cubeToCube(shaderPath("cube_to_cube_vert.spv"), shaderPath("cube_to_cube_frag.spv"), bufferUtils(),
                                environmentPass, 1);
     pipelines.push_back(&imageToCube);
     pipelines.push_back(&cubeToCube);
@@ -201,7 +204,7 @@ TEST_F(CubemapObjectTest, ReflectiveCubeKeepsItsFacePipelines)
 TEST_F(CubemapObjectTest, DynamicCubeNeedsADynamicTexture)
 {
     CubemapObject sky = makeSky();
-    expectThrowsMessage([&] { CubemapObject(bufferUtils, &skyPipeline, model.get(), skyTexture.get(), true); },
+    expectThrowsMessage([&] { CubemapObject(bufferUtils(), &skyPipeline, model.get(), skyTexture.get(), true); },
                         "dynamic cubemap needs a dynamic environment texture!");
     sky.cleanup();
 }

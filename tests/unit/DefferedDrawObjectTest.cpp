@@ -1,11 +1,13 @@
 #include "objects/DefferedDrawObject.h"
 #include "objects/UniformRecords.h"
 
-#include "GBufferCapture.h"
-#include "SceneFixtures.h"
+#include "GpuTest.h"
+#include "ProjectFiles.h"
+#include "SquarePass.h"
 
 #include "app/Camera.h"
 #include "pipelines/RenderDefferedPipeline.h"
+#include "renderer/Framebuffers.h"
 #include "renderer/RenderPasses.h"
 #include "textures/DefferedTexture.h"
 #include "textures/ImageUtils.h"
@@ -19,25 +21,24 @@ const char* planeObj = "v -1 -1 0\nv 1 -1 0\nv 1 1 0\nv -1 1 0\n"
                        "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nvn 0 0 1\n"
                        "f 1/1/1 2/2/1 3/3/1 4/4/1\n";
 
-class DefferedDrawObjectTest : public VulkanObjectTest {
+class DefferedDrawObjectTest : public GpuTest {
 protected:
     void SetUp() override
     {
-        renderPass = createPresentationRenderPass(context.device(), VK_FORMAT_B8G8R8A8_SRGB,
-                                                  VK_IMAGE_LAYOUT_PRESENT_SRC_KHR, bufferUtils.findDepthFormat());
+        renderPass = createPresentationRenderPass(device(), VK_FORMAT_B8G8R8A8_SRGB,
+                                                  VK_IMAGE_LAYOUT_PRESENT_SRC_KHR, bufferUtils().findDepthFormat());
         pipeline = RenderDefferedPipeline(shaderPath("deffered_vert.spv"), shaderPath("deffered_frag.spv"),
-                                          bufferUtils, renderPass);
-        model = std::make_unique<Model>(bufferUtils, dir.write("plane.obj", planeObj), false);
-        gBuffer = std::make_unique<DefferedTexture>(bufferUtils);
-        lighting = DefferedDrawObject(bufferUtils, &pipeline, model.get(), glm::vec3(0.0f), gBuffer.get(), false);
+                                          bufferUtils(), renderPass);
+        model = std::make_unique<Model>(bufferUtils(), dir.write("plane.obj", planeObj), false);
+        gBuffer = std::make_unique<DefferedTexture>(bufferUtils());
+        lighting = DefferedDrawObject(bufferUtils(), &pipeline, model.get(), glm::vec3(0.0f), gBuffer.get(), false);
     }
 
     void TearDown() override
     {
         lighting.cleanup();
         pipeline.cleanup();
-        vkDestroyRenderPass(context.device(), renderPass, nullptr);
-        VulkanObjectTest::TearDown();
+        vkDestroyRenderPass(device(), renderPass, nullptr);
     }
 
     // One attachment of a square pass: the image, its memory and its view.
@@ -50,18 +51,18 @@ protected:
     Attachment makeAttachment(uint32_t size, VkFormat format, VkImageUsageFlags usage, VkImageAspectFlags aspect)
     {
         Attachment attachment;
-        createImage(bufferUtils, ImageShape{size, size, 1, 0}, format, VK_IMAGE_TILING_OPTIMAL, usage,
+        createImage(bufferUtils(), ImageShape{size, size, 1, 0}, format, VK_IMAGE_TILING_OPTIMAL, usage,
                     VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, attachment.image, attachment.memory);
-        attachment.view = createImageView(context.device(), attachment.image, VK_IMAGE_VIEW_TYPE_2D, format, aspect,
+        attachment.view = createImageView(device(), attachment.image, VK_IMAGE_VIEW_TYPE_2D, format, aspect,
                                           0, 1, "failed to create attachment view!");
         return attachment;
     }
 
     void destroy(const Attachment& attachment)
     {
-        vkDestroyImageView(context.device(), attachment.view, nullptr);
-        vkDestroyImage(context.device(), attachment.image, nullptr);
-        vkFreeMemory(context.device(), attachment.memory, nullptr);
+        vkDestroyImageView(device(), attachment.view, nullptr);
+        vkDestroyImage(device(), attachment.image, nullptr);
+        vkFreeMemory(device(), attachment.memory, nullptr);
     }
 
     // Records the lighting pass into `framebuffer` as a frame does, without
@@ -72,11 +73,11 @@ protected:
     {
         VkCommandBufferAllocateInfo allocInfo{};
         allocInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_ALLOCATE_INFO;
-        allocInfo.commandPool = context.commandPool();
+        allocInfo.commandPool = context().commandPool();
         allocInfo.level = VK_COMMAND_BUFFER_LEVEL_PRIMARY;
         allocInfo.commandBufferCount = 1;
         VkCommandBuffer commandBuffer = VK_NULL_HANDLE;
-        ASSERT_EQ(vkAllocateCommandBuffers(context.device(), &allocInfo, &commandBuffer), VK_SUCCESS);
+        ASSERT_EQ(vkAllocateCommandBuffers(device(), &allocInfo, &commandBuffer), VK_SUCCESS);
         VkCommandBufferBeginInfo beginInfo{};
         beginInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_BEGIN_INFO;
         vkBeginCommandBuffer(commandBuffer, &beginInfo);
@@ -101,7 +102,7 @@ protected:
         vkCmdDrawIndexed(commandBuffer, lighting.getIndexCount(), 1, 0, 0, 0);
         vkCmdEndRenderPass(commandBuffer);
         vkEndCommandBuffer(commandBuffer);
-        vkFreeCommandBuffers(context.device(), context.commandPool(), 1, &commandBuffer);
+        vkFreeCommandBuffers(device(), context().commandPool(), 1, &commandBuffer);
     }
 
     LightBufferObject lightRecordOf(uint32_t frame) const
@@ -111,7 +112,6 @@ protected:
         return record;
     }
 
-    BufferUtils bufferUtils = context.bufferUtils();
     VkRenderPass renderPass = VK_NULL_HANDLE;
     RenderDefferedPipeline pipeline;
     std::unique_ptr<Model> model;
@@ -173,14 +173,14 @@ TEST_F(DefferedDrawObjectTest, ResizingTheTargetsKeepsTheSetsAndFollowsTheNewSiz
 TEST_F(DefferedDrawObjectTest, PipelineRebuiltForAPassOfAnotherFormatDrawsInIt)
 {
     const uint32_t size = 16;
-    const VkFormat depthFormat = bufferUtils.findDepthFormat();
-    const VkRenderPass unormPass = createPresentationRenderPass(context.device(), VK_FORMAT_R8G8B8A8_UNORM,
+    const VkFormat depthFormat = bufferUtils().findDepthFormat();
+    const VkRenderPass unormPass = createPresentationRenderPass(device(), VK_FORMAT_R8G8B8A8_UNORM,
                                                                 VK_IMAGE_LAYOUT_PRESENT_SRC_KHR, depthFormat);
     const Attachment colour = makeAttachment(size, VK_FORMAT_R8G8B8A8_UNORM, VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT,
                                              VK_IMAGE_ASPECT_COLOR_BIT);
     const Attachment depth = makeAttachment(size, depthFormat, VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT,
                                             depthStencilAspect(depthFormat));
-    const VkFramebuffer framebuffer = makeFramebuffer(context.device(), unormPass, {colour.view, depth.view}, size);
+    const VkFramebuffer framebuffer = createFramebuffer(device(), unormPass, {colour.view, depth.view}, size, size);
 
     const VkPipelineLayout layout = pipeline.getPipelineLayout();
     const VkDescriptorSetLayout setLayout = pipeline.getDescriptorSetLayout();
@@ -190,8 +190,8 @@ TEST_F(DefferedDrawObjectTest, PipelineRebuiltForAPassOfAnotherFormatDrawsInIt)
     EXPECT_EQ(lighting.getPipeline(), pipeline.getPipeline());
     recordLighting(unormPass, framebuffer, size);
 
-    vkDestroyFramebuffer(context.device(), framebuffer, nullptr);
+    vkDestroyFramebuffer(device(), framebuffer, nullptr);
     destroy(depth);
     destroy(colour);
-    vkDestroyRenderPass(context.device(), unormPass, nullptr);
+    vkDestroyRenderPass(device(), unormPass, nullptr);
 }

@@ -1,5 +1,7 @@
 #include "paths/Path.h"
 
+#include "ProjectFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -14,7 +16,7 @@ constexpr float lookAhead = 0.1f;
 
 std::string pathFile(const std::string& name)
 {
-    return std::string(KESTRELWING_ROOT) + "/assets/paths/" + name;
+    return projectRoot() + "/assets/paths/" + name;
 }
 
 std::vector<float> times(const std::string& name)

@@ -1,4 +1,4 @@
-#include "GpuTestSuite.h"
+#include "GpuTest.h"
 
 #include "renderer/GpuTimestamps.h"
 
@@ -17,10 +17,9 @@ void timeFill(const BufferUtils& utils, GpuTimestamps& timestamps, uint32_t fram
 
 }  // namespace
 
-class GpuTimestampsTest : public GpuTestSuite {
+class GpuTimestampsTest : public GpuTest {
 protected:
     void SetUp() override {
-        GpuTestSuite::SetUp();
         bufferUtils().createBuffer(1 << 20, VK_BUFFER_USAGE_TRANSFER_DST_BIT, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT,
                                    buffer, bufferMemory);
     }
@@ -54,7 +53,6 @@ TEST_F(GpuTimestampsTest, ReportsOnlyThePassesRecordedForEachFrame) {
     EXPECT_LT(second[static_cast<uint32_t>(TimedPass::GBuffer)], 1000.0);
 
     timestamps.cleanup();
-    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
 }
 
 TEST_F(GpuTimestampsTest, RecordingTheSamePassAgainReplacesItsTimes) {
@@ -69,7 +67,6 @@ TEST_F(GpuTimestampsTest, RecordingTheSamePassAgainReplacesItsTimes) {
         EXPECT_GE(milliseconds, 0.0);
     }
     timestamps.cleanup();
-    EXPECT_TRUE(newValidationMessages().empty()) << testing::PrintToString(newValidationMessages());
 }
 
 TEST(TimedPassTest, PassesFollowTheSubmissionOrderOfAFrame) {

@@ -2,7 +2,11 @@
 #include "objects/ObjectList.h"
 #include "objects/UniformRecords.h"
 
-#include "SceneFixtures.h"
+#include "FixtureImages.h"
+#include "FixtureMeshes.h"
+#include "GlmExpectations.h"
+#include "GpuTest.h"
+#include "ProjectFiles.h"
 
 #include "app/Camera.h"
 #include "pipelines/ImagePipeline.h"
@@ -25,15 +29,15 @@ const glm::vec3 yAxis(0.0f, 1.0f, 0.0f);
 // A path bending through all three axes, so that its rotation is never trivial.
 const char* curvedPath = "0,0,0,0\n1,10,2,-5\n2,20,5,0\n3,30,0,-10\n4,35,-3,-20\n";
 
-class ImageObjectTest : public VulkanObjectTest {
+class ImageObjectTest : public GpuTest {
 protected:
     void SetUp() override
     {
-        renderPass = createGBufferRenderPass(context.device(), bufferUtils.findDepthFormat());
-        pipeline = ImagePipeline(shaderPath("image_vert.spv"), shaderPath("image_frag.spv"), bufferUtils, renderPass,
+        renderPass = createGBufferRenderPass(device(), bufferUtils().findDepthFormat());
+        pipeline = ImagePipeline(shaderPath("image_vert.spv"), shaderPath("image_frag.spv"), bufferUtils(), renderPass,
                                  5);
-        model = std::make_unique<Model>(bufferUtils, dir.write("cube.obj", cubeObj), true);
-        texture = std::make_unique<ImageTexture>(bufferUtils, writeImage(dir, "albedo.png", {200, 120, 40}),
+        model = std::make_unique<Model>(bufferUtils(), dir.write("cube.obj", cubeObj), true);
+        texture = std::make_unique<ImageTexture>(bufferUtils(), writeImage(dir, "albedo.png", {200, 120, 40}),
                                                  writeImage(dir, "normal.jpg", {128, 128, 255}),
                                                  glm::vec3(0.1f, 0.2f, 0.3f), 0.4f, 0.5f, 0.6f);
         camera.view = glm::lookAt(glm::vec3(0.0f, 5.0f, 10.0f), glm::vec3(0.0f), yAxis);
@@ -48,14 +52,13 @@ protected:
         texture->cleanup();
         model->cleanup();
         pipeline.cleanup();
-        vkDestroyRenderPass(context.device(), renderPass, nullptr);
-        VulkanObjectTest::TearDown();
+        vkDestroyRenderPass(device(), renderPass, nullptr);
     }
 
     ImageObject& makeObject(glm::vec3 position, float angle, glm::vec3 axis, glm::vec3 scale,
                             const Path* path = nullptr, bool isCameraTarget = false)
     {
-        objects.emplace_back(bufferUtils, &pipeline, model.get(), texture.get(), position, angle, axis, scale, path,
+        objects.emplace_back(bufferUtils(), &pipeline, model.get(), texture.get(), position, angle, axis, scale, path,
                              0.75f, isCameraTarget);
         return objects.back();
     }
@@ -79,7 +82,6 @@ protected:
         return glm::vec3(uniformOf(object, frame).model * glm::vec4(0.0f, 0.0f, 0.0f, 1.0f));
     }
 
-    BufferUtils bufferUtils = context.bufferUtils();
     VkRenderPass renderPass = VK_NULL_HANDLE;
     ImagePipeline pipeline;
     std::unique_ptr<Model> model;
@@ -98,8 +100,8 @@ TEST_F(ImageObjectTest, WithoutPathTheOriginIsScaledAndRotatedPosition)
     flipped.update(0.0f, 0.016f, 0, &camera);
     scaled.update(0.0f, 0.016f, 0, &camera);
 
-    expectPointNear(originOf(flipped, 0), {20.0f, 3.0f, 0.0f});
-    expectPointNear(originOf(scaled, 0), {40.0f, 6.0f, 0.0f});
+    expectVec3Near(originOf(flipped, 0), {20.0f, 3.0f, 0.0f}, placedPointTolerance);
+    expectVec3Near(originOf(scaled, 0), {40.0f, 6.0f, 0.0f}, placedPointTolerance);
 }
 
 TEST_F(ImageObjectTest, WithoutPathThePlacementNeverChanges)
@@ -117,9 +119,9 @@ TEST_F(ImageObjectTest, WithPathTheOriginIsExactlyThePathPosition)
     ImageObject& object = makeObject({100.0f, 100.0f, 100.0f}, 0.7f, yAxis, glm::vec3(3.0f), &path);
     for (float time : {0.0f, 0.5f, 1.7f, 3.2f}) {
         object.update(time, 0.016f, 0, &camera);
-        expectPointNear(originOf(object, 0), path.getPosition(time));
+        expectVec3Near(originOf(object, 0), path.getPosition(time), placedPointTolerance);
         object.updateWithViewProj(time, 0.016f, 1, camera.view, camera.proj);
-        expectPointNear(originOf(object, 1), path.getPosition(time));
+        expectVec3Near(originOf(object, 1), path.getPosition(time), placedPointTolerance);
     }
 }
 
@@ -133,10 +135,10 @@ TEST_F(ImageObjectTest, PathsAlongAndAgainstTheReferenceDirectionStayFinite)
     forward.update(1.0f, 0.016f, 0, &camera);
     reverse.update(1.0f, 0.016f, 0, &camera);
 
-    expectPointNear(originOf(forward, 0), {0.0f, 0.0f, -10.0f});
-    expectPointNear(originOf(reverse, 0), {0.0f, 0.0f, 10.0f});
+    expectVec3Near(originOf(forward, 0), {0.0f, 0.0f, -10.0f}, placedPointTolerance);
+    expectVec3Near(originOf(reverse, 0), {0.0f, 0.0f, 10.0f}, placedPointTolerance);
     const glm::vec3 reverseFront(uniformOf(reverse, 0).model * glm::vec4(0.0f, 0.0f, -1.0f, 0.0f));
-    expectPointNear(reverseFront, {0.0f, 0.0f, 1.0f});
+    expectVec3Near(reverseFront, {0.0f, 0.0f, 1.0f}, placedPointTolerance);
 }
 
 TEST_F(ImageObjectTest, OnlyUpdateMovesTheCameraTarget)
@@ -152,7 +154,7 @@ TEST_F(ImageObjectTest, OnlyUpdateMovesTheCameraTarget)
     EXPECT_EQ(camera.target, glm::vec3(0.0f));
 
     ship.update(2.5f, 0.016f, 0, &camera);
-    expectPointNear(camera.target, path.getPosition(2.5f));
+    expectVec3Near(camera.target, path.getPosition(2.5f), placedPointTolerance);
 }
 
 TEST_F(ImageObjectTest, UpdateWritesOnlyTheBuffersOfItsFrame)
@@ -220,8 +222,8 @@ TEST_F(ImageObjectTest, ObjectListForwardsToEveryObject)
     EXPECT_EQ(list.getObjects()[1], &second);
 
     list.update(0.0f, 0.016f, 1, &camera);
-    expectPointNear(originOf(first, 1), {1.0f, 0.0f, 0.0f});
-    expectPointNear(originOf(second, 1), {2.0f, 0.0f, 0.0f});
+    expectVec3Near(originOf(first, 1), {1.0f, 0.0f, 0.0f}, placedPointTolerance);
+    expectVec3Near(originOf(second, 1), {2.0f, 0.0f, 0.0f}, placedPointTolerance);
 
     const glm::mat4 otherView = glm::lookAt(glm::vec3(0.0f, 0.0f, 9.0f), glm::vec3(0.0f), yAxis);
     list.updateWithViewProj(0.0f, 0.016f, 0, otherView, camera.proj);
@@ -253,10 +255,10 @@ TEST_F(ImageObjectTest, ADrawRepeatsAnotherOnlyWithTheSameMeshTextureAndPlace)
     EXPECT_FALSE(moved.drawsLike(first));
     EXPECT_FALSE(turned.drawsLike(first));
 
-    ImageTexture otherTexture(bufferUtils, writeImage(dir, "other.png", {10, 20, 30}),
+    ImageTexture otherTexture(bufferUtils(), writeImage(dir, "other.png", {10, 20, 30}),
                               writeImage(dir, "other_normal.jpg", {128, 128, 255}), glm::vec3(0.1f, 0.2f, 0.3f), 0.4f,
                               0.5f, 0.6f);
-    ImageObject painted(bufferUtils, &pipeline, model.get(), &otherTexture, glm::vec3(1.0f, 2.0f, 3.0f),
+    ImageObject painted(bufferUtils(), &pipeline, model.get(), &otherTexture, glm::vec3(1.0f, 2.0f, 3.0f),
                         glm::pi<float>(), xAxis, noScale, nullptr, 0.75f, false);
     painted.update(0.0f, 0.0f, 0, &camera);
     EXPECT_FALSE(painted.drawsLike(first));

@@ -4,12 +4,15 @@
 #include "objects/ParticleSystem.h"
 #include "objects/UniformRecords.h"
 
-#include "SceneFixtures.h"
+#include "FixtureMeshes.h"
+#include "GpuTest.h"
+#include "ProjectFiles.h"
 
 #include "app/Camera.h"
 #include "pipelines/ComputePipeline.h"
 #include "pipelines/ParticleDrawPipeline.h"
 #include "renderer/RenderPasses.h"
+#include "renderer/WorkGroups.h"
 
 #include <glm/gtc/constants.hpp>
 #include <glm/gtc/matrix_transform.hpp>
@@ -42,50 +45,48 @@ int paletteIndex(const glm::vec4& color)
     return -1;
 }
 
-class ParticleSystemTest : public VulkanObjectTest {
+std::vector<Particle> particlesOf(const std::vector<char>& bytes)
+{
+    std::vector<Particle> particles(bytes.size() / sizeof(Particle));
+    std::memcpy(particles.data(), bytes.data(), bytes.size());
+    return particles;
+}
+
+class ParticleSystemTest : public GpuTest {
 protected:
     void TearDown() override
     {
         for (ParticleSystem& system : systems) {
             system.cleanup();
         }
-        VulkanObjectTest::TearDown();
     }
 
     ParticleSystem& makeSystem(int count)
     {
-        systems.emplace_back(bufferUtils, count);
+        systems.emplace_back(bufferUtils(), count);
         return systems.back();
     }
 
     std::vector<char> readState(VkBuffer buffer, int count) const
     {
-        return context.readBuffer(buffer, sizeof(Particle) * static_cast<VkDeviceSize>(count));
+        return context().readBuffer(buffer, sizeof(Particle) * static_cast<VkDeviceSize>(count));
     }
 
-    static std::vector<Particle> particlesOf(const std::vector<char>& bytes)
-    {
-        std::vector<Particle> particles(bytes.size() / sizeof(Particle));
-        std::memcpy(particles.data(), bytes.data(), bytes.size());
-        return particles;
-    }
-
-    BufferUtils bufferUtils = context.bufferUtils();
     std::deque<ParticleSystem> systems;
 };
 
 // The object needs the real compute and draw pipelines for its set layouts.
-class ParticleObjectTest : public VulkanObjectTest {
+class ParticleObjectTest : public GpuTest {
 protected:
     void SetUp() override
     {
-        renderPass = createGBufferRenderPass(context.device(), bufferUtils.findDepthFormat());
-        computePipeline = ComputePipeline(shaderPath("particle_comp.spv"), bufferUtils, renderPass);
+        renderPass = createGBufferRenderPass(device(), bufferUtils().findDepthFormat());
+        computePipeline = ComputePipeline(shaderPath("particle_comp.spv"), bufferUtils(), renderPass);
         drawPipeline = ParticleDrawPipeline(shaderPath("particle_vert.spv"), shaderPath("particle_frag.spv"),
-                                            shaderPath("particle_geom.spv"), bufferUtils, renderPass, 5);
-        model = std::make_unique<Model>(bufferUtils, dir.write("cube.obj", cubeObj), false);
-        system = std::make_unique<ParticleSystem>(bufferUtils, particleCount);
-        particles = ParticleObject(bufferUtils, &computePipeline, model.get(), glm::vec3(0.0f), system.get(),
+                                            shaderPath("particle_geom.spv"), bufferUtils(), renderPass, 5);
+        model = std::make_unique<Model>(bufferUtils(), dir.write("cube.obj", cubeObj), false);
+        system = std::make_unique<ParticleSystem>(bufferUtils(), particleCount);
+        particles = ParticleObject(bufferUtils(), &computePipeline, model.get(), glm::vec3(0.0f), system.get(),
                                    &drawPipeline, false);
         camera.view = glm::lookAt(glm::vec3(0.0f, 2.0f, 8.0f), glm::vec3(0.0f), glm::vec3(0.0f, 1.0f, 0.0f));
         camera.proj = glm::perspective(glm::radians(60.0f), 1.5f, 0.1f, 50.0f);
@@ -96,24 +97,23 @@ protected:
         particles.cleanup();
         drawPipeline.cleanup();
         computePipeline.cleanup();
-        vkDestroyRenderPass(context.device(), renderPass, nullptr);
-        VulkanObjectTest::TearDown();
+        vkDestroyRenderPass(device(), renderPass, nullptr);
     }
 
     // One simulation step with the compute set of `frame`, waited for.
     void simulate(uint32_t frame)
     {
-        VkCommandBuffer commandBuffer = bufferUtils.beginSingleTimeCommands();
+        VkCommandBuffer commandBuffer = bufferUtils().beginSingleTimeCommands();
         vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_COMPUTE, particles.getPipeline());
         vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_COMPUTE, particles.getPipelineLayout(), 0, 1,
                                 &particles.getDescriptorSet(frame), 0, nullptr);
-        vkCmdDispatch(commandBuffer, static_cast<uint32_t>(particles.getParticleCount() / 256), 1, 1);
-        bufferUtils.endSingleTimeCommands(commandBuffer);
+        vkCmdDispatch(commandBuffer, static_cast<uint32_t>(particleWorkGroups(particles.getParticleCount())), 1, 1);
+        bufferUtils().endSingleTimeCommands(commandBuffer);
     }
 
     std::vector<char> readState(uint32_t frame) const
     {
-        return context.readBuffer(particles.getStorageBuffers()[frame], sizeof(Particle) * particleCount);
+        return context().readBuffer(particles.getStorageBuffers()[frame], sizeof(Particle) * particleCount);
     }
 
     static UniformBufferObject recordAt(const void* mapped)
@@ -123,7 +123,6 @@ protected:
         return ubo;
     }
 
-    BufferUtils bufferUtils = context.bufferUtils();
     VkRenderPass renderPass = VK_NULL_HANDLE;
     ComputePipeline computePipeline;
     ParticleDrawPipeline drawPipeline;
@@ -186,8 +185,8 @@ TEST_F(ParticleSystemTest, TheFourMainColoursAreAllUsed)
 
 TEST_F(ParticleSystemTest, CountMustBePositive)
 {
-    EXPECT_THROW(ParticleSystem(bufferUtils, 0), std::runtime_error);
-    EXPECT_THROW(ParticleSystem(bufferUtils, -5), std::runtime_error);
+    EXPECT_THROW(ParticleSystem(bufferUtils(), 0), std::runtime_error);
+    EXPECT_THROW(ParticleSystem(bufferUtils(), -5), std::runtime_error);
 }
 
 TEST_F(ParticleObjectTest, ComputeSetReadsTheOtherBufferAndWritesItsOwn)
@@ -277,10 +276,7 @@ TEST_F(ParticleObjectTest, EveryDrawableParticleStaysInsideThePlumeBound)
             if (i % 10 != 9) {
                 continue;
             }
-            const std::vector<char> bytes = readState(frame);
-            std::vector<Particle> state(particleCount);
-            std::memcpy(state.data(), bytes.data(), bytes.size());
-            for (const Particle& particle : state) {
+            for (const Particle& particle : particlesOf(readState(frame))) {
                 if (particle.age > 0.0f && particle.lifetime > 0.0f) {
                     const float distance = glm::distance(particle.position, plume.centre);
                     ASSERT_LE(distance, plume.radius) << "step " << step << ", turn " << i;

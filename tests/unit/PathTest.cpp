@@ -1,5 +1,6 @@
 #include "paths/Path.h"
 
+#include "GlmExpectations.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -33,13 +34,6 @@ protected:
 
     TempDir dir;
 };
-
-void expectVec3Near(const glm::vec3& actual, const glm::vec3& expected, float tolerance = 1e-5f)
-{
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
 
 void expectQuatNear(const glm::quat& actual, const glm::quat& expected)
 {

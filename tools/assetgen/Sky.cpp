@@ -2,11 +2,13 @@
 
 #include "Noise.h"
 
+#include "constants/SunDirection.h"
+
 #include <glm/gtc/constants.hpp>
 
 namespace {
 
-const glm::vec3 sunDirection = glm::normalize(glm::vec3(-1.0f, -1.0f, -1.0f));
+const glm::vec3 sunDirection = glm::normalize(glm::vec3(SUN_DIRECTION_XYZ));
 
 glm::vec3 skyGradient(float up)
 {

@@ -2,12 +2,14 @@
 
 #include "Mesh.h"
 
+#include "constants/DepthRange.h"
+
 // The desert floor in mesh units (the scene scales it by 2 and turns it upside down, so world
 // height is 2 · groundHeight and the world point (X, Y, Z) lies over mesh (X / 2, −Z / 2)).
 namespace terrain {
 
-// Half the side of the square mesh: ±1500 world units reach the far plane in every direction.
-constexpr float halfExtent = 750.0f;
+// Half the side of the square mesh: scaled by two in the scene, it reaches the far plane in every direction.
+constexpr float halfExtent = FAR_PLANE / 2.0f;
 
 // Height above the mesh plane y = 0; low and gentle near the origin where the ship flies.
 float groundHeight(float x, float z);

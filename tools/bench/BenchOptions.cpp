@@ -9,15 +9,10 @@
 #include <sstream>
 #include <stdexcept>
 
-const char* const benchUsage =
-    "usage: kestrelwing_bench [--frames N] [--warmup N] [--particles N] [--face PIXELS] [--time SECONDS] "
-    "[--csv FILE] [--offscreen [--width N] [--height N] [--no-validation]] [--camera path|free] [--mode 0-7] "
-    "[--capture T1,T2,... --out DIR]";
-
 namespace {
 
 constexpr float cycleSeconds = 85.0f;
-constexpr int displayModeCount = 8;
+const std::string lastDisplayMode = std::to_string(DisplayModeCount - 1);
 
 std::invalid_argument badValue(const std::string& option, const std::string& value, const std::string& expected) {
     return std::invalid_argument("kestrelwing_bench: " + option + " takes " + expected + ", not '" + value + "'");
@@ -74,12 +69,12 @@ BenchCamera cameraNamed(const std::string& text) {
     throw badValue("--camera", text, "path or free");
 }
 
-int displayMode(const std::string& text) {
+DisplayMode displayMode(const std::string& text) {
     const int mode = integerAtLeast("--mode", text, 0);
-    if (mode >= displayModeCount) {
-        throw badValue("--mode", text, "a display mode from 0 to 7");
+    if (mode >= DisplayModeCount) {
+        throw badValue("--mode", text, "a display mode from 0 to " + lastDisplayMode);
     }
-    return mode;
+    return static_cast<DisplayMode>(mode);
 }
 
 void requireWritableFolder(const std::string& folder) {
@@ -106,6 +101,11 @@ void checkCombinations(const BenchOptions& options, bool sizeGiven) {
 }
 
 }  // namespace
+
+const std::string benchUsage =
+    "usage: kestrelwing_bench [--frames N] [--warmup N] [--particles N] [--face PIXELS] [--time SECONDS] "
+    "[--csv FILE] [--offscreen [--width N] [--height N] [--no-validation]] [--camera path|free] [--mode 0-" +
+    lastDisplayMode + "] [--capture T1,T2,... --out DIR]";
 
 BenchOptions parseBenchOptions(const std::vector<std::string>& arguments) {
     BenchOptions options;

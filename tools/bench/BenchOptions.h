@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/SceneSize.h"
+#include "constants/DisplayModes.h"
+#include "constants/FullScreenSize.h"
 
 #include <optional>
 #include <string>
@@ -19,13 +21,13 @@ struct BenchOptions {
 
     // Without a window: frames go to images of the renderer's own of this size.
     bool offscreen = false;
-    int width = 1920;
-    int height = 1080;
+    int width = fullScreenWidth;
+    int height = fullScreenHeight;
     // Only for timing on a GPU; the report's header says so.
     bool validation = true;
 
     BenchCamera camera = BenchCamera::Path;
-    std::optional<int> displayMode;
+    std::optional<DisplayMode> displayMode;
     // Timeline seconds whose frames are saved as PNG files in captureFolder.
     std::vector<float> captureTimes;
     std::string captureFolder;
@@ -37,4 +39,4 @@ BenchOptions parseBenchOptions(const std::vector<std::string>& arguments);
 // The file a capture at timeline second `t` is saved as, e.g. "t20.00.png".
 std::string captureFileName(float t);
 
-extern const char* const benchUsage;
+extern const std::string benchUsage;

@@ -5,7 +5,7 @@
 #include "app/Application.h"
 #include "app/FramesUpTo.h"
 #include "renderer/OffscreenTarget.h"
-#include "renderer/StartupTally.h"
+#include "timing/StartupTally.h"
 
 #include <chrono>
 #include <ctime>

@@ -31,16 +31,19 @@ const std::vector<GoldenShot>& goldenShots() {
             {"path-20s-mirror", 20.0f, false, std::nullopt, std::nullopt},
             {"path-41s-coefficients", 41.0f, false, std::nullopt, std::nullopt},
         };
-        for (int mode = 0; mode < 8; mode++) {
-            list.push_back({"free-mode-" + std::to_string(mode), freeCameraTime, true, mode, std::nullopt});
+        for (int mode = 0; mode < DisplayModeCount; mode++) {
+            list.push_back({"free-mode-" + std::to_string(mode), freeCameraTime, true, static_cast<DisplayMode>(mode),
+                            std::nullopt});
         }
         // Up is -y in the scene; the plume rises from (20, -3, 0), beside a cactus.
-        list.push_back({"dust-close", 14.0f, true, 0, glm::vec3(25.0f, -4.0f, 9.0f), glm::vec3(20.0f, -5.0f, 0.0f),
-                        30});
+        list.push_back({"dust-close", 14.0f, true, ShowFinal, glm::vec3(25.0f, -4.0f, 9.0f),
+                        glm::vec3(20.0f, -5.0f, 0.0f), 30});
         // Straight up: the one sky face the horizontal views never show.
-        list.push_back({"sky-up", 12.0f, true, 0, glm::vec3(0.0f, -5.0f, 10.0f), glm::vec3(0.3f, -100.0f, 10.0f)});
+        list.push_back({"sky-up", 12.0f, true, ShowFinal, glm::vec3(0.0f, -5.0f, 10.0f),
+                        glm::vec3(0.3f, -100.0f, 10.0f)});
         // The reflective cube filling most of the frame.
-        list.push_back({"mirror-close", 20.0f, true, 0, glm::vec3(7.0f, -15.0f, 42.0f), glm::vec3(0.0f, -10.0f, 30.0f)});
+        list.push_back({"mirror-close", 20.0f, true, ShowFinal, glm::vec3(7.0f, -15.0f, 42.0f),
+                        glm::vec3(0.0f, -10.0f, 30.0f)});
         return list;
     }();
     return shots;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "constants/DisplayModes.h"
 #include "renderer/FramePixels.h"
 
 #include <glm/glm.hpp>
@@ -14,7 +15,7 @@ struct GoldenShot {
     std::string name;
     float t;
     bool freeCamera;
-    std::optional<int> displayMode;
+    std::optional<DisplayMode> displayMode;
     // Free camera only: where it stands and what it looks at; without one it
     // keeps the pose it starts with.
     std::optional<glm::vec3> eye;

@@ -1,4 +1,4 @@
-#include "renderer/StartupTally.h"
+#include "timing/StartupTally.h"
 
 #include <array>
 

@@ -1,12 +1,14 @@
 #include "GBufferCapture.h"
+#include "SquarePass.h"
 
+#include "renderer/Framebuffers.h"
+#include "renderer/ReadBack.h"
 #include "renderer/RenderPasses.h"
 #include "textures/ImageUtils.h"
 
 #include <glm/gtc/packing.hpp>
 
 #include <cstring>
-#include <stdexcept>
 
 namespace {
 
@@ -18,9 +20,6 @@ constexpr size_t normalTarget = 1;
 constexpr size_t positionTarget = 4;
 
 } // namespace
-
-const FaceColours primaryFaceColours = {glm::vec3(1, 0, 0), glm::vec3(0, 1, 0), glm::vec3(0, 0, 1),
-                                        glm::vec3(1, 1, 0), glm::vec3(1, 0, 1), glm::vec3(0, 1, 1)};
 
 GBufferCapture::GBufferCapture(BufferUtils bufferUtils)
     : bufferUtils(bufferUtils), device(bufferUtils.getDevice())
@@ -43,7 +42,7 @@ GBufferCapture::GBufferCapture(BufferUtils bufferUtils)
                                       0, 1, "failed to create image view!");
         views.push_back(target.view);
     }
-    framebuffer = makeFramebuffer(device, gBufferPass, views, size);
+    framebuffer = createFramebuffer(device, gBufferPass, views, size, size);
 }
 
 GBufferCapture::~GBufferCapture()
@@ -116,17 +115,11 @@ std::vector<char> GBufferCapture::readTarget(size_t index, VkDeviceSize pixelSiz
     barrier.subresourceRange = {VK_IMAGE_ASPECT_COLOR_BIT, 0, 1, 0, 1};
     vkCmdPipelineBarrier(commandBuffer, VK_PIPELINE_STAGE_COLOR_ATTACHMENT_OUTPUT_BIT, VK_PIPELINE_STAGE_TRANSFER_BIT,
                          0, 0, nullptr, 0, nullptr, 1, &barrier);
-    VkBufferImageCopy region{};
-    region.imageSubresource = {VK_IMAGE_ASPECT_COLOR_BIT, 0, 0, 1};
-    region.imageExtent = {size, size, 1};
-    vkCmdCopyImageToBuffer(commandBuffer, image, VK_IMAGE_LAYOUT_TRANSFER_SRC_OPTIMAL, buffer, 1, &region);
+    recordReadBack(commandBuffer, image, {size, size}, buffer);
     bufferUtils.endSingleTimeCommands(commandBuffer);
 
     std::vector<char> bytes(bytesSize);
-    void* mapped;
-    vkMapMemory(device, memory, 0, bytesSize, 0, &mapped);
-    std::memcpy(bytes.data(), mapped, bytesSize);
-    vkUnmapMemory(device, memory);
+    readHostVisible(device, memory, bytes.data(), bytes.size());
     vkDestroyBuffer(device, buffer, nullptr);
     vkFreeMemory(device, memory, nullptr);
     return bytes;
@@ -144,58 +137,4 @@ std::vector<glm::vec4> GBufferCapture::readHalfFloatTarget(size_t index) const
         }
     }
     return pixels;
-}
-
-int faceOf(const glm::vec3& direction)
-{
-    const glm::vec3 extent = glm::abs(direction);
-    const int axis = extent.x >= extent.y && extent.x >= extent.z ? 0 : (extent.y >= extent.z ? 1 : 2);
-    const float major = extent[axis];
-    const float second = std::max(extent[(axis + 1) % 3], extent[(axis + 2) % 3]);
-    if (second > 0.93f * major) {
-        return -1;
-    }
-    return 2 * axis + (direction[axis] < 0.0f ? 1 : 0);
-}
-
-int faceOfColour(const glm::u8vec4& albedo, const FaceColours& colours)
-{
-    const glm::vec3 channels = glm::step(glm::vec3(128.0f), glm::vec3(albedo));
-    for (int face = 0; face < 6; face++) {
-        if (channels == colours[static_cast<size_t>(face)]) {
-            return face;
-        }
-    }
-    return -1;
-}
-
-VkFramebuffer makeFramebuffer(VkDevice device, VkRenderPass renderPass, const std::vector<VkImageView>& views,
-                              uint32_t extent)
-{
-    VkFramebufferCreateInfo framebufferInfo{};
-    framebufferInfo.sType = VK_STRUCTURE_TYPE_FRAMEBUFFER_CREATE_INFO;
-    framebufferInfo.renderPass = renderPass;
-    framebufferInfo.attachmentCount = static_cast<uint32_t>(views.size());
-    framebufferInfo.pAttachments = views.data();
-    framebufferInfo.width = extent;
-    framebufferInfo.height = extent;
-    framebufferInfo.layers = 1;
-    VkFramebuffer made = VK_NULL_HANDLE;
-    if (vkCreateFramebuffer(device, &framebufferInfo, nullptr, &made) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create framebuffer!");
-    }
-    return made;
-}
-
-void beginSquarePass(VkCommandBuffer commandBuffer, VkRenderPass renderPass, VkFramebuffer target, uint32_t extent,
-                     const std::vector<VkClearValue>& clearValues)
-{
-    VkRenderPassBeginInfo renderPassInfo{};
-    renderPassInfo.sType = VK_STRUCTURE_TYPE_RENDER_PASS_BEGIN_INFO;
-    renderPassInfo.renderPass = renderPass;
-    renderPassInfo.framebuffer = target;
-    renderPassInfo.renderArea.extent = {extent, extent};
-    renderPassInfo.clearValueCount = static_cast<uint32_t>(clearValues.size());
-    renderPassInfo.pClearValues = clearValues.data();
-    vkCmdBeginRenderPass(commandBuffer, &renderPassInfo, VK_SUBPASS_CONTENTS_INLINE);
 }

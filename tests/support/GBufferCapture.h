@@ -50,22 +50,3 @@ private:
     std::array<Target, 6> targets{};
     VkFramebuffer framebuffer = VK_NULL_HANDLE;
 };
-
-// Six colours, one distinct pattern of full and empty channels per cube face,
-// so that a pixel's colour names its face however a shader tints it.
-using FaceColours = std::array<glm::vec3, 6>;
-extern const FaceColours primaryFaceColours;
-
-// The layer a direction looks up: 0 to 5 for +x, -x, +y, -y, +z, -z, or -1
-// within a few degrees of an edge, where linear filtering blends two faces.
-int faceOf(const glm::vec3& direction);
-
-// The face whose colour a pixel shows, or -1 for none.
-int faceOfColour(const glm::u8vec4& albedo, const FaceColours& colours);
-
-// The framebuffer of `views` for a square pass of `extent` pixels.
-VkFramebuffer makeFramebuffer(VkDevice device, VkRenderPass renderPass, const std::vector<VkImageView>& views,
-                              uint32_t extent);
-
-void beginSquarePass(VkCommandBuffer commandBuffer, VkRenderPass renderPass, VkFramebuffer target, uint32_t extent,
-                     const std::vector<VkClearValue>& clearValues);
