@@ -12,13 +12,15 @@
 
 namespace {
 
-Application* applicationOf(GLFWwindow* window) {
+Application* applicationOf(GLFWwindow* window)
+{
     return static_cast<Application*>(glfwGetWindowUserPointer(window));
 }
 
-}  // namespace
+} // namespace
 
-void Application::run() {
+void Application::run()
+{
     findProjectRoot();
     initWindow();
     initVulkan();
@@ -26,11 +28,13 @@ void Application::run() {
     mainLoop();
 }
 
-void Application::findProjectRoot() {
+void Application::findProjectRoot()
+{
     std::filesystem::current_path(::findProjectRoot(std::filesystem::current_path()));
 }
 
-void Application::initWindow() {
+void Application::initWindow()
+{
     // Without a display there is nothing to draw into; say so instead of
     // failing later on a null window.
     if (glfwInit() != GLFW_TRUE) {
@@ -51,12 +55,14 @@ void Application::initWindow() {
     initCameras(fullScreenWidth, fullScreenHeight);
 }
 
-void Application::initOffscreen(VkExtent2D extent, bool validation) {
+void Application::initOffscreen(VkExtent2D extent, bool validation)
+{
     renderer = Renderer::offscreen(extent, validation);
     initCameras(static_cast<int>(extent.width), static_cast<int>(extent.height));
 }
 
-void Application::initCameras(int width, int height) {
+void Application::initCameras(int width, int height)
+{
     cameraPath = Path();
     cameraPath.loadFromFile(assetPath(assetFiles::cameraPathFile));
     freeCamera = FreeCamera(width, height, fov, NEAR_PLANE, FAR_PLANE);
@@ -64,7 +70,8 @@ void Application::initCameras(int width, int height) {
     light = Light{};
 }
 
-void Application::initVulkan() {
+void Application::initVulkan()
+{
     renderer.initVulkan();
     bufferUtils = BufferUtils(renderer.getDevice(), renderer.getPhysicalDevice(), renderer.getCommandPool(),
                               renderer.getGraphicsQueue());
@@ -77,15 +84,16 @@ void Application::initVulkan() {
                                             assetPath(assetFiles::particleGeom), bufferUtils,
                                             renderer.getDeferredRenderPass(), gBufferTargets);
     computePipeline = ComputePipeline(assetPath(assetFiles::particleComp), bufferUtils, renderer.getRenderPass());
-    envMapPipeline = DynEnvironmentMapDrawPipeline(assetPath(assetFiles::envMapDrawVert),
-                                                   assetPath(assetFiles::envMapDrawFrag), bufferUtils,
-                                                   renderer.getDeferredRenderPass());
+    envMapPipeline =
+        DynEnvironmentMapDrawPipeline(assetPath(assetFiles::envMapDrawVert), assetPath(assetFiles::envMapDrawFrag),
+                                      bufferUtils, renderer.getDeferredRenderPass());
     deferredPipeline = RenderDefferedPipeline(assetPath(assetFiles::defferedVert), assetPath(assetFiles::defferedFrag),
                                               bufferUtils, renderer.getRenderPass());
     renderer.attachPresentationPipeline(&deferredPipeline);
 }
 
-void Application::mainLoop() {
+void Application::mainLoop()
+{
     Timeline timeline(glfwGetTime());
     while (!glfwWindowShouldClose(window)) {
         frame(timeline.time(), timeline.deltaTime());
@@ -97,12 +105,14 @@ void Application::mainLoop() {
     cleanup();
 }
 
-void Application::frame(float t, float dt) {
+void Application::frame(float t, float dt)
+{
     update(t, dt);
     draw(t, dt);
 }
 
-void Application::processInput(float dt) {
+void Application::processInput(float dt)
+{
     freeCamera.processMovement(controls.movementCodes(), dt);
 
     if (controls.cursorCaptured) {
@@ -123,7 +133,8 @@ void Application::processInput(float dt) {
     freeCamera.updateMatrices();
 }
 
-void Application::update(float t, float dt) {
+void Application::update(float t, float dt)
+{
     if (window != nullptr) {
         glfwPollEvents();
         glfwGetCursorPos(window, &cursorX, &cursorY);
@@ -151,7 +162,8 @@ void Application::update(float t, float dt) {
     renderer.submitCompute(particles);
 }
 
-void Application::draw(float t, float dt) {
+void Application::draw(float t, float dt)
+{
     Camera* camera = &pathCamera;
     DisplayMode displayMode = scheduledDisplayMode(t);
     if (controls.freeCameraMode) {
@@ -162,7 +174,8 @@ void Application::draw(float t, float dt) {
     renderer.drawFrame(objects, camera, t, dt, skybox, envCube, particles, deferredObject, displayMode);
 }
 
-void Application::cleanup() {
+void Application::cleanup()
+{
     renderer.waitIdle();
     objects.cleanup();
     skybox.cleanup();
@@ -179,17 +192,20 @@ void Application::cleanup() {
     renderer.cleanup();
 }
 
-void Application::framebufferResizeCallback(GLFWwindow* window, int, int) {
+void Application::framebufferResizeCallback(GLFWwindow* window, int, int)
+{
     applicationOf(window)->renderer.setFramebufferResized();
 }
 
-void Application::keyCallback(GLFWwindow* window, int key, int, int action, int) {
+void Application::keyCallback(GLFWwindow* window, int key, int, int action, int)
+{
     if (applicationOf(window)->controls.onKey(key, action)) {
         glfwSetWindowShouldClose(window, GLFW_TRUE);
     }
 }
 
-void Application::mouseButtonCallback(GLFWwindow* window, int button, int action, int) {
+void Application::mouseButtonCallback(GLFWwindow* window, int button, int action, int)
+{
     Application* app = applicationOf(window);
     if (app->controls.onMouseButton(button, action)) {
         glfwSetInputMode(window, GLFW_CURSOR, app->controls.cursorCaptured ? GLFW_CURSOR_HIDDEN : GLFW_CURSOR_NORMAL);

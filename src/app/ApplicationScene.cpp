@@ -25,15 +25,17 @@ struct MeshAndTexture {
     ImageTexture* texture;
 };
 
-MeshAndTexture loadMesh(SceneStore& store, const BufferUtils& bufferUtils, const TexturedMesh& mesh) {
+MeshAndTexture loadMesh(SceneStore& store, const BufferUtils& bufferUtils, const TexturedMesh& mesh)
+{
     return {store.make<Model>(bufferUtils, assetPath(mesh.model), true),
             store.make<ImageTexture>(bufferUtils, assetPath(mesh.colourTexture), assetPath(mesh.normalMap),
                                      mesh.materialVector, mesh.coefficient1, mesh.coefficient2, mesh.coefficient3)};
 }
 
-}  // namespace
+} // namespace
 
-void Application::buildScene() {
+void Application::buildScene()
+{
     objects = ObjectList(&imagePipeline);
 
     Path spaceshipPath;
@@ -47,7 +49,8 @@ void Application::buildScene() {
 // as soon as its mesh and every object before it are there: the spaceship
 // before the ground is loaded, the ground before the rocks, the other four
 // after the cactus. The rock row follows, one random kind per step.
-void Application::buildMeshObjects(const Path& spaceshipPath) {
+void Application::buildMeshObjects(const Path& spaceshipPath)
+{
     std::vector<MeshAndTexture> meshes;
     auto place = [&](const Placement& placement) {
         const MeshAndTexture& mesh = meshes.at(static_cast<size_t>(placement.mesh));
@@ -71,11 +74,12 @@ void Application::buildMeshObjects(const Path& spaceshipPath) {
     }
 }
 
-void Application::buildSkyAndEffects() {
+void Application::buildSkyAndEffects()
+{
     auto* cube = store.make<Model>(bufferUtils, assetPath(assetFiles::cubeModel), false);
-    skybox = CubemapObject(bufferUtils, &cubemapPipeline, cube,
-                           store.make<StaticEnvironmentTexture>(bufferUtils, assetPath(assetFiles::skyboxTexture)),
-                           false);
+    skybox =
+        CubemapObject(bufferUtils, &cubemapPipeline, cube,
+                      store.make<StaticEnvironmentTexture>(bufferUtils, assetPath(assetFiles::skyboxTexture)), false);
 
     auto* plane = store.make<Model>(bufferUtils, assetPath(assetFiles::planeModel), true);
     deferredObject = DefferedDrawObject(bufferUtils, &deferredPipeline, plane, glm::vec3(0.0f),
@@ -83,23 +87,24 @@ void Application::buildSkyAndEffects() {
     renderer.createDeferredFramebuffers(deferredObject);
 
     particles = ParticleObject(bufferUtils, &computePipeline, cube, glm::vec3(20, 0.5f, 50),
-                               store.make<ParticleSystem>(bufferUtils, sceneSize.particleCount, sceneSize.particleSeed), &particlePipeline, false);
+                               store.make<ParticleSystem>(bufferUtils, sceneSize.particleCount, sceneSize.particleSeed),
+                               &particlePipeline, false);
 
     auto* dynCube = store.make<Model>(bufferUtils, assetPath(assetFiles::dynCubeModel), false);
-    envCube = CubemapObject(bufferUtils, &envMapPipeline, dynCube,
-                            store.make<DynEnvironmentTexture>(bufferUtils, sceneSize.environmentFaceSize,
-                                                      sceneSize.environmentFaceSize, 4), true);
+    envCube = CubemapObject(
+        bufferUtils, &envMapPipeline, dynCube,
+        store.make<DynEnvironmentTexture>(bufferUtils, sceneSize.environmentFaceSize, sceneSize.environmentFaceSize, 4),
+        true);
     renderer.createCubemapRenderPass(envCube);
 }
 
-void Application::buildCubeFacePipelines() {
+void Application::buildCubeFacePipelines()
+{
     const int cubeFaceTargets = 1;
-    imageToCubePipeline = ImagePipeline(assetPath(assetFiles::imageToCubeVert),
-                                        assetPath(assetFiles::imageToCubeFrag), bufferUtils,
-                                        renderer.getCubemapRenderPass(), cubeFaceTargets);
-    cubeToCubePipeline = CubemapPipeline(assetPath(assetFiles::cubeToCubeVert),
-                                         assetPath(assetFiles::cubeToCubeFrag), bufferUtils,
-                                         renderer.getCubemapRenderPass(), cubeFaceTargets);
+    imageToCubePipeline = ImagePipeline(assetPath(assetFiles::imageToCubeVert), assetPath(assetFiles::imageToCubeFrag),
+                                        bufferUtils, renderer.getCubemapRenderPass(), cubeFaceTargets);
+    cubeToCubePipeline = CubemapPipeline(assetPath(assetFiles::cubeToCubeVert), assetPath(assetFiles::cubeToCubeFrag),
+                                         bufferUtils, renderer.getCubemapRenderPass(), cubeFaceTargets);
     particleToCubePipeline = ParticleDrawPipeline(
         assetPath(assetFiles::particleVert), assetPath(assetFiles::particleToCubeFrag),
         assetPath(assetFiles::particleGeom), bufferUtils, renderer.getCubemapRenderPass(), cubeFaceTargets);

@@ -7,4 +7,7 @@
 // The program runs from the project root (findProjectRoot), so it reads a file
 // of the asset list (AssetFiles.h) at ./assets/<file>, and names it so in its
 // messages.
-inline std::string assetPath(const char* file) { return std::string("./assets/") + file; }
+inline std::string assetPath(const char* file)
+{
+    return std::string("./assets/") + file;
+}

@@ -12,12 +12,8 @@ constexpr float referenceFrameRate = 60.0f;
 } // namespace
 
 Camera::Camera(int width, int height, float fov, float nearPlane, float farPlane)
-    : width(width),
-      height(height),
-      fov(fov),
-      aspect(static_cast<float>(width) / static_cast<float>(height)),
-      nearPlane(nearPlane),
-      farPlane(farPlane)
+    : width(width), height(height), fov(fov), aspect(static_cast<float>(width) / static_cast<float>(height)),
+      nearPlane(nearPlane), farPlane(farPlane)
 {
 }
 
@@ -49,14 +45,31 @@ void Camera::move(int code, float deltaTime)
     const glm::vec3 right = glm::normalize(glm::cross(front, up));
     const float step = speed * referenceFrameRate * deltaTime;
     switch (code) {
-    case 0: position += step * front; break;
-    case 1: position -= step * front; break;
-    case 2: position -= step * right; break;
-    case 3: position += step * right; break;
-    case 4: position -= step * up; break;
-    case 5: position += step * up; break;
-    case 6: speed = fastSpeed; break;
-    case 7: speed = slowSpeed; break;
-    default: break;
+    case 0:
+        position += step * front;
+        break;
+    case 1:
+        position -= step * front;
+        break;
+    case 2:
+        position -= step * right;
+        break;
+    case 3:
+        position += step * right;
+        break;
+    case 4:
+        position -= step * up;
+        break;
+    case 5:
+        position += step * up;
+        break;
+    case 6:
+        speed = fastSpeed;
+        break;
+    case 7:
+        speed = slowSpeed;
+        break;
+    default:
+        break;
     }
 }

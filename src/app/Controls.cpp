@@ -17,15 +17,30 @@ void Controls::trackMovementKey(int key, int action)
     }
     const bool held = action == GLFW_PRESS;
     switch (key) {
-    case GLFW_KEY_W: moveForward = held; break;
-    case GLFW_KEY_S: moveBackward = held; break;
-    case GLFW_KEY_D: moveRight = held; break;
-    case GLFW_KEY_A: moveLeft = held; break;
+    case GLFW_KEY_W:
+        moveForward = held;
+        break;
+    case GLFW_KEY_S:
+        moveBackward = held;
+        break;
+    case GLFW_KEY_D:
+        moveRight = held;
+        break;
+    case GLFW_KEY_A:
+        moveLeft = held;
+        break;
     case GLFW_KEY_E:
-    case GLFW_KEY_SPACE: moveDown = held; break;
-    case GLFW_KEY_Q: moveUp = held; break;
-    case GLFW_KEY_LEFT_SHIFT: moveFast = held; break;
-    default: break;
+    case GLFW_KEY_SPACE:
+        moveDown = held;
+        break;
+    case GLFW_KEY_Q:
+        moveUp = held;
+        break;
+    case GLFW_KEY_LEFT_SHIFT:
+        moveFast = held;
+        break;
+    default:
+        break;
     }
 }
 

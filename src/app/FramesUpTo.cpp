@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-void playFramesUpTo(Application& app, float t, int leadInFrames, float step) {
+void playFramesUpTo(Application& app, float t, int leadInFrames, float step)
+{
     for (int i = leadInFrames; i > 0; i--) {
         app.frame(std::max(0.0f, t - static_cast<float>(i) * step), step);
     }

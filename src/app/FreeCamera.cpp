@@ -18,10 +18,8 @@ FreeCamera::FreeCamera(int width, int height, float fov, float nearPlane, float 
 
 void FreeCamera::processMouse(int windowWidth, int windowHeight, int cursorX, int cursorY)
 {
-    float dPitch = sensitivity * static_cast<float>(cursorY - windowHeight / 2)
-        / static_cast<float>(windowHeight);
-    const float dYaw = sensitivity * static_cast<float>(cursorX - windowWidth / 2)
-        / static_cast<float>(windowWidth);
+    float dPitch = sensitivity * static_cast<float>(cursorY - windowHeight / 2) / static_cast<float>(windowHeight);
+    const float dYaw = sensitivity * static_cast<float>(cursorX - windowWidth / 2) / static_cast<float>(windowWidth);
 
     const float pitch = glm::degrees(std::asin(front.y));
     if (pitch + dPitch > maxPitch) {

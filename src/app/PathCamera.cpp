@@ -2,8 +2,7 @@
 
 #include <utility>
 
-PathCamera::PathCamera(int width, int height, float fov, float nearPlane, float farPlane,
-                       Path path)
+PathCamera::PathCamera(int width, int height, float fov, float nearPlane, float farPlane, Path path)
     : Camera(width, height, fov, nearPlane, farPlane), path(std::move(path))
 {
 }

@@ -1,8 +1,12 @@
 #include "app/RockRow.h"
 
-int rockKind(int r) { return static_cast<int>(static_cast<double>(r) / 32767 * 6); }
+int rockKind(int r)
+{
+    return static_cast<int>(static_cast<double>(r) / 32767 * 6);
+}
 
-std::vector<Placement> rockRowStep(int step, int kind) {
+std::vector<Placement> rockRowStep(int step, int kind)
+{
     const float i = static_cast<float>(step);
     const glm::vec3 xAxis(1, 0, 0);
     const glm::vec3 redRockScale(0.5f);

@@ -10,8 +10,7 @@
 // store frees the memory when it goes away, after that.
 class SceneStore {
 public:
-    template <typename T, typename... Args>
-    T* make(Args&&... args)
+    template <typename T, typename... Args> T* make(Args&&... args)
     {
         auto item = std::make_shared<T>(std::forward<Args>(args)...);
         items.push_back(item);

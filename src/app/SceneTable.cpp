@@ -8,7 +8,7 @@ namespace files = assetFiles;
 
 const glm::vec3 xAxis(1, 0, 0);
 
-}  // namespace
+} // namespace
 
 const std::array<TexturedMesh, 6> texturedMeshes = {{
     {files::spaceshipModel, files::spaceshipTexture, files::spaceshipNormalMap, {0.6f, 0.6f, 1.0f}, 1.0f, 0.1f, 0.8f},

@@ -3,7 +3,8 @@
 #include <exception>
 #include <iostream>
 
-int main() {
+int main()
+{
     Application app;
     try {
         app.run();

@@ -91,7 +91,8 @@ void CubemapObject::createDescriptorSets()
         if (dynamic) {
             cameraBuffer = wholeRange(cameraBuffers[i], sizeof(CameraBufferObject));
             depthInfo = sampledImage(environment->getDepthImageView(frameIndex), environment->getDepthSampler());
-            descriptorWrites.push_back(bufferWrite(descriptorSets[i], 2, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, cameraBuffer));
+            descriptorWrites.push_back(
+                bufferWrite(descriptorSets[i], 2, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, cameraBuffer));
             descriptorWrites.push_back(samplerWrite(descriptorSets[i], 3, depthInfo));
         }
         vkUpdateDescriptorSets(device, static_cast<uint32_t>(descriptorWrites.size()), descriptorWrites.data(), 0,

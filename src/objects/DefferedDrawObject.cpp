@@ -13,8 +13,8 @@ constexpr uint32_t gBufferTargetCount = DefferedTexture::AttachmentCount;
 
 } // namespace
 
-DefferedDrawObject::DefferedDrawObject(BufferUtils bufferUtils, Pipeline* pipeline, Model* model,
-                                       glm::vec3 position, DefferedTexture* deferredTexture, bool isCameraTarget)
+DefferedDrawObject::DefferedDrawObject(BufferUtils bufferUtils, Pipeline* pipeline, Model* model, glm::vec3 position,
+                                       DefferedTexture* deferredTexture, bool isCameraTarget)
     : deferredTexture(deferredTexture)
 {
     this->bufferUtils = bufferUtils;

@@ -2,17 +2,16 @@
 
 #include <stdexcept>
 
-void createMappedUniformBuffers(const BufferUtils& bufferUtils, VkDeviceSize bufferSize,
-                                std::vector<VkBuffer>& buffers, std::vector<VkDeviceMemory>& buffersMemory,
-                                std::vector<void*>& buffersMapped)
+void createMappedUniformBuffers(const BufferUtils& bufferUtils, VkDeviceSize bufferSize, std::vector<VkBuffer>& buffers,
+                                std::vector<VkDeviceMemory>& buffersMemory, std::vector<void*>& buffersMapped)
 {
     buffers.resize(MAX_FRAMES_IN_FLIGHT);
     buffersMemory.resize(MAX_FRAMES_IN_FLIGHT);
     buffersMapped.resize(MAX_FRAMES_IN_FLIGHT);
     for (size_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
         bufferUtils.createBuffer(bufferSize, VK_BUFFER_USAGE_UNIFORM_BUFFER_BIT,
-                                 VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT,
-                                 buffers[i], buffersMemory[i]);
+                                 VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT, buffers[i],
+                                 buffersMemory[i]);
         vkMapMemory(bufferUtils.getDevice(), buffersMemory[i], 0, bufferSize, 0, &buffersMapped[i]);
     }
 }

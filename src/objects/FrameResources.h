@@ -10,9 +10,8 @@
 
 // Host-visible, host-coherent uniform buffers of `bufferSize` bytes, one per
 // frame, each mapped for the object's whole life.
-void createMappedUniformBuffers(const BufferUtils& bufferUtils, VkDeviceSize bufferSize,
-                                std::vector<VkBuffer>& buffers, std::vector<VkDeviceMemory>& buffersMemory,
-                                std::vector<void*>& buffersMapped);
+void createMappedUniformBuffers(const BufferUtils& bufferUtils, VkDeviceSize bufferSize, std::vector<VkBuffer>& buffers,
+                                std::vector<VkDeviceMemory>& buffersMemory, std::vector<void*>& buffersMapped);
 
 // Destroys the buffers and frees their memory, which Vulkan allows while mapped.
 void destroyUniformBuffers(VkDevice device, const std::vector<VkBuffer>& buffers,

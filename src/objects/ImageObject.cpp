@@ -136,8 +136,8 @@ void ImageObject::writeUniforms(uint32_t currentFrame, const glm::mat4& modelMat
 
 bool ImageObject::drawsLike(const ImageObject& other) const
 {
-    return model == other.model && texture == other.texture
-           && std::memcmp(&uniforms, &other.uniforms, sizeof(uniforms)) == 0;
+    return model == other.model && texture == other.texture &&
+           std::memcmp(&uniforms, &other.uniforms, sizeof(uniforms)) == 0;
 }
 
 void ImageObject::cleanupUniformBuffers()

@@ -75,8 +75,7 @@ MeshData readMesh(const std::string& path, bool fileNormals)
     std::vector<tinyobj::shape_t> shapes;
     std::vector<tinyobj::material_t> materials;
     std::string warn, err;
-    if (!tinyobj::LoadObj(&attrib, &shapes, &materials, &warn, &err, path.c_str(), nullptr, true,
-                          true)) {
+    if (!tinyobj::LoadObj(&attrib, &shapes, &materials, &warn, &err, path.c_str(), nullptr, true, true)) {
         throw std::runtime_error(oneLine(warn + err));
     }
     for (const auto* values : {&attrib.vertices, &attrib.normals, &attrib.texcoords}) {
@@ -94,10 +93,8 @@ MeshData readMesh(const std::string& path, bool fileNormals)
             Vertex vertex{};
             vertex.pos = position(attrib, index.vertex_index, path);
             vertex.texCoord = optionalTexCoord(attrib.texcoords, index.texcoord_index);
-            vertex.normal = fileNormals ? optionalVec3(attrib.normals, index.normal_index)
-                                        : glm::vec3(1.0f);
-            const auto inserted =
-                uniqueVertices.emplace(vertex, static_cast<uint32_t>(mesh.vertices.size()));
+            vertex.normal = fileNormals ? optionalVec3(attrib.normals, index.normal_index) : glm::vec3(1.0f);
+            const auto inserted = uniqueVertices.emplace(vertex, static_cast<uint32_t>(mesh.vertices.size()));
             if (inserted.second) {
                 mesh.vertices.push_back(vertex);
             }

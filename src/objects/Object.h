@@ -21,8 +21,8 @@ public:
 
     virtual void cleanupUniformBuffers() {}
     virtual void update(float /*time*/, float /*deltaTime*/, uint32_t /*currentFrame*/, Camera* /*camera*/) {}
-    virtual void updateWithViewProj(float /*time*/, float /*deltaTime*/, uint32_t /*currentFrame*/,
-                                    glm::mat4 /*view*/, glm::mat4 /*proj*/)
+    virtual void updateWithViewProj(float /*time*/, float /*deltaTime*/, uint32_t /*currentFrame*/, glm::mat4 /*view*/,
+                                    glm::mat4 /*proj*/)
     {
     }
     virtual void cleanup() {}

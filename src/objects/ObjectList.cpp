@@ -12,8 +12,7 @@ void ObjectList::update(float time, float deltaTime, uint32_t currentFrame, Came
     }
 }
 
-void ObjectList::updateWithViewProj(float time, float deltaTime, uint32_t currentFrame, glm::mat4 view,
-                                    glm::mat4 proj)
+void ObjectList::updateWithViewProj(float time, float deltaTime, uint32_t currentFrame, glm::mat4 view, glm::mat4 proj)
 {
     for (ImageObject* object : objects) {
         object->updateWithViewProj(time, deltaTime, currentFrame, view, proj);

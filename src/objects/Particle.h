@@ -29,8 +29,8 @@ struct Particle {
 };
 
 static_assert(sizeof(Particle) == 96, "Particle must match the storage-buffer layout");
-static_assert(offsetof(Particle, velocity) == 16 && offsetof(Particle, color) == 32
-                  && offsetof(Particle, angle) == 48 && offsetof(Particle, age) == 52
-                  && offsetof(Particle, lifetime) == 56 && offsetof(Particle, randomVector) == 64
-                  && offsetof(Particle, startPosition) == 80,
+static_assert(offsetof(Particle, velocity) == 16 && offsetof(Particle, color) == 32 &&
+                  offsetof(Particle, angle) == 48 && offsetof(Particle, age) == 52 &&
+                  offsetof(Particle, lifetime) == 56 && offsetof(Particle, randomVector) == 64 &&
+                  offsetof(Particle, startPosition) == 80,
               "Particle offsets must match the storage-buffer layout");

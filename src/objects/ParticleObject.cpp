@@ -66,8 +66,8 @@ void ParticleObject::createDescriptorSets()
 
 void ParticleObject::createDrawUniformBuffers()
 {
-    createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject), drawUniformBuffers,
-                               drawUniformBuffersMemory, drawUniformBuffersMapped);
+    createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject), drawUniformBuffers, drawUniformBuffersMemory,
+                               drawUniformBuffersMapped);
 }
 
 void ParticleObject::createDrawDescriptorPool()

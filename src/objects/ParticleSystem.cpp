@@ -78,8 +78,8 @@ void ParticleSystem::createStorageBuffers(unsigned seed)
     for (size_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
         // Transfer source as well, so that the particle state can be read back and verified.
         bufferUtils.createDeviceLocalBuffer(particles.data(), bufferSize,
-                                            VK_BUFFER_USAGE_STORAGE_BUFFER_BIT | VK_BUFFER_USAGE_VERTEX_BUFFER_BIT
-                                                | VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
+                                            VK_BUFFER_USAGE_STORAGE_BUFFER_BIT | VK_BUFFER_USAGE_VERTEX_BUFFER_BIT |
+                                                VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
                                             storageBuffers[i], storageBuffersMemory[i]);
     }
 }

@@ -16,8 +16,8 @@ struct UniformBufferObject {
 };
 
 static_assert(sizeof(UniformBufferObject) == 208, "UniformBufferObject must match the shader block");
-static_assert(offsetof(UniformBufferObject, view) == 64 && offsetof(UniformBufferObject, proj) == 128
-                  && offsetof(UniformBufferObject, scalar) == 192,
+static_assert(offsetof(UniformBufferObject, view) == 64 && offsetof(UniformBufferObject, proj) == 128 &&
+                  offsetof(UniformBufferObject, scalar) == 192,
               "UniformBufferObject offsets must match the shader block");
 
 struct MaterialBufferObject {
@@ -29,9 +29,9 @@ struct MaterialBufferObject {
 };
 
 static_assert(sizeof(MaterialBufferObject) == 32, "MaterialBufferObject must match the shader block");
-static_assert(offsetof(MaterialBufferObject, coefficient1) == 12
-                  && offsetof(MaterialBufferObject, coefficient2) == 16
-                  && offsetof(MaterialBufferObject, coefficient3) == 20,
+static_assert(offsetof(MaterialBufferObject, coefficient1) == 12 &&
+                  offsetof(MaterialBufferObject, coefficient2) == 16 &&
+                  offsetof(MaterialBufferObject, coefficient3) == 20,
               "MaterialBufferObject offsets must match the shader block");
 
 struct LightBufferObject {

@@ -29,18 +29,17 @@ struct Vertex {
 };
 
 static_assert(sizeof(Vertex) == 56, "Vertex must match the vertex-buffer layout");
-static_assert(offsetof(Vertex, normal) == 12 && offsetof(Vertex, texCoord) == 24
-                  && offsetof(Vertex, tangent) == 32 && offsetof(Vertex, bitangent) == 44,
+static_assert(offsetof(Vertex, normal) == 12 && offsetof(Vertex, texCoord) == 24 && offsetof(Vertex, tangent) == 32 &&
+                  offsetof(Vertex, bitangent) == 44,
               "Vertex offsets must match the vertex-buffer layout");
 
 namespace std {
 
-template <>
-struct hash<Vertex> {
+template <> struct hash<Vertex> {
     size_t operator()(const Vertex& vertex) const
     {
-        return ((hash<glm::vec3>()(vertex.pos) ^ (hash<glm::vec3>()(vertex.normal) << 1)) >> 1)
-            ^ (hash<glm::vec2>()(vertex.texCoord) << 1);
+        return ((hash<glm::vec3>()(vertex.pos) ^ (hash<glm::vec3>()(vertex.normal) << 1)) >> 1) ^
+               (hash<glm::vec2>()(vertex.texCoord) << 1);
     }
 };
 

@@ -33,8 +33,7 @@ int band_matrix::dim() const
 void band_matrix::checkIndex(int i, int j) const
 {
     const int k = j - i;
-    require((i >= 0) && (i < dim()) && (j >= 0) && (j < dim()),
-            "(i>=0) && (i<dim()) && (j>=0) && (j<dim())");
+    require((i >= 0) && (i < dim()) && (j >= 0) && (j < dim()), "(i>=0) && (i<dim()) && (j>=0) && (j<dim())");
     require((-num_lower() <= k) && (k <= num_upper()), "(-num_lower()<=k) && (k<=num_upper())");
 }
 
@@ -135,9 +134,8 @@ std::vector<double> band_matrix::lu_solve(const std::vector<double>& b)
     return r_solve(l_solve(b));
 }
 
-spline::spline(const std::vector<double>& x, const std::vector<double>& y, spline_type type,
-               bool make_monotonic, bd_type left, double left_value, bd_type right,
-               double right_value)
+spline::spline(const std::vector<double>& x, const std::vector<double>& y, spline_type type, bool make_monotonic,
+               bd_type left, double left_value, bd_type right, double right_value)
     : m_left(left), m_right(right), m_left_value(left_value), m_right_value(right_value)
 {
     if (make_monotonic) {
@@ -158,8 +156,7 @@ void spline::checkPoints(const std::vector<double>& x, const std::vector<double>
     }
 }
 
-void spline::set_points(const std::vector<double>& x, const std::vector<double>& y,
-                        spline_type type)
+void spline::set_points(const std::vector<double>& x, const std::vector<double>& y, spline_type type)
 {
     checkPoints(x, y);
     if (type != cspline) {
@@ -186,8 +183,7 @@ void spline::fillInteriorRows(band_matrix& A, std::vector<double>& rhs) const
         A(i, i - 1) = 1.0 / 3.0 * (m_x[i] - m_x[i - 1]);
         A(i, i) = 2.0 / 3.0 * (m_x[i + 1] - m_x[i - 1]);
         A(i, i + 1) = 1.0 / 3.0 * (m_x[i + 1] - m_x[i]);
-        rhs[i] = (m_y[i + 1] - m_y[i]) / (m_x[i + 1] - m_x[i])
-            - (m_y[i] - m_y[i - 1]) / (m_x[i] - m_x[i - 1]);
+        rhs[i] = (m_y[i + 1] - m_y[i]) / (m_x[i + 1] - m_x[i]) - (m_y[i] - m_y[i - 1]) / (m_x[i] - m_x[i - 1]);
     }
 }
 

@@ -41,9 +41,8 @@ public:
     enum bd_type : int { first_deriv = 1, second_deriv = 2, not_a_knot = 3 };
 
     spline() = default;
-    spline(const std::vector<double>& x, const std::vector<double>& y,
-           spline_type type = cspline, bool make_monotonic = false,
-           bd_type left = second_deriv, double left_value = 0.0,
+    spline(const std::vector<double>& x, const std::vector<double>& y, spline_type type = cspline,
+           bool make_monotonic = false, bd_type left = second_deriv, double left_value = 0.0,
            bd_type right = second_deriv, double right_value = 0.0);
 
     bool empty() const { return m_x.empty(); }

@@ -6,7 +6,8 @@
 #include <stdexcept>
 
 ComputePipeline::ComputePipeline(std::string compPath, BufferUtils bufferUtils, VkRenderPass renderPass)
-    : Pipeline(bufferUtils, renderPass) {
+    : Pipeline(bufferUtils, renderPass)
+{
     // The file comes first, so a missing shader is reported before any Vulkan object exists.
     const std::vector<char> computeShaderCode = readFile(compPath);
     VkShaderModule computeShaderModule = createShaderModule(computeShaderCode);
@@ -42,7 +43,8 @@ ComputePipeline::ComputePipeline(std::string compPath, BufferUtils bufferUtils, 
     vkDestroyShaderModule(device, computeShaderModule, nullptr);
 }
 
-void ComputePipeline::createDescriptorSetLayout() {
+void ComputePipeline::createDescriptorSetLayout()
+{
     const std::vector<VkDescriptorSetLayoutBinding> layoutBindings = {
         layoutBinding(0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_COMPUTE_BIT),
         layoutBinding(1, VK_DESCRIPTOR_TYPE_STORAGE_BUFFER, VK_SHADER_STAGE_COMPUTE_BIT),

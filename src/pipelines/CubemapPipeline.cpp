@@ -5,7 +5,8 @@
 
 CubemapPipeline::CubemapPipeline(std::string vertPath, std::string fragPath, BufferUtils bufferUtils,
                                  VkRenderPass renderPass, int colorAttachmentCount)
-    : GraphicsPipeline(bufferUtils, renderPass) {
+    : GraphicsPipeline(bufferUtils, renderPass)
+{
     createDescriptorSetLayout();
     const auto attributeDescriptions = Vertex::getPositionNormalAttributeDescriptions();
     GraphicsPipelineState pipelineState{};
@@ -23,7 +24,8 @@ CubemapPipeline::CubemapPipeline(std::string vertPath, std::string fragPath, Buf
     build({vertPath, fragPath, ""}, pipelineState);
 }
 
-void CubemapPipeline::createDescriptorSetLayout() {
+void CubemapPipeline::createDescriptorSetLayout()
+{
     const VkDescriptorSetLayoutBinding uboLayoutBinding =
         layoutBinding(0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_VERTEX_BIT);
     const VkDescriptorSetLayoutBinding samplerLayoutBinding =

@@ -6,7 +6,8 @@
 
 DynEnvironmentMapDrawPipeline::DynEnvironmentMapDrawPipeline(std::string vertPath, std::string fragPath,
                                                              BufferUtils bufferUtils, VkRenderPass renderPass)
-    : GraphicsPipeline(bufferUtils, renderPass) {
+    : GraphicsPipeline(bufferUtils, renderPass)
+{
     createDescriptorSetLayout();
     const auto attributeDescriptions = Vertex::getPositionNormalAttributeDescriptions();
     GraphicsPipelineState pipelineState{};
@@ -21,7 +22,8 @@ DynEnvironmentMapDrawPipeline::DynEnvironmentMapDrawPipeline(std::string vertPat
     build({vertPath, fragPath, ""}, pipelineState);
 }
 
-void DynEnvironmentMapDrawPipeline::createDescriptorSetLayout() {
+void DynEnvironmentMapDrawPipeline::createDescriptorSetLayout()
+{
     const VkDescriptorSetLayoutBinding uboLayoutBinding =
         layoutBinding(0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_VERTEX_BIT);
     const VkDescriptorSetLayoutBinding samplerLayoutBinding =

@@ -8,7 +8,8 @@
 
 namespace {
 
-VkPipelineShaderStageCreateInfo shaderStage(VkShaderStageFlagBits stage, VkShaderModule shaderModule) {
+VkPipelineShaderStageCreateInfo shaderStage(VkShaderStageFlagBits stage, VkShaderModule shaderModule)
+{
     VkPipelineShaderStageCreateInfo stageInfo{};
     stageInfo.sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
     stageInfo.stage = stage;
@@ -20,7 +21,8 @@ VkPipelineShaderStageCreateInfo shaderStage(VkShaderStageFlagBits stage, VkShade
 // The create-infos below point into the pipeline's own state and into
 // namespace-scope data, both of which outlive the pipeline's creation.
 
-VkPipelineVertexInputStateCreateInfo vertexInputState(const GraphicsPipelineState& state) {
+VkPipelineVertexInputStateCreateInfo vertexInputState(const GraphicsPipelineState& state)
+{
     VkPipelineVertexInputStateCreateInfo vertexInputInfo{};
     vertexInputInfo.sType = VK_STRUCTURE_TYPE_PIPELINE_VERTEX_INPUT_STATE_CREATE_INFO;
     vertexInputInfo.vertexBindingDescriptionCount = 1;
@@ -30,7 +32,8 @@ VkPipelineVertexInputStateCreateInfo vertexInputState(const GraphicsPipelineStat
     return vertexInputInfo;
 }
 
-VkPipelineInputAssemblyStateCreateInfo inputAssemblyState(VkPrimitiveTopology topology) {
+VkPipelineInputAssemblyStateCreateInfo inputAssemblyState(VkPrimitiveTopology topology)
+{
     VkPipelineInputAssemblyStateCreateInfo inputAssembly{};
     inputAssembly.sType = VK_STRUCTURE_TYPE_PIPELINE_INPUT_ASSEMBLY_STATE_CREATE_INFO;
     inputAssembly.topology = topology;
@@ -40,7 +43,8 @@ VkPipelineInputAssemblyStateCreateInfo inputAssemblyState(VkPrimitiveTopology to
 
 // Viewport and scissor are set by every recording, so a resized swap chain
 // needs no new pipeline.
-VkPipelineViewportStateCreateInfo dynamicViewportState() {
+VkPipelineViewportStateCreateInfo dynamicViewportState()
+{
     VkPipelineViewportStateCreateInfo viewportState{};
     viewportState.sType = VK_STRUCTURE_TYPE_PIPELINE_VIEWPORT_STATE_CREATE_INFO;
     viewportState.viewportCount = 1;
@@ -50,7 +54,8 @@ VkPipelineViewportStateCreateInfo dynamicViewportState() {
 
 const std::array<VkDynamicState, 2> viewportAndScissor = {VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR};
 
-VkPipelineDynamicStateCreateInfo viewportAndScissorDynamicState() {
+VkPipelineDynamicStateCreateInfo viewportAndScissorDynamicState()
+{
     VkPipelineDynamicStateCreateInfo dynamicState{};
     dynamicState.sType = VK_STRUCTURE_TYPE_PIPELINE_DYNAMIC_STATE_CREATE_INFO;
     dynamicState.dynamicStateCount = static_cast<uint32_t>(viewportAndScissor.size());
@@ -58,7 +63,8 @@ VkPipelineDynamicStateCreateInfo viewportAndScissorDynamicState() {
     return dynamicState;
 }
 
-VkPipelineRasterizationStateCreateInfo rasterizationState(VkCullModeFlags cullMode) {
+VkPipelineRasterizationStateCreateInfo rasterizationState(VkCullModeFlags cullMode)
+{
     VkPipelineRasterizationStateCreateInfo rasterizer{};
     rasterizer.sType = VK_STRUCTURE_TYPE_PIPELINE_RASTERIZATION_STATE_CREATE_INFO;
     rasterizer.depthClampEnable = VK_FALSE;
@@ -71,7 +77,8 @@ VkPipelineRasterizationStateCreateInfo rasterizationState(VkCullModeFlags cullMo
     return rasterizer;
 }
 
-VkPipelineMultisampleStateCreateInfo singleSampleState() {
+VkPipelineMultisampleStateCreateInfo singleSampleState()
+{
     VkPipelineMultisampleStateCreateInfo multisampling{};
     multisampling.sType = VK_STRUCTURE_TYPE_PIPELINE_MULTISAMPLE_STATE_CREATE_INFO;
     multisampling.sampleShadingEnable = VK_FALSE;
@@ -79,7 +86,8 @@ VkPipelineMultisampleStateCreateInfo singleSampleState() {
     return multisampling;
 }
 
-VkPipelineDepthStencilStateCreateInfo depthStencilState(const GraphicsPipelineState& state) {
+VkPipelineDepthStencilStateCreateInfo depthStencilState(const GraphicsPipelineState& state)
+{
     VkPipelineDepthStencilStateCreateInfo depthStencil{};
     depthStencil.sType = VK_STRUCTURE_TYPE_PIPELINE_DEPTH_STENCIL_STATE_CREATE_INFO;
     depthStencil.depthTestEnable = state.depthTestEnable;
@@ -90,8 +98,9 @@ VkPipelineDepthStencilStateCreateInfo depthStencilState(const GraphicsPipelineSt
     return depthStencil;
 }
 
-VkPipelineColorBlendStateCreateInfo colorBlendState(
-    const std::vector<VkPipelineColorBlendAttachmentState>& colorBlendAttachments) {
+VkPipelineColorBlendStateCreateInfo
+colorBlendState(const std::vector<VkPipelineColorBlendAttachmentState>& colorBlendAttachments)
+{
     VkPipelineColorBlendStateCreateInfo colorBlending{};
     colorBlending.sType = VK_STRUCTURE_TYPE_PIPELINE_COLOR_BLEND_STATE_CREATE_INFO;
     colorBlending.logicOpEnable = VK_FALSE;
@@ -101,9 +110,10 @@ VkPipelineColorBlendStateCreateInfo colorBlendState(
     return colorBlending;
 }
 
-}  // namespace
+} // namespace
 
-std::vector<VkPipelineColorBlendAttachmentState> opaqueBlendAttachments(int count) {
+std::vector<VkPipelineColorBlendAttachmentState> opaqueBlendAttachments(int count)
+{
     VkPipelineColorBlendAttachmentState colorBlendAttachment{};
     colorBlendAttachment.colorWriteMask =
         VK_COLOR_COMPONENT_R_BIT | VK_COLOR_COMPONENT_G_BIT | VK_COLOR_COMPONENT_B_BIT | VK_COLOR_COMPONENT_A_BIT;
@@ -111,10 +121,12 @@ std::vector<VkPipelineColorBlendAttachmentState> opaqueBlendAttachments(int coun
     return std::vector<VkPipelineColorBlendAttachmentState>(static_cast<size_t>(count), colorBlendAttachment);
 }
 
-GraphicsPipeline::GraphicsPipeline(BufferUtils bufferUtils, VkRenderPass renderPass)
-    : Pipeline(bufferUtils, renderPass) {}
+GraphicsPipeline::GraphicsPipeline(BufferUtils bufferUtils, VkRenderPass renderPass) : Pipeline(bufferUtils, renderPass)
+{
+}
 
-void GraphicsPipeline::build(const ShaderPaths& paths, const GraphicsPipelineState& pipelineState) {
+void GraphicsPipeline::build(const ShaderPaths& paths, const GraphicsPipelineState& pipelineState)
+{
     shaderPaths = paths;
     state = pipelineState;
     try {
@@ -128,14 +140,16 @@ void GraphicsPipeline::build(const ShaderPaths& paths, const GraphicsPipelineSta
     }
 }
 
-void GraphicsPipeline::rebuildFor(VkRenderPass newRenderPass) {
+void GraphicsPipeline::rebuildFor(VkRenderPass newRenderPass)
+{
     vkDestroyPipeline(device, pipeline, nullptr);
     pipeline = VK_NULL_HANDLE;
     renderPass = newRenderPass;
     createPipeline();
 }
 
-void GraphicsPipeline::createPipeline() {
+void GraphicsPipeline::createPipeline()
+{
     const bool hasGeometry = !shaderPaths.geometry.empty();
     VkShaderModule vertShaderModule = VK_NULL_HANDLE;
     VkShaderModule fragShaderModule = VK_NULL_HANDLE;
@@ -169,7 +183,8 @@ void GraphicsPipeline::createPipeline() {
     destroyShaderModules();
 }
 
-void GraphicsPipeline::createPipelineObject(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages) {
+void GraphicsPipeline::createPipelineObject(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages)
+{
     const VkPipelineVertexInputStateCreateInfo vertexInputInfo = vertexInputState(state);
     const VkPipelineInputAssemblyStateCreateInfo inputAssembly = inputAssemblyState(state.topology);
     const VkPipelineViewportStateCreateInfo viewportState = dynamicViewportState();
@@ -198,8 +213,7 @@ void GraphicsPipeline::createPipelineObject(const std::vector<VkPipelineShaderSt
 
     VkPipeline graphicsPipeline;
     StartupTimer timer(StartupCost::Pipelines);
-    if (vkCreateGraphicsPipelines(device, VK_NULL_HANDLE, 1, &pipelineInfo, nullptr, &graphicsPipeline) !=
-        VK_SUCCESS) {
+    if (vkCreateGraphicsPipelines(device, VK_NULL_HANDLE, 1, &pipelineInfo, nullptr, &graphicsPipeline) != VK_SUCCESS) {
         throw std::runtime_error("failed to create graphics pipeline!");
     }
     pipeline = graphicsPipeline;

@@ -23,7 +23,7 @@ struct GraphicsPipelineState {
 struct ShaderPaths {
     std::string vertex;
     std::string fragment;
-    std::string geometry;  // empty when the pipeline has no geometry stage
+    std::string geometry; // empty when the pipeline has no geometry stage
 };
 
 // Unblended writes of all four channels to each of count attachments.

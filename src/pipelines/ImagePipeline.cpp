@@ -5,7 +5,8 @@
 
 ImagePipeline::ImagePipeline(std::string vertPath, std::string fragPath, BufferUtils bufferUtils,
                              VkRenderPass renderPass, int colorAttachmentCount)
-    : GraphicsPipeline(bufferUtils, renderPass) {
+    : GraphicsPipeline(bufferUtils, renderPass)
+{
     createDescriptorSetLayout();
     const auto attributeDescriptions = Vertex::getAttributeDescriptions();
     GraphicsPipelineState pipelineState{};
@@ -20,7 +21,8 @@ ImagePipeline::ImagePipeline(std::string vertPath, std::string fragPath, BufferU
     build({vertPath, fragPath, ""}, pipelineState);
 }
 
-void ImagePipeline::createDescriptorSetLayout() {
+void ImagePipeline::createDescriptorSetLayout()
+{
     const VkDescriptorSetLayoutBinding uboLayoutBinding =
         layoutBinding(0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_VERTEX_BIT);
     const VkDescriptorSetLayoutBinding samplerLayoutBinding =

@@ -7,7 +7,8 @@ namespace {
 
 // Only the first attachment (the colour) is blended by the particle's alpha;
 // the others are overwritten.
-std::vector<VkPipelineColorBlendAttachmentState> particleBlendAttachments(int colorAttachmentCount) {
+std::vector<VkPipelineColorBlendAttachmentState> particleBlendAttachments(int colorAttachmentCount)
+{
     std::vector<VkPipelineColorBlendAttachmentState> colorBlendAttachments =
         opaqueBlendAttachments(colorAttachmentCount);
     VkPipelineColorBlendAttachmentState& colorBlendAttachment = colorBlendAttachments.at(0);
@@ -21,12 +22,12 @@ std::vector<VkPipelineColorBlendAttachmentState> particleBlendAttachments(int co
     return colorBlendAttachments;
 }
 
-}  // namespace
+} // namespace
 
 ParticleDrawPipeline::ParticleDrawPipeline(std::string vertPath, std::string fragPath, std::string geomPath,
-                                           BufferUtils bufferUtils, VkRenderPass renderPass,
-                                           int colorAttachmentCount)
-    : GraphicsPipeline(bufferUtils, renderPass) {
+                                           BufferUtils bufferUtils, VkRenderPass renderPass, int colorAttachmentCount)
+    : GraphicsPipeline(bufferUtils, renderPass)
+{
     createDescriptorSetLayout();
     const auto attributeDescriptions = Particle::getAttributeDescriptions();
     GraphicsPipelineState pipelineState{};
@@ -41,9 +42,10 @@ ParticleDrawPipeline::ParticleDrawPipeline(std::string vertPath, std::string fra
     build({vertPath, fragPath, geomPath}, pipelineState);
 }
 
-void ParticleDrawPipeline::createDescriptorSetLayout() {
-    const VkDescriptorSetLayoutBinding uboLayoutBinding = layoutBinding(
-        0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_VERTEX_BIT | VK_SHADER_STAGE_GEOMETRY_BIT);
+void ParticleDrawPipeline::createDescriptorSetLayout()
+{
+    const VkDescriptorSetLayoutBinding uboLayoutBinding =
+        layoutBinding(0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_VERTEX_BIT | VK_SHADER_STAGE_GEOMETRY_BIT);
     descriptorSetLayout =
         makeDescriptorSetLayout(device, {uboLayoutBinding}, "failed to create descriptor set layout!");
 }

@@ -5,9 +5,12 @@
 #include <stdexcept>
 
 Pipeline::Pipeline(BufferUtils bufferUtils, VkRenderPass renderPass)
-    : bufferUtils(bufferUtils), device(bufferUtils.getDevice()), renderPass(renderPass) {}
+    : bufferUtils(bufferUtils), device(bufferUtils.getDevice()), renderPass(renderPass)
+{
+}
 
-std::vector<char> Pipeline::readFile(const std::string& filename) {
+std::vector<char> Pipeline::readFile(const std::string& filename)
+{
     std::ifstream file(filename, std::ios::ate | std::ios::binary);
     if (!file.is_open()) {
         throw std::runtime_error("failed to open file! location: " + filename);
@@ -20,7 +23,8 @@ std::vector<char> Pipeline::readFile(const std::string& filename) {
     return buffer;
 }
 
-VkShaderModule Pipeline::createShaderModule(const std::vector<char>& code) const {
+VkShaderModule Pipeline::createShaderModule(const std::vector<char>& code) const
+{
     // SPIR-V is a stream of 32-bit words starting with its magic number; anything
     // else is refused here, because the driver would read past the buffer or
     // misparse it.
@@ -46,7 +50,8 @@ VkShaderModule Pipeline::createShaderModule(const std::vector<char>& code) const
     return shaderModule;
 }
 
-void Pipeline::cleanup() {
+void Pipeline::cleanup()
+{
     vkDestroyPipeline(device, pipeline, nullptr);
     vkDestroyPipelineLayout(device, pipelineLayout, nullptr);
     vkDestroyDescriptorSetLayout(device, descriptorSetLayout, nullptr);

@@ -2,7 +2,8 @@
 
 #include <stdexcept>
 
-VkDescriptorSetLayoutBinding layoutBinding(uint32_t binding, VkDescriptorType type, VkShaderStageFlags stageFlags) {
+VkDescriptorSetLayoutBinding layoutBinding(uint32_t binding, VkDescriptorType type, VkShaderStageFlags stageFlags)
+{
     VkDescriptorSetLayoutBinding layoutBinding{};
     layoutBinding.binding = binding;
     layoutBinding.descriptorType = type;
@@ -14,7 +15,8 @@ VkDescriptorSetLayoutBinding layoutBinding(uint32_t binding, VkDescriptorType ty
 
 VkDescriptorSetLayout makeDescriptorSetLayout(VkDevice device,
                                               const std::vector<VkDescriptorSetLayoutBinding>& layoutBindings,
-                                              const char* failureMessage) {
+                                              const char* failureMessage)
+{
     VkDescriptorSetLayoutCreateInfo layoutInfo{};
     layoutInfo.sType = VK_STRUCTURE_TYPE_DESCRIPTOR_SET_LAYOUT_CREATE_INFO;
     layoutInfo.bindingCount = static_cast<uint32_t>(layoutBindings.size());
@@ -29,7 +31,8 @@ VkDescriptorSetLayout makeDescriptorSetLayout(VkDevice device,
 
 VkPipelineLayout makePipelineLayout(VkDevice device, VkDescriptorSetLayout descriptorSetLayout,
                                     const std::vector<VkPushConstantRange>& pushConstantRanges,
-                                    const char* failureMessage) {
+                                    const char* failureMessage)
+{
     VkPipelineLayoutCreateInfo pipelineLayoutInfo{};
     pipelineLayoutInfo.sType = VK_STRUCTURE_TYPE_PIPELINE_LAYOUT_CREATE_INFO;
     pipelineLayoutInfo.setLayoutCount = 1;

@@ -4,9 +4,10 @@
 #include "objects/Vertex.h"
 #include "pipelines/PipelineLayouts.h"
 
-RenderDefferedPipeline::RenderDefferedPipeline(std::string vertPath, std::string fragPath,
-                                               BufferUtils bufferUtils, VkRenderPass renderPass)
-    : GraphicsPipeline(bufferUtils, renderPass) {
+RenderDefferedPipeline::RenderDefferedPipeline(std::string vertPath, std::string fragPath, BufferUtils bufferUtils,
+                                               VkRenderPass renderPass)
+    : GraphicsPipeline(bufferUtils, renderPass)
+{
     createDescriptorSetLayout();
     const auto attributeDescriptions = Vertex::getPositionTexCoordAttributeDescriptions();
     GraphicsPipelineState pipelineState{};
@@ -22,7 +23,8 @@ RenderDefferedPipeline::RenderDefferedPipeline(std::string vertPath, std::string
     build({vertPath, fragPath, ""}, pipelineState);
 }
 
-void RenderDefferedPipeline::createDescriptorSetLayout() {
+void RenderDefferedPipeline::createDescriptorSetLayout()
+{
     const VkDescriptorSetLayoutBinding lightUboLayoutBinding =
         layoutBinding(0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_FRAGMENT_BIT);
     const VkDescriptorSetLayoutBinding albedoSamplerLayoutBinding =
@@ -35,9 +37,9 @@ void RenderDefferedPipeline::createDescriptorSetLayout() {
         layoutBinding(4, VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, VK_SHADER_STAGE_FRAGMENT_BIT);
     const VkDescriptorSetLayoutBinding worldPosSamplerLayoutBinding =
         layoutBinding(5, VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, VK_SHADER_STAGE_FRAGMENT_BIT);
-    descriptorSetLayout = makeDescriptorSetLayout(
-        device,
-        {lightUboLayoutBinding, albedoSamplerLayoutBinding, normalSamplerLayoutBinding,
-         coefficientsSamplerLayoutBinding, materialSamplerLayoutBinding, worldPosSamplerLayoutBinding},
-        "failed to create descriptor set layout!");
+    descriptorSetLayout = makeDescriptorSetLayout(device,
+                                                  {lightUboLayoutBinding, albedoSamplerLayoutBinding,
+                                                   normalSamplerLayoutBinding, coefficientsSamplerLayoutBinding,
+                                                   materialSamplerLayoutBinding, worldPosSamplerLayoutBinding},
+                                                  "failed to create descriptor set layout!");
 }

@@ -8,7 +8,8 @@
 class RenderDefferedPipeline : public GraphicsPipeline {
 public:
     RenderDefferedPipeline() = default;
-    RenderDefferedPipeline(std::string vertPath, std::string fragPath, BufferUtils bufferUtils, VkRenderPass renderPass);
+    RenderDefferedPipeline(std::string vertPath, std::string fragPath, BufferUtils bufferUtils,
+                           VkRenderPass renderPass);
 
     void createDescriptorSetLayout() override;
 };

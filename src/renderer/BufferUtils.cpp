@@ -7,10 +7,13 @@
 
 BufferUtils::BufferUtils(VkDevice device, VkPhysicalDevice physicalDevice, VkCommandPool commandPool,
                          VkQueue graphicsQueue)
-    : device(device), physicalDevice(physicalDevice), commandPool(commandPool), graphicsQueue(graphicsQueue) {}
+    : device(device), physicalDevice(physicalDevice), commandPool(commandPool), graphicsQueue(graphicsQueue)
+{
+}
 
 void BufferUtils::createBuffer(VkDeviceSize size, VkBufferUsageFlags usage, VkMemoryPropertyFlags properties,
-                               VkBuffer& buffer, VkDeviceMemory& bufferMemory) const {
+                               VkBuffer& buffer, VkDeviceMemory& bufferMemory) const
+{
     VkBufferCreateInfo bufferInfo{};
     bufferInfo.sType = VK_STRUCTURE_TYPE_BUFFER_CREATE_INFO;
     bufferInfo.size = size;
@@ -33,7 +36,8 @@ void BufferUtils::createBuffer(VkDeviceSize size, VkBufferUsageFlags usage, VkMe
     vkBindBufferMemory(device, buffer, bufferMemory, 0);
 }
 
-VkCommandBuffer BufferUtils::beginSingleTimeCommands() const {
+VkCommandBuffer BufferUtils::beginSingleTimeCommands() const
+{
     VkCommandBufferAllocateInfo allocInfo{};
     allocInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_ALLOCATE_INFO;
     allocInfo.level = VK_COMMAND_BUFFER_LEVEL_PRIMARY;
@@ -50,7 +54,8 @@ VkCommandBuffer BufferUtils::beginSingleTimeCommands() const {
     return commandBuffer;
 }
 
-void BufferUtils::endSingleTimeCommands(VkCommandBuffer commandBuffer) const {
+void BufferUtils::endSingleTimeCommands(VkCommandBuffer commandBuffer) const
+{
     StartupTimer timer(StartupCost::Uploads);
     vkEndCommandBuffer(commandBuffer);
 
@@ -65,14 +70,16 @@ void BufferUtils::endSingleTimeCommands(VkCommandBuffer commandBuffer) const {
 }
 
 void BufferUtils::createDeviceLocalBuffer(const void* contents, VkDeviceSize size, VkBufferUsageFlags usage,
-                                          VkBuffer& buffer, VkDeviceMemory& bufferMemory) const {
+                                          VkBuffer& buffer, VkDeviceMemory& bufferMemory) const
+{
     const StagingBuffer staging(*this, {contents}, size);
     createBuffer(size, VK_BUFFER_USAGE_TRANSFER_DST_BIT | usage, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, buffer,
                  bufferMemory);
     copyBuffer(staging.get(), buffer, size);
 }
 
-void BufferUtils::copyBuffer(VkBuffer srcBuffer, VkBuffer dstBuffer, VkDeviceSize size) const {
+void BufferUtils::copyBuffer(VkBuffer srcBuffer, VkBuffer dstBuffer, VkDeviceSize size) const
+{
     VkCommandBuffer commandBuffer = beginSingleTimeCommands();
     VkBufferCopy copyRegion{};
     copyRegion.size = size;
@@ -80,8 +87,9 @@ void BufferUtils::copyBuffer(VkBuffer srcBuffer, VkBuffer dstBuffer, VkDeviceSiz
     endSingleTimeCommands(commandBuffer);
 }
 
-void BufferUtils::copyToImage(VkBuffer buffer, VkImage image, uint32_t width, uint32_t height,
-                              uint32_t layerCount, VkImageAspectFlags aspect) const {
+void BufferUtils::copyToImage(VkBuffer buffer, VkImage image, uint32_t width, uint32_t height, uint32_t layerCount,
+                              VkImageAspectFlags aspect) const
+{
     VkCommandBuffer commandBuffer = beginSingleTimeCommands();
     VkBufferImageCopy region{};
     region.imageSubresource.aspectMask = aspect;
@@ -94,27 +102,35 @@ void BufferUtils::copyToImage(VkBuffer buffer, VkImage image, uint32_t width, ui
 }
 
 void BufferUtils::copyBufferToImage(VkBuffer buffer, VkImage image, uint32_t width, uint32_t height,
-                                    uint32_t layerCount) const {
+                                    uint32_t layerCount) const
+{
     copyToImage(buffer, image, width, height, layerCount, VK_IMAGE_ASPECT_COLOR_BIT);
 }
 
 void BufferUtils::copyBufferToDepthImage(VkBuffer buffer, VkImage image, uint32_t width, uint32_t height,
-                                         uint32_t layerCount) const {
+                                         uint32_t layerCount) const
+{
     copyToImage(buffer, image, width, height, layerCount, VK_IMAGE_ASPECT_DEPTH_BIT);
 }
 
-uint32_t BufferUtils::findMemoryType(uint32_t typeFilter, VkMemoryPropertyFlags properties) const {
+uint32_t BufferUtils::findMemoryType(uint32_t typeFilter, VkMemoryPropertyFlags properties) const
+{
     return ::findMemoryType(physicalDevice, typeFilter, properties);
 }
 
 VkFormat BufferUtils::findSupportedFormat(const std::vector<VkFormat>& candidates, VkImageTiling tiling,
-                                          VkFormatFeatureFlags features) const {
+                                          VkFormatFeatureFlags features) const
+{
     return ::findSupportedFormat(physicalDevice, candidates, tiling, features);
 }
 
-VkFormat BufferUtils::findDepthFormat() const { return ::findDepthFormat(physicalDevice); }
+VkFormat BufferUtils::findDepthFormat() const
+{
+    return ::findDepthFormat(physicalDevice);
+}
 
-uint32_t findMemoryType(VkPhysicalDevice physicalDevice, uint32_t typeFilter, VkMemoryPropertyFlags properties) {
+uint32_t findMemoryType(VkPhysicalDevice physicalDevice, uint32_t typeFilter, VkMemoryPropertyFlags properties)
+{
     VkPhysicalDeviceMemoryProperties memProperties;
     vkGetPhysicalDeviceMemoryProperties(physicalDevice, &memProperties);
     for (uint32_t i = 0; i < memProperties.memoryTypeCount; i++) {
@@ -126,7 +142,8 @@ uint32_t findMemoryType(VkPhysicalDevice physicalDevice, uint32_t typeFilter, Vk
 }
 
 VkFormat findSupportedFormat(VkPhysicalDevice physicalDevice, const std::vector<VkFormat>& candidates,
-                             VkImageTiling tiling, VkFormatFeatureFlags features) {
+                             VkImageTiling tiling, VkFormatFeatureFlags features)
+{
     for (VkFormat format : candidates) {
         VkFormatProperties props;
         vkGetPhysicalDeviceFormatProperties(physicalDevice, format, &props);
@@ -140,7 +157,8 @@ VkFormat findSupportedFormat(VkPhysicalDevice physicalDevice, const std::vector<
     throw std::runtime_error("failed to find supported format!");
 }
 
-VkFormat findDepthFormat(VkPhysicalDevice physicalDevice) {
+VkFormat findDepthFormat(VkPhysicalDevice physicalDevice)
+{
     return findSupportedFormat(physicalDevice,
                                {VK_FORMAT_D32_SFLOAT, VK_FORMAT_D32_SFLOAT_S8_UINT, VK_FORMAT_D24_UNORM_S8_UINT},
                                VK_IMAGE_TILING_OPTIMAL, VK_FORMAT_FEATURE_DEPTH_STENCIL_ATTACHMENT_BIT);

@@ -10,22 +10,20 @@
 class BufferUtils {
 public:
     BufferUtils() = default;
-    BufferUtils(VkDevice device, VkPhysicalDevice physicalDevice, VkCommandPool commandPool,
-                VkQueue graphicsQueue);
+    BufferUtils(VkDevice device, VkPhysicalDevice physicalDevice, VkCommandPool commandPool, VkQueue graphicsQueue);
 
     VkDevice getDevice() const { return device; }
     VkPhysicalDevice getPhysicalDevice() const { return physicalDevice; }
 
-    void createBuffer(VkDeviceSize size, VkBufferUsageFlags usage, VkMemoryPropertyFlags properties,
-                      VkBuffer& buffer, VkDeviceMemory& bufferMemory) const;
+    void createBuffer(VkDeviceSize size, VkBufferUsageFlags usage, VkMemoryPropertyFlags properties, VkBuffer& buffer,
+                      VkDeviceMemory& bufferMemory) const;
     // A new device-local buffer for `usage` (and as a transfer destination)
     // holding a copy of `size` bytes from `contents`, uploaded through a
     // staging buffer; returns once the copy is done.
     void createDeviceLocalBuffer(const void* contents, VkDeviceSize size, VkBufferUsageFlags usage, VkBuffer& buffer,
                                  VkDeviceMemory& bufferMemory) const;
     void copyBuffer(VkBuffer srcBuffer, VkBuffer dstBuffer, VkDeviceSize size) const;
-    void copyBufferToImage(VkBuffer buffer, VkImage image, uint32_t width, uint32_t height,
-                           uint32_t layerCount) const;
+    void copyBufferToImage(VkBuffer buffer, VkImage image, uint32_t width, uint32_t height, uint32_t layerCount) const;
     void copyBufferToDepthImage(VkBuffer buffer, VkImage image, uint32_t width, uint32_t height,
                                 uint32_t layerCount) const;
 
@@ -38,8 +36,8 @@ public:
     VkFormat findDepthFormat() const;
 
 private:
-    void copyToImage(VkBuffer buffer, VkImage image, uint32_t width, uint32_t height,
-                     uint32_t layerCount, VkImageAspectFlags aspect) const;
+    void copyToImage(VkBuffer buffer, VkImage image, uint32_t width, uint32_t height, uint32_t layerCount,
+                     VkImageAspectFlags aspect) const;
 
     VkDevice device = VK_NULL_HANDLE;
     VkPhysicalDevice physicalDevice = VK_NULL_HANDLE;
@@ -48,8 +46,7 @@ private:
 };
 
 // Shared by BufferUtils and the Renderer, which searches its own physical device.
-uint32_t findMemoryType(VkPhysicalDevice physicalDevice, uint32_t typeFilter,
-                        VkMemoryPropertyFlags properties);
+uint32_t findMemoryType(VkPhysicalDevice physicalDevice, uint32_t typeFilter, VkMemoryPropertyFlags properties);
 VkFormat findSupportedFormat(VkPhysicalDevice physicalDevice, const std::vector<VkFormat>& candidates,
                              VkImageTiling tiling, VkFormatFeatureFlags features);
 VkFormat findDepthFormat(VkPhysicalDevice physicalDevice);

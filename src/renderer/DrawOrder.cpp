@@ -15,9 +15,9 @@ struct VisiblePart {
 // largest scale.
 BoundingSphere inWorld(const BoundingSphere& sphere, const glm::mat4& worldFromModel)
 {
-    const float largestScale = std::max({glm::length(glm::vec3(worldFromModel[0])),
-                                         glm::length(glm::vec3(worldFromModel[1])),
-                                         glm::length(glm::vec3(worldFromModel[2]))});
+    const float largestScale =
+        std::max({glm::length(glm::vec3(worldFromModel[0])), glm::length(glm::vec3(worldFromModel[1])),
+                  glm::length(glm::vec3(worldFromModel[2]))});
     return {glm::vec3(worldFromModel * glm::vec4(sphere.centre, 1.0f)), sphere.radius * largestScale};
 }
 
@@ -41,8 +41,8 @@ std::vector<PartDraw> frontToBack(const std::vector<ViewedMesh>& meshes, const g
 
     std::vector<PartDraw> draws;
     for (const VisiblePart& part : parts) {
-        if (!draws.empty() && draws.back().mesh == part.draw.mesh
-            && draws.back().range.first + draws.back().range.count == part.draw.range.first) {
+        if (!draws.empty() && draws.back().mesh == part.draw.mesh &&
+            draws.back().range.first + draws.back().range.count == part.draw.range.first) {
             draws.back().range.count += part.draw.range.count;
         } else {
             draws.push_back(part.draw);

@@ -4,7 +4,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
-FrameDifference compareFrames(const FramePixels& a, const FramePixels& b, int channelTolerance) {
+FrameDifference compareFrames(const FramePixels& a, const FramePixels& b, int channelTolerance)
+{
     if (a.width != b.width || a.height != b.height || a.rgba.size() != b.rgba.size()) {
         throw std::invalid_argument("frames of different sizes: " + std::to_string(a.width) + "x" +
                                     std::to_string(a.height) + " and " + std::to_string(b.width) + "x" +

@@ -6,7 +6,8 @@
 
 #include <stdexcept>
 
-void writePng(const std::string& path, const FramePixels& frame) {
+void writePng(const std::string& path, const FramePixels& frame)
+{
     const int stride = static_cast<int>(frame.width) * 4;
     if (stbi_write_png(path.c_str(), static_cast<int>(frame.width), static_cast<int>(frame.height), 4,
                        frame.rgba.data(), stride) == 0) {
@@ -14,7 +15,8 @@ void writePng(const std::string& path, const FramePixels& frame) {
     }
 }
 
-FramePixels readPng(const std::string& path) {
+FramePixels readPng(const std::string& path)
+{
     int width = 0;
     int height = 0;
     int channels = 0;

@@ -3,7 +3,8 @@
 #include <stdexcept>
 
 VkFramebuffer createFramebuffer(VkDevice device, VkRenderPass renderPass, const std::vector<VkImageView>& attachments,
-                                uint32_t width, uint32_t height) {
+                                uint32_t width, uint32_t height)
+{
     VkFramebufferCreateInfo framebufferInfo{};
     framebufferInfo.sType = VK_STRUCTURE_TYPE_FRAMEBUFFER_CREATE_INFO;
     framebufferInfo.renderPass = renderPass;

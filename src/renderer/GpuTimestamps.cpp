@@ -7,7 +7,8 @@
 namespace {
 
 // The family the Renderer submits every pass to: the first with graphics.
-uint32_t graphicsTimestampBits(VkPhysicalDevice physicalDevice) {
+uint32_t graphicsTimestampBits(VkPhysicalDevice physicalDevice)
+{
     uint32_t familyCount = 0;
     vkGetPhysicalDeviceQueueFamilyProperties(physicalDevice, &familyCount, nullptr);
     std::vector<VkQueueFamilyProperties> families(familyCount);
@@ -20,10 +21,11 @@ uint32_t graphicsTimestampBits(VkPhysicalDevice physicalDevice) {
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 GpuTimestamps::GpuTimestamps(VkDevice device, VkPhysicalDevice physicalDevice, uint32_t framesInFlight)
-    : device(device), frameCount(framesInFlight) {
+    : device(device), frameCount(framesInFlight)
+{
     const uint32_t validBits = graphicsTimestampBits(physicalDevice);
     if (validBits == 0) {
         return;
@@ -43,11 +45,13 @@ GpuTimestamps::GpuTimestamps(VkDevice device, VkPhysicalDevice physicalDevice, u
     recorded.assign(timedPassCount * frameCount, false);
 }
 
-uint32_t GpuTimestamps::firstQuery(uint32_t frame, TimedPass pass) const {
+uint32_t GpuTimestamps::firstQuery(uint32_t frame, TimedPass pass) const
+{
     return 2 * (frame * timedPassCount + static_cast<uint32_t>(pass));
 }
 
-void GpuTimestamps::begin(VkCommandBuffer commandBuffer, uint32_t frame, TimedPass pass) {
+void GpuTimestamps::begin(VkCommandBuffer commandBuffer, uint32_t frame, TimedPass pass)
+{
     if (!isSupported()) {
         return;
     }
@@ -59,14 +63,16 @@ void GpuTimestamps::begin(VkCommandBuffer commandBuffer, uint32_t frame, TimedPa
     vkCmdWriteTimestamp(commandBuffer, VK_PIPELINE_STAGE_TOP_OF_PIPE_BIT, queryPool, query);
 }
 
-void GpuTimestamps::end(VkCommandBuffer commandBuffer, uint32_t frame, TimedPass pass) const {
+void GpuTimestamps::end(VkCommandBuffer commandBuffer, uint32_t frame, TimedPass pass) const
+{
     if (!isSupported()) {
         return;
     }
     vkCmdWriteTimestamp(commandBuffer, VK_PIPELINE_STAGE_BOTTOM_OF_PIPE_BIT, queryPool, firstQuery(frame, pass) + 1);
 }
 
-GpuTimestamps::PassTimes GpuTimestamps::read(uint32_t frame) const {
+GpuTimestamps::PassTimes GpuTimestamps::read(uint32_t frame) const
+{
     PassTimes times;
     times.fill(std::nan(""));
     if (!isSupported()) {
@@ -89,7 +95,8 @@ GpuTimestamps::PassTimes GpuTimestamps::read(uint32_t frame) const {
     return times;
 }
 
-void GpuTimestamps::cleanup() {
+void GpuTimestamps::cleanup()
+{
     vkDestroyQueryPool(device, queryPool, nullptr);
     queryPool = VK_NULL_HANDLE;
 }

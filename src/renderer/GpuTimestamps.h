@@ -11,7 +11,8 @@ enum class TimedPass : uint32_t { Compute, FirstFace, GBuffer = FirstFace + 6, L
 
 constexpr uint32_t timedPassCount = static_cast<uint32_t>(TimedPass::Count);
 
-inline TimedPass environmentFace(uint32_t face) {
+inline TimedPass environmentFace(uint32_t face)
+{
     return static_cast<TimedPass>(static_cast<uint32_t>(TimedPass::FirstFace) + face);
 }
 

@@ -2,7 +2,8 @@
 
 #include <GLFW/glfw3.h>
 
-bool windowIsHidden(GLFWwindow* window) {
+bool windowIsHidden(GLFWwindow* window)
+{
     int width = 0;
     int height = 0;
     glfwGetFramebufferSize(window, &width, &height);
@@ -10,7 +11,8 @@ bool windowIsHidden(GLFWwindow* window) {
            glfwGetWindowAttrib(window, GLFW_VISIBLE) == GLFW_FALSE;
 }
 
-bool waitWhileHidden(GLFWwindow* window) {
+bool waitWhileHidden(GLFWwindow* window)
+{
     // The state is read again after every wait, so the event that shows the
     // window is enough to leave; and a close request ends the wait too.
     while (!glfwWindowShouldClose(window) && windowIsHidden(window)) {

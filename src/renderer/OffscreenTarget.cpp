@@ -6,7 +6,8 @@
 #include <stdexcept>
 #include <utility>
 
-void OffscreenTarget::create() {
+void OffscreenTarget::create()
+{
     const VkDevice device = bufferUtils.getDevice();
     images.resize(imageCount);
     imageMemories.resize(imageCount);
@@ -15,14 +16,15 @@ void OffscreenTarget::create() {
         createImage(bufferUtils, ImageShape{imageExtent.width, imageExtent.height, 1, 0}, imageFormat,
                     VK_IMAGE_TILING_OPTIMAL, VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT | VK_IMAGE_USAGE_TRANSFER_SRC_BIT,
                     VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, images[i], imageMemories[i]);
-        views[i] = createImageView(device, images[i], VK_IMAGE_VIEW_TYPE_2D, imageFormat, VK_IMAGE_ASPECT_COLOR_BIT,
-                                   0, 1, "failed to create texture image view!");
+        views[i] = createImageView(device, images[i], VK_IMAGE_VIEW_TYPE_2D, imageFormat, VK_IMAGE_ASPECT_COLOR_BIT, 0,
+                                   1, "failed to create texture image view!");
     }
 
     createReadBackObjects();
 }
 
-void OffscreenTarget::createReadBackObjects() {
+void OffscreenTarget::createReadBackObjects()
+{
     const VkDevice device = bufferUtils.getDevice();
     VkCommandPoolCreateInfo poolInfo{};
     poolInfo.sType = VK_STRUCTURE_TYPE_COMMAND_POOL_CREATE_INFO;
@@ -45,15 +47,16 @@ void OffscreenTarget::createReadBackObjects() {
 
     const VkDeviceSize size = VkDeviceSize{imageExtent.width} * imageExtent.height * 4;
     bufferUtils.createBuffer(size, VK_BUFFER_USAGE_TRANSFER_DST_BIT,
-                             VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT,
-                             readBackBuffer, readBackMemory);
+                             VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT, readBackBuffer,
+                             readBackMemory);
 }
 
 // Nothing has to be given back by a presentation engine, but the frame's
 // recording waits on `imageAvailable` as it does with a swap chain: an empty
 // submission signals it after everything queued before, the previous frame's
 // use of this image included.
-VkResult OffscreenTarget::acquire(VkSemaphore imageAvailable, uint32_t& imageIndex) {
+VkResult OffscreenTarget::acquire(VkSemaphore imageAvailable, uint32_t& imageIndex)
+{
     imageIndex = nextImage;
     nextImage = (nextImage + 1) % imageCount;
     submit(VK_NULL_HANDLE, 0, imageAvailable, VK_NULL_HANDLE, VK_NULL_HANDLE);
@@ -62,7 +65,8 @@ VkResult OffscreenTarget::acquire(VkSemaphore imageAvailable, uint32_t& imageInd
 
 // The render-finished semaphore is always waited on, so that the next frame
 // that signals it finds it unsignalled; a read-back waits for the copy too.
-VkResult OffscreenTarget::present(VkSemaphore renderFinished, uint32_t imageIndex) {
+VkResult OffscreenTarget::present(VkSemaphore renderFinished, uint32_t imageIndex)
+{
     if (!readBackRequested) {
         submit(renderFinished, VK_PIPELINE_STAGE_ALL_COMMANDS_BIT, VK_NULL_HANDLE, VK_NULL_HANDLE, VK_NULL_HANDLE);
         return VK_SUCCESS;
@@ -77,7 +81,8 @@ VkResult OffscreenTarget::present(VkSemaphore renderFinished, uint32_t imageInde
 }
 
 void OffscreenTarget::submit(VkSemaphore wait, VkPipelineStageFlags waitStage, VkSemaphore signal,
-                             VkCommandBuffer commandBuffer, VkFence fence) const {
+                             VkCommandBuffer commandBuffer, VkFence fence) const
+{
     VkSubmitInfo submitInfo{};
     submitInfo.sType = VK_STRUCTURE_TYPE_SUBMIT_INFO;
     submitInfo.waitSemaphoreCount = wait != VK_NULL_HANDLE ? 1 : 0;
@@ -94,7 +99,8 @@ void OffscreenTarget::submit(VkSemaphore wait, VkPipelineStageFlags waitStage, V
 
 // The presentation pass leaves the image in TRANSFER_SRC_OPTIMAL, and the
 // semaphore wait orders the copy after it, so no barrier is needed here.
-void OffscreenTarget::recordCopy(uint32_t imageIndex) const {
+void OffscreenTarget::recordCopy(uint32_t imageIndex) const
+{
     vkResetCommandBuffer(copyCommands, 0);
     VkCommandBufferBeginInfo beginInfo{};
     beginInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_BEGIN_INFO;
@@ -107,7 +113,8 @@ void OffscreenTarget::recordCopy(uint32_t imageIndex) const {
 }
 
 // The images are B8G8R8A8; the frame handed out is RGBA.
-void OffscreenTarget::copyOut() {
+void OffscreenTarget::copyOut()
+{
     const size_t size = size_t{imageExtent.width} * imageExtent.height * 4;
     readBack = FramePixels{imageExtent.width, imageExtent.height, std::vector<uint8_t>(size)};
     readHostVisible(bufferUtils.getDevice(), readBackMemory, readBack.rgba.data(), size);
@@ -116,7 +123,8 @@ void OffscreenTarget::copyOut() {
     }
 }
 
-void OffscreenTarget::destroy() {
+void OffscreenTarget::destroy()
+{
     const VkDevice device = bufferUtils.getDevice();
     for (uint32_t i = 0; i < images.size(); i++) {
         vkDestroyImageView(device, views[i], nullptr);

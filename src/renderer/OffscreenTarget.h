@@ -17,7 +17,9 @@ public:
     static constexpr VkFormat imageFormat = VK_FORMAT_B8G8R8A8_SRGB;
 
     OffscreenTarget(const BufferUtils& bufferUtils, VkQueue queue, uint32_t queueFamily, VkExtent2D extent)
-        : bufferUtils(bufferUtils), queue(queue), queueFamily(queueFamily), imageExtent(extent) {}
+        : bufferUtils(bufferUtils), queue(queue), queueFamily(queueFamily), imageExtent(extent)
+    {
+    }
 
     VkFormat format() const override { return imageFormat; }
     VkExtent2D extent() const override { return imageExtent; }
@@ -36,8 +38,8 @@ public:
 
 private:
     void createReadBackObjects();
-    void submit(VkSemaphore wait, VkPipelineStageFlags waitStage, VkSemaphore signal,
-                VkCommandBuffer commandBuffer, VkFence fence) const;
+    void submit(VkSemaphore wait, VkPipelineStageFlags waitStage, VkSemaphore signal, VkCommandBuffer commandBuffer,
+                VkFence fence) const;
     void recordCopy(uint32_t imageIndex) const;
     void copyOut();
 

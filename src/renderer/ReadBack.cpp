@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-void recordReadBack(VkCommandBuffer commandBuffer, VkImage image, VkExtent2D extent, VkBuffer buffer) {
+void recordReadBack(VkCommandBuffer commandBuffer, VkImage image, VkExtent2D extent, VkBuffer buffer)
+{
     VkBufferImageCopy region{};
     region.imageSubresource = {VK_IMAGE_ASPECT_COLOR_BIT, 0, 0, 1};
     region.imageExtent = {extent.width, extent.height, 1};
@@ -20,7 +21,8 @@ void recordReadBack(VkCommandBuffer commandBuffer, VkImage image, VkExtent2D ext
                          &toHost, 0, nullptr);
 }
 
-void readHostVisible(VkDevice device, VkDeviceMemory memory, void* destination, size_t size) {
+void readHostVisible(VkDevice device, VkDeviceMemory memory, void* destination, size_t size)
+{
     void* data = nullptr;
     vkMapMemory(device, memory, 0, size, 0, &data);
     std::memcpy(destination, data, size);

@@ -9,7 +9,8 @@
 namespace {
 
 VkAttachmentDescription colorAttachmentDescription(VkFormat format, VkImageLayout initialLayout,
-                                                   VkImageLayout finalLayout) {
+                                                   VkImageLayout finalLayout)
+{
     VkAttachmentDescription colorAttachment{};
     colorAttachment.format = format;
     colorAttachment.samples = VK_SAMPLE_COUNT_1_BIT;
@@ -23,13 +24,15 @@ VkAttachmentDescription colorAttachmentDescription(VkFormat format, VkImageLayou
 }
 
 VkAttachmentDescription depthAttachmentDescription(VkFormat format, VkAttachmentStoreOp storeOp,
-                                                   VkImageLayout initialLayout, VkImageLayout finalLayout) {
+                                                   VkImageLayout initialLayout, VkImageLayout finalLayout)
+{
     VkAttachmentDescription depthAttachment = colorAttachmentDescription(format, initialLayout, finalLayout);
     depthAttachment.storeOp = storeOp;
     return depthAttachment;
 }
 
-VkRenderPass createSingleSubpassRenderPass(VkDevice device, const std::vector<VkAttachmentDescription>& attachments) {
+VkRenderPass createSingleSubpassRenderPass(VkDevice device, const std::vector<VkAttachmentDescription>& attachments)
+{
     const uint32_t colorCount = static_cast<uint32_t>(attachments.size() - 1);
     std::vector<VkAttachmentReference> colorAttachmentRefs(colorCount);
     for (uint32_t i = 0; i < colorCount; i++) {
@@ -50,10 +53,11 @@ VkRenderPass createSingleSubpassRenderPass(VkDevice device, const std::vector<Vk
     // presentation passes of both frames in flight use one): the layout
     // transition at the start of a pass must wait for the depth writes of the
     // pass submitted before it.
-    dependency.srcStageMask = VK_PIPELINE_STAGE_COLOR_ATTACHMENT_OUTPUT_BIT | VK_PIPELINE_STAGE_EARLY_FRAGMENT_TESTS_BIT |
-                              VK_PIPELINE_STAGE_LATE_FRAGMENT_TESTS_BIT;
+    dependency.srcStageMask = VK_PIPELINE_STAGE_COLOR_ATTACHMENT_OUTPUT_BIT |
+                              VK_PIPELINE_STAGE_EARLY_FRAGMENT_TESTS_BIT | VK_PIPELINE_STAGE_LATE_FRAGMENT_TESTS_BIT;
     dependency.srcAccessMask = VK_ACCESS_DEPTH_STENCIL_ATTACHMENT_WRITE_BIT;
-    dependency.dstStageMask = VK_PIPELINE_STAGE_COLOR_ATTACHMENT_OUTPUT_BIT | VK_PIPELINE_STAGE_EARLY_FRAGMENT_TESTS_BIT;
+    dependency.dstStageMask =
+        VK_PIPELINE_STAGE_COLOR_ATTACHMENT_OUTPUT_BIT | VK_PIPELINE_STAGE_EARLY_FRAGMENT_TESTS_BIT;
     dependency.dstAccessMask = VK_ACCESS_COLOR_ATTACHMENT_WRITE_BIT | VK_ACCESS_DEPTH_STENCIL_ATTACHMENT_WRITE_BIT;
     std::array<VkSubpassDependency, 1> dependencies = {dependency};
 
@@ -73,17 +77,19 @@ VkRenderPass createSingleSubpassRenderPass(VkDevice device, const std::vector<Vk
     return renderPass;
 }
 
-}  // namespace
+} // namespace
 
 VkRenderPass createPresentationRenderPass(VkDevice device, VkFormat colorFormat, VkImageLayout finalLayout,
-                                          VkFormat depthFormat) {
+                                          VkFormat depthFormat)
+{
     return createSingleSubpassRenderPass(
         device, {colorAttachmentDescription(colorFormat, VK_IMAGE_LAYOUT_UNDEFINED, finalLayout),
                  depthAttachmentDescription(depthFormat, VK_ATTACHMENT_STORE_OP_DONT_CARE, VK_IMAGE_LAYOUT_UNDEFINED,
                                             VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL)});
 }
 
-VkRenderPass createGBufferRenderPass(VkDevice device, VkFormat depthFormat) {
+VkRenderPass createGBufferRenderPass(VkDevice device, VkFormat depthFormat)
+{
     std::vector<VkAttachmentDescription> attachments;
     for (VkFormat format : DefferedTexture::attachmentFormats) {
         attachments.push_back(
@@ -95,13 +101,14 @@ VkRenderPass createGBufferRenderPass(VkDevice device, VkFormat depthFormat) {
     return createSingleSubpassRenderPass(device, attachments);
 }
 
-VkRenderPass createEnvironmentRenderPass(VkDevice device, VkFormat depthFormat) {
+VkRenderPass createEnvironmentRenderPass(VkDevice device, VkFormat depthFormat)
+{
     // The faces are sampled as cubes afterwards, colour and depth alike, so both
     // enter and leave in the shader-read layout and both are stored.
     return createSingleSubpassRenderPass(
-        device, {colorAttachmentDescription(VK_FORMAT_R8G8B8A8_SRGB, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL,
-                                            VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL),
-                 depthAttachmentDescription(depthFormat, VK_ATTACHMENT_STORE_OP_STORE,
-                                            VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL,
-                                            VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL)});
+        device,
+        {colorAttachmentDescription(VK_FORMAT_R8G8B8A8_SRGB, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL,
+                                    VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL),
+         depthAttachmentDescription(depthFormat, VK_ATTACHMENT_STORE_OP_STORE, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL,
+                                    VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL)});
 }

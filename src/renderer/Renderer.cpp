@@ -2,7 +2,8 @@
 
 #include "renderer/DebugMessenger.h"
 
-void Renderer::initVulkan() {
+void Renderer::initVulkan()
+{
     createInstance();
     if (validation) {
         setupDebugMessenger();
@@ -24,13 +25,18 @@ void Renderer::initVulkan() {
     createSyncObjects();
 }
 
-void Renderer::waitIdle() { vkDeviceWaitIdle(device); }
+void Renderer::waitIdle()
+{
+    vkDeviceWaitIdle(device);
+}
 
-void Renderer::waitForCurrentFrame() {
+void Renderer::waitForCurrentFrame()
+{
     vkWaitForFences(device, 1, &inFlightFences[currentFrame], VK_TRUE, UINT64_MAX);
 }
 
-void Renderer::cleanup() {
+void Renderer::cleanup()
+{
     cleanupSwapChain();
 
     vkDestroyRenderPass(device, renderPass, nullptr);

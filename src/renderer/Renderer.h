@@ -109,9 +109,8 @@ private:
     void resizeDeferredTargets();
     void createFramebuffers();
     void createCubemapFramebuffers(CubemapObject& envCube);
-    void createImage(uint32_t width, uint32_t height, VkFormat format, VkImageTiling tiling,
-                     VkImageUsageFlags usage, VkMemoryPropertyFlags properties, VkImage& image,
-                     VkDeviceMemory& imageMemory) const;
+    void createImage(uint32_t width, uint32_t height, VkFormat format, VkImageTiling tiling, VkImageUsageFlags usage,
+                     VkMemoryPropertyFlags properties, VkImage& image, VkDeviceMemory& imageMemory) const;
     VkImageView createImageView(VkImage image, VkFormat format, VkImageAspectFlags aspectFlags) const;
     VkFormat findDepthFormat() const;
 
@@ -133,12 +132,12 @@ private:
                                     ParticleObject& particles);
     void recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32_t frameIndex, ObjectList& objects,
                                      CubemapObject& skybox, CubemapObject& envCube, ParticleObject& particles);
-    void recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t imageIndex,
-                                 DefferedDrawObject& deferredObject, DisplayMode displayMode);
+    void recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t imageIndex, DefferedDrawObject& deferredObject,
+                                 DisplayMode displayMode);
 
     // Submission steps of drawFrame.
-    void submitEnvironmentPass(ObjectList& objects, float t, float dt, CubemapObject& skybox,
-                               CubemapObject& envCube, ParticleObject& particles);
+    void submitEnvironmentPass(ObjectList& objects, float t, float dt, CubemapObject& skybox, CubemapObject& envCube,
+                               ParticleObject& particles);
     void submitDeferredPass(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
                             CubemapObject& envCube, ParticleObject& particles);
     void submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& deferredObject, DisplayMode displayMode);

@@ -13,9 +13,10 @@ namespace {
 const std::vector<const char*> validationLayers = {"VK_LAYER_KHRONOS_validation"};
 const std::vector<const char*> swapChainExtensions = {VK_KHR_SWAPCHAIN_EXTENSION_NAME};
 
-}  // namespace
+} // namespace
 
-void Renderer::createInstance() {
+void Renderer::createInstance()
+{
     if (validation && !checkValidationLayerSupport()) {
         throw std::runtime_error("validation layers requested, but not available!");
     }
@@ -48,7 +49,8 @@ void Renderer::createInstance() {
     }
 }
 
-bool Renderer::checkValidationLayerSupport() const {
+bool Renderer::checkValidationLayerSupport() const
+{
     uint32_t layerCount;
     vkEnumerateInstanceLayerProperties(&layerCount, nullptr);
     std::vector<VkLayerProperties> availableLayers(layerCount);
@@ -69,7 +71,8 @@ bool Renderer::checkValidationLayerSupport() const {
     return true;
 }
 
-std::vector<const char*> Renderer::getRequiredExtensions() const {
+std::vector<const char*> Renderer::getRequiredExtensions() const
+{
     std::vector<const char*> extensions;
     if (window != nullptr) {
         uint32_t glfwExtensionCount = 0;
@@ -82,7 +85,8 @@ std::vector<const char*> Renderer::getRequiredExtensions() const {
     return extensions;
 }
 
-void Renderer::setupDebugMessenger() {
+void Renderer::setupDebugMessenger()
+{
     VkDebugUtilsMessengerCreateInfoEXT createInfo;
     populateDebugMessengerCreateInfo(createInfo);
     if (createDebugUtilsMessenger(instance, createInfo, debugMessenger) != VK_SUCCESS) {
@@ -90,13 +94,15 @@ void Renderer::setupDebugMessenger() {
     }
 }
 
-void Renderer::createSurface() {
+void Renderer::createSurface()
+{
     if (glfwCreateWindowSurface(instance, window, nullptr, &surface) != VK_SUCCESS) {
         throw std::runtime_error("failed to create window surface!");
     }
 }
 
-void Renderer::pickPhysicalDevice() {
+void Renderer::pickPhysicalDevice()
+{
     uint32_t deviceCount = 0;
     vkEnumeratePhysicalDevices(instance, &deviceCount, nullptr);
     if (deviceCount == 0) {
@@ -116,7 +122,8 @@ void Renderer::pickPhysicalDevice() {
     }
 }
 
-bool Renderer::isDeviceSuitable(VkPhysicalDevice candidate) const {
+bool Renderer::isDeviceSuitable(VkPhysicalDevice candidate) const
+{
     QueueFamilyIndices indices = findQueueFamilies(candidate);
     bool extensionsSupported = checkDeviceExtensionSupport(candidate);
     // Without a window nothing is presented, so any device will do.
@@ -139,7 +146,8 @@ bool Renderer::isDeviceSuitable(VkPhysicalDevice candidate) const {
     return indices.isComplete() && extensionsSupported && swapChainAdequate && supportedFeatures.samplerAnisotropy;
 }
 
-QueueFamilyIndices Renderer::findQueueFamilies(VkPhysicalDevice candidate) const {
+QueueFamilyIndices Renderer::findQueueFamilies(VkPhysicalDevice candidate) const
+{
     QueueFamilyIndices indices;
     uint32_t queueFamilyCount = 0;
     vkGetPhysicalDeviceQueueFamilyProperties(candidate, &queueFamilyCount, nullptr);
@@ -165,7 +173,8 @@ QueueFamilyIndices Renderer::findQueueFamilies(VkPhysicalDevice candidate) const
     return indices;
 }
 
-bool Renderer::checkDeviceExtensionSupport(VkPhysicalDevice candidate) const {
+bool Renderer::checkDeviceExtensionSupport(VkPhysicalDevice candidate) const
+{
     uint32_t extensionCount;
     vkEnumerateDeviceExtensionProperties(candidate, nullptr, &extensionCount, nullptr);
     std::vector<VkExtensionProperties> availableExtensions(extensionCount);
@@ -179,11 +188,13 @@ bool Renderer::checkDeviceExtensionSupport(VkPhysicalDevice candidate) const {
     return requiredExtensions.empty();
 }
 
-std::vector<const char*> Renderer::requiredDeviceExtensions() const {
+std::vector<const char*> Renderer::requiredDeviceExtensions() const
+{
     return window != nullptr ? swapChainExtensions : std::vector<const char*>{};
 }
 
-void Renderer::createLogicalDevice() {
+void Renderer::createLogicalDevice()
+{
     QueueFamilyIndices indices = findQueueFamilies(physicalDevice);
     std::set<uint32_t> uniqueQueueFamilies = {indices.graphicsFamily.value(), indices.presentFamily.value()};
 

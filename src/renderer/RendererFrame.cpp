@@ -14,7 +14,8 @@
 namespace {
 
 VkSubmitInfo submitInfoFor(const VkCommandBuffer& commandBuffer, uint32_t waitCount, const VkSemaphore* waitSemaphores,
-                           const VkPipelineStageFlags* waitStages, const VkSemaphore* signalSemaphore) {
+                           const VkPipelineStageFlags* waitStages, const VkSemaphore* signalSemaphore)
+{
     VkSubmitInfo submitInfo{};
     submitInfo.sType = VK_STRUCTURE_TYPE_SUBMIT_INFO;
     submitInfo.waitSemaphoreCount = waitCount;
@@ -27,14 +28,16 @@ VkSubmitInfo submitInfoFor(const VkCommandBuffer& commandBuffer, uint32_t waitCo
     return submitInfo;
 }
 
-}  // namespace
+} // namespace
 
-void Renderer::waitAndReset(VkFence fence) const {
+void Renderer::waitAndReset(VkFence fence) const
+{
     vkWaitForFences(device, 1, &fence, VK_TRUE, UINT64_MAX);
     vkResetFences(device, 1, &fence);
 }
 
-void Renderer::submitCompute(ParticleObject& particles) {
+void Renderer::submitCompute(ParticleObject& particles)
+{
     waitAndReset(computeInFlightFences[currentFrame]);
     vkResetCommandBuffer(computeCommandBuffers[currentFrame], 0);
     recordComputeCommandBuffer(computeCommandBuffers[currentFrame], particles);
@@ -47,7 +50,8 @@ void Renderer::submitCompute(ParticleObject& particles) {
 }
 
 void Renderer::submitEnvironmentPass(ObjectList& objects, float t, float dt, CubemapObject& skybox,
-                                     CubemapObject& envCube, ParticleObject& particles) {
+                                     CubemapObject& envCube, ParticleObject& particles)
+{
     const uint32_t f = currentFrame;
     vkResetFences(device, 1, &envInFlightFences[f]);
     vkResetCommandBuffer(cubemapCommandBuffers[f], 0);
@@ -73,7 +77,8 @@ void Renderer::submitEnvironmentPass(ObjectList& objects, float t, float dt, Cub
 }
 
 void Renderer::submitDeferredPass(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
-                                  CubemapObject& envCube, ParticleObject& particles) {
+                                  CubemapObject& envCube, ParticleObject& particles)
+{
     const uint32_t f = currentFrame;
     objects.update(t, dt, f, camera);
     skybox.updateAsSkybox(f, camera);
@@ -86,16 +91,16 @@ void Renderer::submitDeferredPass(ObjectList& objects, Camera* camera, float t, 
     VkSemaphore defWaitSemaphores[] = {envFinishedSemaphores[f]};
     VkPipelineStageFlags defWaitStages[] = {VK_PIPELINE_STAGE_VERTEX_INPUT_BIT};
     VkSemaphore defSignalSemaphores[] = {defFinishedSemaphores[f]};
-    VkSubmitInfo defSubmitInfo = submitInfoFor(commandBuffers[f], 1, defWaitSemaphores, defWaitStages,
-                                               defSignalSemaphores);
+    VkSubmitInfo defSubmitInfo =
+        submitInfoFor(commandBuffers[f], 1, defWaitSemaphores, defWaitStages, defSignalSemaphores);
     if (vkQueueSubmit(graphicsQueue, 1, &defSubmitInfo, defInFlightFences[f]) != VK_SUCCESS) {
         throw std::runtime_error("failed to submit cubemap command buffer!");
     }
     vkWaitForFences(device, 1, &defInFlightFences[f], VK_TRUE, UINT64_MAX);
 }
 
-void Renderer::submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& deferredObject,
-                                      DisplayMode displayMode) {
+void Renderer::submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& deferredObject, DisplayMode displayMode)
+{
     const uint32_t f = currentFrame;
     vkResetFences(device, 1, &inFlightFences[f]);
     vkResetCommandBuffer(commandBuffers[f], 0);
@@ -105,8 +110,8 @@ void Renderer::submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& d
     VkPipelineStageFlags drawWaitStages[] = {VK_PIPELINE_STAGE_VERTEX_INPUT_BIT,
                                              VK_PIPELINE_STAGE_COLOR_ATTACHMENT_OUTPUT_BIT};
     VkSemaphore drawSignalSemaphores[] = {renderFinishedSemaphores[imageIndex]};
-    VkSubmitInfo submitInfo = submitInfoFor(commandBuffers[f], 2, drawWaitSemaphores, drawWaitStages,
-                                            drawSignalSemaphores);
+    VkSubmitInfo submitInfo =
+        submitInfoFor(commandBuffers[f], 2, drawWaitSemaphores, drawWaitStages, drawSignalSemaphores);
     if (vkQueueSubmit(graphicsQueue, 1, &submitInfo, inFlightFences[f]) != VK_SUCCESS) {
         throw std::runtime_error("failed to submit draw command buffer!");
     }
@@ -114,7 +119,8 @@ void Renderer::submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& d
 
 void Renderer::drawFrame(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
                          CubemapObject& envCube, ParticleObject& particles, DefferedDrawObject& deferredObject,
-                         DisplayMode displayMode) {
+                         DisplayMode displayMode)
+{
     const uint32_t f = currentFrame;
     vkWaitForFences(device, 1, &inFlightFences[f], VK_TRUE, UINT64_MAX);
 

@@ -18,7 +18,8 @@
 
 namespace {
 
-void beginRecording(VkCommandBuffer commandBuffer, const char* failureMessage) {
+void beginRecording(VkCommandBuffer commandBuffer, const char* failureMessage)
+{
     VkCommandBufferBeginInfo beginInfo{};
     beginInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_BEGIN_INFO;
     if (vkBeginCommandBuffer(commandBuffer, &beginInfo) != VK_SUCCESS) {
@@ -26,14 +27,16 @@ void beginRecording(VkCommandBuffer commandBuffer, const char* failureMessage) {
     }
 }
 
-void endRecording(VkCommandBuffer commandBuffer, const char* failureMessage) {
+void endRecording(VkCommandBuffer commandBuffer, const char* failureMessage)
+{
     if (vkEndCommandBuffer(commandBuffer) != VK_SUCCESS) {
         throw std::runtime_error(failureMessage);
     }
 }
 
 void beginRenderPass(VkCommandBuffer commandBuffer, VkRenderPass renderPass, VkFramebuffer framebuffer,
-                     VkExtent2D extent, uint32_t colorAttachmentCount) {
+                     VkExtent2D extent, uint32_t colorAttachmentCount)
+{
     std::vector<VkClearValue> clearValues(colorAttachmentCount + 1);
     for (uint32_t i = 0; i < colorAttachmentCount; i++) {
         clearValues[i].color = {{0.0f, 0.0f, 0.0f, 1.0f}};
@@ -52,19 +55,22 @@ void beginRenderPass(VkCommandBuffer commandBuffer, VkRenderPass renderPass, VkF
 }
 
 // The timestamp recorder is optional; without one the recordings are unchanged.
-void beginTimed(GpuTimestamps* timestamps, VkCommandBuffer commandBuffer, uint32_t frame, TimedPass pass) {
+void beginTimed(GpuTimestamps* timestamps, VkCommandBuffer commandBuffer, uint32_t frame, TimedPass pass)
+{
     if (timestamps != nullptr) {
         timestamps->begin(commandBuffer, frame, pass);
     }
 }
 
-void endTimed(const GpuTimestamps* timestamps, VkCommandBuffer commandBuffer, uint32_t frame, TimedPass pass) {
+void endTimed(const GpuTimestamps* timestamps, VkCommandBuffer commandBuffer, uint32_t frame, TimedPass pass)
+{
     if (timestamps != nullptr) {
         timestamps->end(commandBuffer, frame, pass);
     }
 }
 
-void setViewportAndScissor(VkCommandBuffer commandBuffer, VkExtent2D extent) {
+void setViewportAndScissor(VkCommandBuffer commandBuffer, VkExtent2D extent)
+{
     VkViewport viewport{};
     viewport.x = 0.0f;
     viewport.y = 0.0f;
@@ -83,7 +89,8 @@ void setViewportAndScissor(VkCommandBuffer commandBuffer, VkExtent2D extent) {
 // The sky is drawn after the opaque meshes with its depth pinned to the far plane: with the
 // sky pipeline's LESS_OR_EQUAL test it then lands exactly on the pixels that still hold the
 // cleared depth, which are the pixels it showed on when it was drawn first and overdrawn.
-void setSkyViewport(VkCommandBuffer commandBuffer, VkExtent2D extent) {
+void setSkyViewport(VkCommandBuffer commandBuffer, VkExtent2D extent)
+{
     VkViewport viewport{};
     viewport.width = static_cast<float>(extent.width);
     viewport.height = static_cast<float>(extent.height);
@@ -93,7 +100,8 @@ void setSkyViewport(VkCommandBuffer commandBuffer, VkExtent2D extent) {
 }
 
 template <typename Mesh>
-void bindMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet) {
+void bindMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet)
+{
     VkBuffer vertexBuffers[] = {mesh.getVertexBuffer()};
     VkDeviceSize offsets[] = {0};
     vkCmdBindVertexBuffers(commandBuffer, 0, 1, vertexBuffers, offsets);
@@ -102,14 +110,16 @@ void bindMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout
 }
 
 template <typename Mesh>
-void drawMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet) {
+void drawMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet)
+{
     bindMesh(commandBuffer, mesh, layout, descriptorSet);
     vkCmdDrawIndexed(commandBuffer, mesh.getIndexCount(), 1, 0, 0, 0);
 }
 
 // The objects whose draws are not repeats of an earlier object's (the rock row can place one
 // rock twice on the same spot).
-std::vector<ImageObject*> withoutRepeats(const std::vector<ImageObject*>& objects) {
+std::vector<ImageObject*> withoutRepeats(const std::vector<ImageObject*>& objects)
+{
     std::vector<ImageObject*> distinct;
     for (ImageObject* object : objects) {
         if (std::none_of(distinct.begin(), distinct.end(),
@@ -124,7 +134,8 @@ std::vector<ImageObject*> withoutRepeats(const std::vector<ImageObject*>& object
 // bound again only where the draws move on to another mesh. The list's update wrote the same
 // view and projection into every object's uniforms.
 void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<ImageObject*>& objectList,
-                           VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView) {
+                           VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView)
+{
     const std::vector<ImageObject*> objects = withoutRepeats(objectList);
     if (objects.empty()) {
         return;
@@ -149,7 +160,8 @@ void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<Imag
 
 // Nothing is recorded for a view that the plume cannot reach.
 void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkPipeline pipeline,
-                   VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame) {
+                   VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame)
+{
     const UniformBufferObject& uniforms = particles.getDrawUniforms();
     if (!ViewFrustum(uniforms.proj * particlePush * uniforms.view * uniforms.model).reaches(plumeBounds())) {
         return;
@@ -164,9 +176,10 @@ void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkP
     vkCmdDraw(commandBuffer, static_cast<uint32_t>(particles.getParticleCount()), 1, 0, 0);
 }
 
-}  // namespace
+} // namespace
 
-void Renderer::recordComputeCommandBuffer(VkCommandBuffer commandBuffer, ParticleObject& particles) {
+void Renderer::recordComputeCommandBuffer(VkCommandBuffer commandBuffer, ParticleObject& particles)
+{
     beginRecording(commandBuffer, "failed to begin recording compute command buffer!");
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::Compute);
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_COMPUTE, particles.getPipeline());
@@ -180,7 +193,8 @@ void Renderer::recordComputeCommandBuffer(VkCommandBuffer commandBuffer, Particl
 
 void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const std::vector<VkFramebuffer>& framebuffers,
                                           ObjectList& objectList, CubemapObject& skybox, CubemapObject& envCube,
-                                          ParticleObject& particles) {
+                                          ParticleObject& particles)
+{
     auto* texture = dynamic_cast<DynEnvironmentTexture*>(envCube.getCubemap());
     VkExtent2D faceExtent{static_cast<uint32_t>(texture->getWidth()), static_cast<uint32_t>(texture->getHeight())};
     const auto views = cubeFaceViews(envCube.getPosition());
@@ -214,9 +228,9 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const s
     endRecording(commandBuffer, "failed to record command buffer!");
 }
 
-void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32_t frameIndex,
-                                           ObjectList& objectList, CubemapObject& skybox, CubemapObject& envCube,
-                                           ParticleObject& particles) {
+void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32_t frameIndex, ObjectList& objectList,
+                                           CubemapObject& skybox, CubemapObject& envCube, ParticleObject& particles)
+{
     const glm::mat4 identity(1.0f);
     beginRecording(commandBuffer, "failed to begin recording command buffer!");
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::GBuffer);
@@ -251,7 +265,8 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
 }
 
 void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t imageIndex,
-                                       DefferedDrawObject& deferredObject, DisplayMode displayMode) {
+                                       DefferedDrawObject& deferredObject, DisplayMode displayMode)
+{
     beginRecording(commandBuffer, "failed to begin recording command buffer!");
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::Lighting);
     const VkExtent2D extent = frameTarget->extent();

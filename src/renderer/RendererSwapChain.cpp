@@ -3,30 +3,33 @@
 #include "renderer/Renderer.h"
 #include "renderer/SwapChainTarget.h"
 
-Renderer Renderer::offscreen(VkExtent2D extent, bool validation) {
+Renderer Renderer::offscreen(VkExtent2D extent, bool validation)
+{
     Renderer renderer;
     renderer.offscreenExtent = extent;
     renderer.validation = validation;
     return renderer;
 }
 
-void Renderer::createFrameTarget() {
+void Renderer::createFrameTarget()
+{
     const QueueFamilyIndices indices = findQueueFamilies(physicalDevice);
     if (window != nullptr) {
         frameTarget = std::make_unique<SwapChainTarget>(SwapChainSetting{window, surface, physicalDevice, device,
                                                                          presentQueue, indices.graphicsFamily.value(),
                                                                          indices.presentFamily.value()});
     } else {
-        auto target = std::make_unique<OffscreenTarget>(BufferUtils(device, physicalDevice, VK_NULL_HANDLE, graphicsQueue),
-                                                        graphicsQueue, indices.graphicsFamily.value(),
-                                                        offscreenExtent);
+        auto target =
+            std::make_unique<OffscreenTarget>(BufferUtils(device, physicalDevice, VK_NULL_HANDLE, graphicsQueue),
+                                              graphicsQueue, indices.graphicsFamily.value(), offscreenExtent);
         offscreenTarget = target.get();
         frameTarget = std::move(target);
     }
     frameTarget->create();
 }
 
-void Renderer::recreateSwapChain() {
+void Renderer::recreateSwapChain()
+{
     // A hidden window has no surface to draw to: wait until it comes back. A
     // close request while waiting leaves the old swap chain to the normal
     // shutdown, which the main loop reaches at once.
@@ -47,7 +50,8 @@ void Renderer::recreateSwapChain() {
     resizeDeferredTargets();
 }
 
-void Renderer::cleanupSwapChain() {
+void Renderer::cleanupSwapChain()
+{
     vkDestroyImageView(device, depthImageView, nullptr);
     vkDestroyImage(device, depthImage, nullptr);
     vkFreeMemory(device, depthImageMemory, nullptr);

@@ -2,7 +2,8 @@
 
 #include <stdexcept>
 
-void Renderer::createCommandPool() {
+void Renderer::createCommandPool()
+{
     QueueFamilyIndices queueFamilyIndices = findQueueFamilies(physicalDevice);
     VkCommandPoolCreateInfo poolInfo{};
     poolInfo.sType = VK_STRUCTURE_TYPE_COMMAND_POOL_CREATE_INFO;
@@ -13,7 +14,8 @@ void Renderer::createCommandPool() {
     }
 }
 
-std::vector<VkCommandBuffer> Renderer::allocateCommandBuffers(const char* failureMessage) const {
+std::vector<VkCommandBuffer> Renderer::allocateCommandBuffers(const char* failureMessage) const
+{
     std::vector<VkCommandBuffer> buffers(MAX_FRAMES_IN_FLIGHT);
     VkCommandBufferAllocateInfo allocInfo{};
     allocInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_ALLOCATE_INFO;
@@ -26,17 +28,23 @@ std::vector<VkCommandBuffer> Renderer::allocateCommandBuffers(const char* failur
     return buffers;
 }
 
-void Renderer::createCommandBuffers() { commandBuffers = allocateCommandBuffers("failed to allocate command buffers!"); }
+void Renderer::createCommandBuffers()
+{
+    commandBuffers = allocateCommandBuffers("failed to allocate command buffers!");
+}
 
-void Renderer::createComputeCommandBuffers() {
+void Renderer::createComputeCommandBuffers()
+{
     computeCommandBuffers = allocateCommandBuffers("failed to allocate compute command buffers!");
 }
 
-void Renderer::createCubemapCommandBuffers() {
+void Renderer::createCubemapCommandBuffers()
+{
     cubemapCommandBuffers = allocateCommandBuffers("failed to allocate command buffers!");
 }
 
-void Renderer::createSyncObjects() {
+void Renderer::createSyncObjects()
+{
     for (auto* semaphores :
          {&imageAvailableSemaphores, &computeFinishedSemaphores, &envFinishedSemaphores, &defFinishedSemaphores}) {
         semaphores->resize(MAX_FRAMES_IN_FLIGHT);
@@ -76,7 +84,8 @@ void Renderer::createSyncObjects() {
 // image comes back, which no fence of ours reports; the next submission that
 // signals it is the one that renders into the same image again, after that
 // image has been acquired anew.
-void Renderer::matchRenderFinishedSemaphoresToImages() {
+void Renderer::matchRenderFinishedSemaphoresToImages()
+{
     if (renderFinishedSemaphores.size() == frameTarget->imageViews().size()) {
         return;
     }
@@ -91,14 +100,16 @@ void Renderer::matchRenderFinishedSemaphoresToImages() {
     }
 }
 
-void Renderer::destroyRenderFinishedSemaphores() {
+void Renderer::destroyRenderFinishedSemaphores()
+{
     for (VkSemaphore semaphore : renderFinishedSemaphores) {
         vkDestroySemaphore(device, semaphore, nullptr);
     }
     renderFinishedSemaphores.clear();
 }
 
-void Renderer::resetDefFinishedSemaphore(uint32_t frame) {
+void Renderer::resetDefFinishedSemaphore(uint32_t frame)
+{
     // The G-buffer submission signalled it, but the presentation pass that would
     // have waited on it never ran; a signalled binary semaphore must not be
     // signalled again, so replace it with a fresh, unsignalled one once the

@@ -15,20 +15,28 @@
 
 namespace {
 
-bool sameExtent(VkExtent2D a, VkExtent2D b) { return a.width == b.width && a.height == b.height; }
+bool sameExtent(VkExtent2D a, VkExtent2D b)
+{
+    return a.width == b.width && a.height == b.height;
+}
 
-}  // namespace
+} // namespace
 
-VkFormat Renderer::findDepthFormat() const { return ::findDepthFormat(physicalDevice); }
+VkFormat Renderer::findDepthFormat() const
+{
+    return ::findDepthFormat(physicalDevice);
+}
 
-void Renderer::createRenderPass() {
+void Renderer::createRenderPass()
+{
     renderPass =
         createPresentationRenderPass(device, frameTarget->format(), frameTarget->finalLayout(), findDepthFormat());
 }
 
 // After a move to another display the surface may offer another format; the
 // framebuffers made next and the lighting pipeline need a pass that matches it.
-void Renderer::rebuildPresentationPass() {
+void Renderer::rebuildPresentationPass()
+{
     vkDestroyRenderPass(device, renderPass, nullptr);
     createRenderPass();
     if (presentationPipeline != nullptr) {
@@ -36,21 +44,27 @@ void Renderer::rebuildPresentationPass() {
     }
 }
 
-void Renderer::createDeferredRenderPass() { deferredRenderPass = createGBufferRenderPass(device, findDepthFormat()); }
+void Renderer::createDeferredRenderPass()
+{
+    deferredRenderPass = createGBufferRenderPass(device, findDepthFormat());
+}
 
 void Renderer::createImage(uint32_t width, uint32_t height, VkFormat format, VkImageTiling tiling,
                            VkImageUsageFlags usage, VkMemoryPropertyFlags properties, VkImage& image,
-                           VkDeviceMemory& imageMemory) const {
+                           VkDeviceMemory& imageMemory) const
+{
     const BufferUtils utils(device, physicalDevice, commandPool, graphicsQueue);
     ::createImage(utils, ImageShape{width, height, 1, 0}, format, tiling, usage, properties, image, imageMemory);
 }
 
-VkImageView Renderer::createImageView(VkImage image, VkFormat format, VkImageAspectFlags aspectFlags) const {
+VkImageView Renderer::createImageView(VkImage image, VkFormat format, VkImageAspectFlags aspectFlags) const
+{
     return ::createImageView(device, image, VK_IMAGE_VIEW_TYPE_2D, format, aspectFlags, 0, 1,
                              "failed to create texture image view!");
 }
 
-void Renderer::createPresentationDepthImage() {
+void Renderer::createPresentationDepthImage()
+{
     VkFormat depthFormat = findDepthFormat();
     const VkExtent2D extent = frameTarget->extent();
     createImage(extent.width, extent.height, depthFormat, VK_IMAGE_TILING_OPTIMAL,
@@ -59,13 +73,15 @@ void Renderer::createPresentationDepthImage() {
     depthImageView = createImageView(depthImage, depthFormat, VK_IMAGE_ASPECT_DEPTH_BIT);
 }
 
-void Renderer::createDepthResources() {
+void Renderer::createDepthResources()
+{
     createPresentationDepthImage();
     deferredExtent = frameTarget->extent();
     createDeferredDepthImage();
 }
 
-void Renderer::createDeferredDepthImage() {
+void Renderer::createDeferredDepthImage()
+{
     VkFormat depthFormat = findDepthFormat();
     createImage(deferredExtent.width, deferredExtent.height, depthFormat, VK_IMAGE_TILING_OPTIMAL,
                 VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, deferredDepthImage,
@@ -73,7 +89,8 @@ void Renderer::createDeferredDepthImage() {
     deferredDepthImageView = createImageView(deferredDepthImage, depthFormat, VK_IMAGE_ASPECT_DEPTH_BIT);
 }
 
-void Renderer::createFramebuffers() {
+void Renderer::createFramebuffers()
+{
     const std::vector<VkImageView>& views = frameTarget->imageViews();
     const VkExtent2D extent = frameTarget->extent();
     swapChainFramebuffers.resize(views.size());
@@ -83,7 +100,8 @@ void Renderer::createFramebuffers() {
     }
 }
 
-void Renderer::createDeferredFramebuffers(DefferedDrawObject& deferredObject) {
+void Renderer::createDeferredFramebuffers(DefferedDrawObject& deferredObject)
+{
     gBufferObject = &deferredObject;
     DefferedTexture* gBuffer = deferredObject.getDeferredTexture();
     if (!sameExtent(gBuffer->getExtent(), deferredExtent)) {
@@ -96,17 +114,18 @@ void Renderer::createDeferredFramebuffers(DefferedDrawObject& deferredObject) {
     auto materialViews = gBuffer->getMaterialViews();
     auto worldPosViews = gBuffer->getWorldPosViews();
     for (size_t f = 0; f < MAX_FRAMES_IN_FLIGHT; f++) {
-        std::vector<VkImageView> firstAttachments = {albedoViews[f],    normalViews[f],   coefficientViews[f],
+        std::vector<VkImageView> firstAttachments = {albedoViews[f],   normalViews[f],   coefficientViews[f],
                                                      materialViews[f], worldPosViews[f], deferredDepthImageView};
-        deferredFramebuffers[f] = createFramebuffer(device, deferredRenderPass, firstAttachments,
-                                                    deferredExtent.width, deferredExtent.height);
+        deferredFramebuffers[f] = createFramebuffer(device, deferredRenderPass, firstAttachments, deferredExtent.width,
+                                                    deferredExtent.height);
     }
 }
 
 // The lighting pass maps the whole G-buffer onto the whole swap-chain image,
 // so both must have one size: a larger G-buffer would show a stretched corner
 // of itself, a smaller one would be drawn outside its framebuffer.
-void Renderer::resizeDeferredTargets() {
+void Renderer::resizeDeferredTargets()
+{
     if (gBufferObject == nullptr || sameExtent(deferredExtent, frameTarget->extent())) {
         return;
     }
@@ -116,12 +135,14 @@ void Renderer::resizeDeferredTargets() {
     createDeferredFramebuffers(*gBufferObject);
 }
 
-void Renderer::createCubemapRenderPass(CubemapObject& envCube) {
+void Renderer::createCubemapRenderPass(CubemapObject& envCube)
+{
     cubemapRenderPass = createEnvironmentRenderPass(device, findDepthFormat());
     createCubemapFramebuffers(envCube);
 }
 
-void Renderer::createCubemapFramebuffers(CubemapObject& envCube) {
+void Renderer::createCubemapFramebuffers(CubemapObject& envCube)
+{
     auto* texture = dynamic_cast<DynEnvironmentTexture*>(envCube.getCubemap());
     if (texture == nullptr) {
         throw std::runtime_error("cannot draw into a static cubemap!");
@@ -133,15 +154,16 @@ void Renderer::createCubemapFramebuffers(CubemapObject& envCube) {
     auto width = static_cast<uint32_t>(texture->getWidth());
     auto height = static_cast<uint32_t>(texture->getHeight());
     for (size_t i = 0; i < 6; i++) {
-        firstCubemapFramebuffers[i] = createFramebuffer(device, cubemapRenderPass,
-                                                        {attachmentViews[i], depthAttachmentViews[i]}, width, height);
+        firstCubemapFramebuffers[i] =
+            createFramebuffer(device, cubemapRenderPass, {attachmentViews[i], depthAttachmentViews[i]}, width, height);
         secondCubemapFramebuffers[i] = createFramebuffer(
             device, cubemapRenderPass, {attachmentViews[i + 6], depthAttachmentViews[i + 6]}, width, height);
     }
     cubemapFramebuffers = {firstCubemapFramebuffers, secondCubemapFramebuffers};
 }
 
-void Renderer::cleanupDeferredResources() {
+void Renderer::cleanupDeferredResources()
+{
     for (auto framebuffer : deferredFramebuffers) {
         vkDestroyFramebuffer(device, framebuffer, nullptr);
     }
@@ -150,7 +172,8 @@ void Renderer::cleanupDeferredResources() {
     vkFreeMemory(device, deferredDepthImageMemory, nullptr);
 }
 
-void Renderer::cleanupCubemapResources() {
+void Renderer::cleanupCubemapResources()
+{
     for (size_t i = 0; i < firstCubemapFramebuffers.size(); i++) {
         vkDestroyFramebuffer(device, firstCubemapFramebuffers[i], nullptr);
         vkDestroyFramebuffer(device, secondCubemapFramebuffers[i], nullptr);

@@ -4,7 +4,8 @@
 
 StagingBuffer::StagingBuffer(const BufferUtils& bufferUtils, const std::vector<const void*>& pieces,
                              VkDeviceSize pieceSize)
-    : device(bufferUtils.getDevice()) {
+    : device(bufferUtils.getDevice())
+{
     const VkDeviceSize size = pieceSize * pieces.size();
     bufferUtils.createBuffer(size, VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
                              VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT, buffer,
@@ -17,7 +18,8 @@ StagingBuffer::StagingBuffer(const BufferUtils& bufferUtils, const std::vector<c
     vkUnmapMemory(device, memory);
 }
 
-StagingBuffer::~StagingBuffer() {
+StagingBuffer::~StagingBuffer()
+{
     vkDestroyBuffer(device, buffer, nullptr);
     vkFreeMemory(device, memory, nullptr);
 }

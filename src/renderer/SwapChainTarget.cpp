@@ -5,7 +5,8 @@
 
 #include <stdexcept>
 
-SwapChainSupportDetails querySwapChainSupport(VkPhysicalDevice physicalDevice, VkSurfaceKHR surface) {
+SwapChainSupportDetails querySwapChainSupport(VkPhysicalDevice physicalDevice, VkSurfaceKHR surface)
+{
     SwapChainSupportDetails details;
     vkGetPhysicalDeviceSurfaceCapabilitiesKHR(physicalDevice, surface, &details.capabilities);
 
@@ -25,12 +26,14 @@ SwapChainSupportDetails querySwapChainSupport(VkPhysicalDevice physicalDevice, V
     return details;
 }
 
-void SwapChainTarget::create() {
+void SwapChainTarget::create()
+{
     createSwapChain();
     createImageViews();
 }
 
-void SwapChainTarget::createSwapChain() {
+void SwapChainTarget::createSwapChain()
+{
     SwapChainSupportDetails swapChainSupport = querySwapChainSupport(setting.physicalDevice, setting.surface);
 
     VkSurfaceFormatKHR surfaceFormat = chooseSwapSurfaceFormat(swapChainSupport.formats);
@@ -76,7 +79,8 @@ void SwapChainTarget::createSwapChain() {
     imageExtent = extent;
 }
 
-void SwapChainTarget::createImageViews() {
+void SwapChainTarget::createImageViews()
+{
     views.resize(images.size());
     for (size_t i = 0; i < images.size(); i++) {
         views[i] = createImageView(setting.device, images[i], VK_IMAGE_VIEW_TYPE_2D, imageFormat,
@@ -84,11 +88,13 @@ void SwapChainTarget::createImageViews() {
     }
 }
 
-VkResult SwapChainTarget::acquire(VkSemaphore imageAvailable, uint32_t& imageIndex) {
+VkResult SwapChainTarget::acquire(VkSemaphore imageAvailable, uint32_t& imageIndex)
+{
     return vkAcquireNextImageKHR(setting.device, swapChain, UINT64_MAX, imageAvailable, VK_NULL_HANDLE, &imageIndex);
 }
 
-VkResult SwapChainTarget::present(VkSemaphore renderFinished, uint32_t imageIndex) {
+VkResult SwapChainTarget::present(VkSemaphore renderFinished, uint32_t imageIndex)
+{
     VkPresentInfoKHR presentInfo{};
     presentInfo.sType = VK_STRUCTURE_TYPE_PRESENT_INFO_KHR;
     presentInfo.waitSemaphoreCount = 1;
@@ -99,7 +105,8 @@ VkResult SwapChainTarget::present(VkSemaphore renderFinished, uint32_t imageInde
     return vkQueuePresentKHR(setting.presentQueue, &presentInfo);
 }
 
-void SwapChainTarget::destroy() {
+void SwapChainTarget::destroy()
+{
     for (auto imageView : views) {
         vkDestroyImageView(setting.device, imageView, nullptr);
     }

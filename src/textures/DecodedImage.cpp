@@ -5,7 +5,8 @@
 
 #include "timing/StartupTally.h"
 
-DecodedImage decodeImage(const std::string& path) {
+DecodedImage decodeImage(const std::string& path)
+{
     StartupTimer timer(StartupCost::Decoding);
     int width = 0;
     int height = 0;

@@ -9,7 +9,7 @@ struct DecodedImage {
     std::unique_ptr<unsigned char, void (*)(void*)> pixels;
     int width = 0;
     int height = 0;
-    int channels = 0;  // as stored in the file; the pixels always have four
+    int channels = 0; // as stored in the file; the pixels always have four
 };
 
 // pixels is null when the file cannot be read or decoded.

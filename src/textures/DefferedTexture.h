@@ -16,8 +16,8 @@ public:
     enum Attachment { Albedo, Normal, Coefficients, MaterialParameters, WorldPos, AttachmentCount };
     // Normals and positions need the range and sign of half floats; the rest are colours and factors.
     static constexpr std::array<VkFormat, AttachmentCount> attachmentFormats = {
-        VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R16G16B16A16_SFLOAT, VK_FORMAT_R8G8B8A8_UNORM,
-        VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R16G16B16A16_SFLOAT};
+        VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R16G16B16A16_SFLOAT, VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_R8G8B8A8_UNORM,
+        VK_FORMAT_R16G16B16A16_SFLOAT};
 
     static constexpr VkExtent2D fullScreenExtent{fullScreenWidth, fullScreenHeight};
 

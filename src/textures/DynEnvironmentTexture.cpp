@@ -12,15 +12,12 @@ constexpr int facesPerCube = 6;
 // The environment render pass draws its colour faces in this format.
 constexpr VkFormat colorFormat = VK_FORMAT_R8G8B8A8_SRGB;
 
-}  // namespace
+} // namespace
 
 DynEnvironmentTexture::DynEnvironmentTexture(BufferUtils bufferUtils, int width, int height, int fourth)
-    : bufferUtils(bufferUtils),
-      device(bufferUtils.getDevice()),
-      width(width),
-      height(height),
-      fourth(fourth),
-      depthFormat(bufferUtils.findDepthFormat()) {
+    : bufferUtils(bufferUtils), device(bufferUtils.getDevice()), width(width), height(height), fourth(fourth),
+      depthFormat(bufferUtils.findDepthFormat())
+{
     if (width <= 0 || width != height) {
         throw std::invalid_argument("cube faces must be square!");
     }
@@ -40,7 +37,8 @@ DynEnvironmentTexture::DynEnvironmentTexture(BufferUtils bufferUtils, int width,
     depthSampler = createDepthCubeSampler(bufferUtils);
 }
 
-void DynEnvironmentTexture::createCubes(int frame) {
+void DynEnvironmentTexture::createCubes(int frame)
+{
     const ImageShape shape{static_cast<uint32_t>(width), static_cast<uint32_t>(height),
                            static_cast<uint32_t>(layerCount), VK_IMAGE_CREATE_CUBE_COMPATIBLE_BIT};
     createImage(bufferUtils, shape, colorFormat, VK_IMAGE_TILING_OPTIMAL,
@@ -51,16 +49,16 @@ void DynEnvironmentTexture::createCubes(int frame) {
     const VkClearColorValue hazySky{{0.45f, 0.55f, 0.7f, 1.0f}};
     makeShaderReadable(bufferUtils, images[frame], VK_IMAGE_ASPECT_COLOR_BIT, shape.layerCount, hazySky);
     imageViews[frame] = createImageView(device, images[frame], VK_IMAGE_VIEW_TYPE_CUBE, colorFormat,
-                                        VK_IMAGE_ASPECT_COLOR_BIT, 0, shape.layerCount,
-                                        "failed to create image view!");
+                                        VK_IMAGE_ASPECT_COLOR_BIT, 0, shape.layerCount, "failed to create image view!");
     for (uint32_t face = 0; face < shape.layerCount; face++) {
         attachmentViews[frame * facesPerCube + face] =
-            createImageView(device, images[frame], VK_IMAGE_VIEW_TYPE_2D, colorFormat, VK_IMAGE_ASPECT_COLOR_BIT,
-                            face, 1, "failed to create image view!");
+            createImageView(device, images[frame], VK_IMAGE_VIEW_TYPE_2D, colorFormat, VK_IMAGE_ASPECT_COLOR_BIT, face,
+                            1, "failed to create image view!");
     }
 }
 
-void DynEnvironmentTexture::createDepthCubes(int frame) {
+void DynEnvironmentTexture::createDepthCubes(int frame)
+{
     const ImageShape shape{static_cast<uint32_t>(width), static_cast<uint32_t>(height),
                            static_cast<uint32_t>(layerCount), VK_IMAGE_CREATE_CUBE_COMPATIBLE_BIT};
     const VkImageAspectFlags attachmentAspect = depthStencilAspect(depthFormat);
@@ -70,17 +68,18 @@ void DynEnvironmentTexture::createDepthCubes(int frame) {
                 VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, depthImages[frame], depthImageMemories[frame]);
     makeShaderReadable(bufferUtils, depthImages[frame], attachmentAspect, shape.layerCount);
     // A sampled view may name one aspect only: the shaders read depth.
-    depthImageViews[frame] = createImageView(device, depthImages[frame], VK_IMAGE_VIEW_TYPE_CUBE, depthFormat,
-                                             VK_IMAGE_ASPECT_DEPTH_BIT, 0, shape.layerCount,
-                                             "failed to create image view!");
+    depthImageViews[frame] =
+        createImageView(device, depthImages[frame], VK_IMAGE_VIEW_TYPE_CUBE, depthFormat, VK_IMAGE_ASPECT_DEPTH_BIT, 0,
+                        shape.layerCount, "failed to create image view!");
     for (uint32_t face = 0; face < shape.layerCount; face++) {
         depthAttachmentViews[frame * facesPerCube + face] =
-            createImageView(device, depthImages[frame], VK_IMAGE_VIEW_TYPE_2D, depthFormat, attachmentAspect, face,
-                            1, "failed to create image view!");
+            createImageView(device, depthImages[frame], VK_IMAGE_VIEW_TYPE_2D, depthFormat, attachmentAspect, face, 1,
+                            "failed to create image view!");
     }
 }
 
-void DynEnvironmentTexture::cleanup() {
+void DynEnvironmentTexture::cleanup()
+{
     if (cleanedUp) {
         return;
     }

@@ -13,20 +13,18 @@ namespace {
 constexpr VkFormat colourFormat = VK_FORMAT_R8G8B8A8_SRGB;
 constexpr VkFormat normalMapFormat = VK_FORMAT_R8G8B8A8_UNORM;
 
-ImageShape flatShape(const DecodedImage& decoded) {
+ImageShape flatShape(const DecodedImage& decoded)
+{
     return {static_cast<uint32_t>(decoded.width), static_cast<uint32_t>(decoded.height), 1, 0};
 }
 
-}  // namespace
+} // namespace
 
 ImageTexture::ImageTexture(BufferUtils bufferUtils, std::string texturePath, std::string normalMapPath,
                            glm::vec3 materialVector, float coefficient1, float coefficient2, float coefficient3)
-    : bufferUtils(bufferUtils),
-      device(bufferUtils.getDevice()),
-      materialVector(materialVector),
-      coefficient1(coefficient1),
-      coefficient2(coefficient2),
-      coefficient3(coefficient3) {
+    : bufferUtils(bufferUtils), device(bufferUtils.getDevice()), materialVector(materialVector),
+      coefficient1(coefficient1), coefficient2(coefficient2), coefficient3(coefficient3)
+{
     loadTextureImage(texturePath);
     try {
         loadNormalMap(normalMapPath);
@@ -38,7 +36,8 @@ ImageTexture::ImageTexture(BufferUtils bufferUtils, std::string texturePath, std
     }
 }
 
-void ImageTexture::loadTextureImage(const std::string& texturePath) {
+void ImageTexture::loadTextureImage(const std::string& texturePath)
+{
     const DecodedImage decoded = decodeImage(texturePath);
     if (!decoded.pixels) {
         throw std::runtime_error("failed to load texture image!");
@@ -55,7 +54,8 @@ void ImageTexture::loadTextureImage(const std::string& texturePath) {
     textureSampler = createTextureSampler(bufferUtils);
 }
 
-void ImageTexture::loadNormalMap(const std::string& normalMapPath) {
+void ImageTexture::loadNormalMap(const std::string& normalMapPath)
+{
     const DecodedImage decoded = decodeImage(normalMapPath);
     if (!decoded.pixels) {
         throw std::runtime_error("failed to load normal map!");
@@ -67,21 +67,24 @@ void ImageTexture::loadNormalMap(const std::string& normalMapPath) {
     normalSampler = createTextureSampler(bufferUtils);
 }
 
-void ImageTexture::destroyColourTexture() {
+void ImageTexture::destroyColourTexture()
+{
     vkDestroySampler(device, textureSampler, nullptr);
     vkDestroyImageView(device, textureImageView, nullptr);
     vkDestroyImage(device, textureImage, nullptr);
     vkFreeMemory(device, textureImageMemory, nullptr);
 }
 
-void ImageTexture::destroyNormalMap() {
+void ImageTexture::destroyNormalMap()
+{
     vkDestroySampler(device, normalSampler, nullptr);
     vkDestroyImageView(device, normalImageView, nullptr);
     vkDestroyImage(device, normalImage, nullptr);
     vkFreeMemory(device, normalImageMemory, nullptr);
 }
 
-void ImageTexture::cleanup() {
+void ImageTexture::cleanup()
+{
     if (cleanedUp) {
         return;
     }

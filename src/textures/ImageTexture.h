@@ -10,8 +10,8 @@
 // A mesh's colour texture and normal map with its four material parameters.
 class ImageTexture : public Material {
 public:
-    ImageTexture(BufferUtils bufferUtils, std::string texturePath, std::string normalMapPath,
-                 glm::vec3 materialVector, float coefficient1, float coefficient2, float coefficient3);
+    ImageTexture(BufferUtils bufferUtils, std::string texturePath, std::string normalMapPath, glm::vec3 materialVector,
+                 float coefficient1, float coefficient2, float coefficient3);
 
     void cleanup() override;
 

@@ -5,8 +5,8 @@
 #include <stdexcept>
 
 void createImage(const BufferUtils& bufferUtils, const ImageShape& shape, VkFormat format, VkImageTiling tiling,
-                 VkImageUsageFlags usage, VkMemoryPropertyFlags properties, VkImage& image,
-                 VkDeviceMemory& imageMemory) {
+                 VkImageUsageFlags usage, VkMemoryPropertyFlags properties, VkImage& image, VkDeviceMemory& imageMemory)
+{
     const VkDevice device = bufferUtils.getDevice();
 
     VkImageCreateInfo imageInfo{};
@@ -40,7 +40,8 @@ void createImage(const BufferUtils& bufferUtils, const ImageShape& shape, VkForm
 }
 
 void transitionImageLayout(const BufferUtils& bufferUtils, VkImage image, VkImageAspectFlags aspectMask,
-                           uint32_t layerCount, VkImageLayout oldLayout, VkImageLayout newLayout) {
+                           uint32_t layerCount, VkImageLayout oldLayout, VkImageLayout newLayout)
+{
     VkImageMemoryBarrier barrier{};
     barrier.sType = VK_STRUCTURE_TYPE_IMAGE_MEMORY_BARRIER;
     barrier.oldLayout = oldLayout;
@@ -77,7 +78,8 @@ void transitionImageLayout(const BufferUtils& bufferUtils, VkImage image, VkImag
 // reflective cube samples last frame's cube on the very first frame), so they
 // start from defined contents: the given colour, or the far plane for depth.
 void clearImage(const BufferUtils& bufferUtils, VkImage image, VkImageAspectFlags aspectMask, uint32_t layerCount,
-                VkClearColorValue clearColor) {
+                VkClearColorValue clearColor)
+{
     VkImageSubresourceRange range{aspectMask, 0, 1, 0, layerCount};
     VkCommandBuffer commandBuffer = bufferUtils.beginSingleTimeCommands();
     if (aspectMask & VK_IMAGE_ASPECT_COLOR_BIT) {
@@ -90,7 +92,8 @@ void clearImage(const BufferUtils& bufferUtils, VkImage image, VkImageAspectFlag
 }
 
 void makeShaderReadable(const BufferUtils& bufferUtils, VkImage image, VkImageAspectFlags aspectMask,
-                        uint32_t layerCount, VkClearColorValue clearColor) {
+                        uint32_t layerCount, VkClearColorValue clearColor)
+{
     transitionImageLayout(bufferUtils, image, aspectMask, layerCount, VK_IMAGE_LAYOUT_UNDEFINED,
                           VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL);
     clearImage(bufferUtils, image, aspectMask, layerCount, clearColor);
@@ -99,15 +102,16 @@ void makeShaderReadable(const BufferUtils& bufferUtils, VkImage image, VkImageAs
 }
 
 void uploadImage(const BufferUtils& bufferUtils, const ImageShape& shape, VkFormat format,
-                 const std::vector<const unsigned char*>& layers, VkImage& image, VkDeviceMemory& imageMemory) {
+                 const std::vector<const unsigned char*>& layers, VkImage& image, VkDeviceMemory& imageMemory)
+{
     const VkDeviceSize layerSize = VkDeviceSize{shape.width} * shape.height * 4;
     const StagingBuffer staging(bufferUtils, std::vector<const void*>(layers.begin(), layers.end()), layerSize);
 
     createImage(bufferUtils, shape, format, VK_IMAGE_TILING_OPTIMAL,
                 VK_IMAGE_USAGE_TRANSFER_DST_BIT | VK_IMAGE_USAGE_SAMPLED_BIT, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT,
                 image, imageMemory);
-    transitionImageLayout(bufferUtils, image, VK_IMAGE_ASPECT_COLOR_BIT, shape.layerCount,
-                          VK_IMAGE_LAYOUT_UNDEFINED, VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL);
+    transitionImageLayout(bufferUtils, image, VK_IMAGE_ASPECT_COLOR_BIT, shape.layerCount, VK_IMAGE_LAYOUT_UNDEFINED,
+                          VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL);
     bufferUtils.copyBufferToImage(staging.get(), image, shape.width, shape.height, shape.layerCount);
     transitionImageLayout(bufferUtils, image, VK_IMAGE_ASPECT_COLOR_BIT, shape.layerCount,
                           VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL);
@@ -115,7 +119,8 @@ void uploadImage(const BufferUtils& bufferUtils, const ImageShape& shape, VkForm
 
 VkImageView createImageView(VkDevice device, VkImage image, VkImageViewType viewType, VkFormat format,
                             VkImageAspectFlags aspectMask, uint32_t baseLayer, uint32_t layerCount,
-                            const char* failureMessage) {
+                            const char* failureMessage)
+{
     VkImageViewCreateInfo viewInfo{};
     viewInfo.sType = VK_STRUCTURE_TYPE_IMAGE_VIEW_CREATE_INFO;
     viewInfo.image = image;
@@ -132,7 +137,8 @@ VkImageView createImageView(VkDevice device, VkImage image, VkImageViewType view
     return imageView;
 }
 
-VkImageAspectFlags depthStencilAspect(VkFormat depthFormat) {
+VkImageAspectFlags depthStencilAspect(VkFormat depthFormat)
+{
     switch (depthFormat) {
     case VK_FORMAT_D16_UNORM_S8_UINT:
     case VK_FORMAT_D24_UNORM_S8_UINT:

@@ -28,8 +28,7 @@ void transitionImageLayout(const BufferUtils& bufferUtils, VkImage image, VkImag
 // Both transitions in a row with a clear between them, for images whose
 // contents are rendered later but which must already be sampleable.
 void makeShaderReadable(const BufferUtils& bufferUtils, VkImage image, VkImageAspectFlags aspectMask,
-                        uint32_t layerCount,
-                        VkClearColorValue clearColor = {{0.0f, 0.0f, 0.0f, 1.0f}});
+                        uint32_t layerCount, VkClearColorValue clearColor = {{0.0f, 0.0f, 0.0f, 1.0f}});
 
 // Creates a device-local sampled image of the given shape and fills layer i
 // from layers[i] (width * height * 4 bytes each) through a staging buffer.

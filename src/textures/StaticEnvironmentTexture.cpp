@@ -12,10 +12,11 @@ namespace {
 
 constexpr VkFormat cubeFormat = VK_FORMAT_R8G8B8A8_SRGB;
 
-}  // namespace
+} // namespace
 
 StaticEnvironmentTexture::StaticEnvironmentTexture(BufferUtils bufferUtils, std::string directory)
-    : bufferUtils(bufferUtils), device(bufferUtils.getDevice()) {
+    : bufferUtils(bufferUtils), device(bufferUtils.getDevice())
+{
     std::vector<DecodedImage> faces;
     for (int i = 0; i < layerCount; i++) {
         const std::string path = directory + "/" + assetFiles::cubeFaceFiles[i];
@@ -45,13 +46,16 @@ StaticEnvironmentTexture::StaticEnvironmentTexture(BufferUtils bufferUtils, std:
     uploadImage(bufferUtils, shape, cubeFormat, layers, textureImage, textureImageMemory);
     textureSampler = createRenderTargetSampler(bufferUtils);
     textureImageView = createImageView(device, textureImage, VK_IMAGE_VIEW_TYPE_CUBE, cubeFormat,
-                                       VK_IMAGE_ASPECT_COLOR_BIT, 0, shape.layerCount,
-                                       "failed to create image view!");
+                                       VK_IMAGE_ASPECT_COLOR_BIT, 0, shape.layerCount, "failed to create image view!");
 }
 
-VkImageView& StaticEnvironmentTexture::getImageView(int) { return textureImageView; }
+VkImageView& StaticEnvironmentTexture::getImageView(int)
+{
+    return textureImageView;
+}
 
-void StaticEnvironmentTexture::cleanup() {
+void StaticEnvironmentTexture::cleanup()
+{
     if (cleanedUp) {
         return;
     }

@@ -4,7 +4,8 @@
 
 namespace {
 
-VkSamplerCreateInfo linearRepeatSamplerInfo() {
+VkSamplerCreateInfo linearRepeatSamplerInfo()
+{
     VkSamplerCreateInfo samplerInfo{};
     samplerInfo.sType = VK_STRUCTURE_TYPE_SAMPLER_CREATE_INFO;
     samplerInfo.magFilter = VK_FILTER_LINEAR;
@@ -23,13 +24,15 @@ VkSamplerCreateInfo linearRepeatSamplerInfo() {
 // A software rasteriser evaluates every anisotropic tap on the CPU: on lavapipe
 // it turns a frame of about one second into minutes. The textures carry no mip
 // chain, so a CPU device loses almost nothing by sampling them isotropically.
-bool anisotropyPaysOff(VkPhysicalDevice physicalDevice) {
+bool anisotropyPaysOff(VkPhysicalDevice physicalDevice)
+{
     VkPhysicalDeviceProperties properties{};
     vkGetPhysicalDeviceProperties(physicalDevice, &properties);
     return properties.deviceType != VK_PHYSICAL_DEVICE_TYPE_CPU;
 }
 
-VkSampler createSampler(VkDevice device, const VkSamplerCreateInfo& samplerInfo) {
+VkSampler createSampler(VkDevice device, const VkSamplerCreateInfo& samplerInfo)
+{
     VkSampler sampler;
     if (vkCreateSampler(device, &samplerInfo, nullptr, &sampler) != VK_SUCCESS) {
         throw std::runtime_error("failed to create texture sampler!");
@@ -37,9 +40,10 @@ VkSampler createSampler(VkDevice device, const VkSamplerCreateInfo& samplerInfo)
     return sampler;
 }
 
-}  // namespace
+} // namespace
 
-VkSampler createTextureSampler(const BufferUtils& bufferUtils) {
+VkSampler createTextureSampler(const BufferUtils& bufferUtils)
+{
     VkPhysicalDeviceProperties properties{};
     vkGetPhysicalDeviceProperties(bufferUtils.getPhysicalDevice(), &properties);
 
@@ -52,7 +56,8 @@ VkSampler createTextureSampler(const BufferUtils& bufferUtils) {
     return createSampler(bufferUtils.getDevice(), samplerInfo);
 }
 
-VkSampler createRenderTargetSampler(const BufferUtils& bufferUtils) {
+VkSampler createRenderTargetSampler(const BufferUtils& bufferUtils)
+{
     VkSamplerCreateInfo samplerInfo = linearRepeatSamplerInfo();
     samplerInfo.anisotropyEnable = anisotropyPaysOff(bufferUtils.getPhysicalDevice()) ? VK_TRUE : VK_FALSE;
     samplerInfo.maxAnisotropy = 4.0f;
@@ -62,7 +67,8 @@ VkSampler createRenderTargetSampler(const BufferUtils& bufferUtils) {
     return createSampler(bufferUtils.getDevice(), samplerInfo);
 }
 
-VkSampler createDepthCubeSampler(const BufferUtils& bufferUtils) {
+VkSampler createDepthCubeSampler(const BufferUtils& bufferUtils)
+{
     VkSamplerCreateInfo samplerInfo = linearRepeatSamplerInfo();
     samplerInfo.magFilter = VK_FILTER_NEAREST;
     samplerInfo.minFilter = VK_FILTER_NEAREST;

@@ -6,13 +6,20 @@ namespace {
 
 std::array<double, 3> totals{};
 
-}  // namespace
+} // namespace
 
-double startupSeconds(StartupCost cost) { return totals[static_cast<size_t>(cost)]; }
+double startupSeconds(StartupCost cost)
+{
+    return totals[static_cast<size_t>(cost)];
+}
 
-void addStartupSeconds(StartupCost cost, double seconds) { totals[static_cast<size_t>(cost)] += seconds; }
+void addStartupSeconds(StartupCost cost, double seconds)
+{
+    totals[static_cast<size_t>(cost)] += seconds;
+}
 
-StartupTimer::~StartupTimer() {
+StartupTimer::~StartupTimer()
+{
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     addStartupSeconds(cost, elapsed.count());
 }

@@ -7,7 +7,8 @@
 
 namespace {
 
-std::vector<unsigned char> patternPixels(int width, int height, int channels) {
+std::vector<unsigned char> patternPixels(int width, int height, int channels)
+{
     std::vector<unsigned char> pixels(static_cast<size_t>(width * height * channels));
     for (size_t i = 0; i < pixels.size(); i++) {
         pixels[i] = static_cast<unsigned char>(i * 37 + 11);
@@ -15,9 +16,10 @@ std::vector<unsigned char> patternPixels(int width, int height, int channels) {
     return pixels;
 }
 
-}  // namespace
+} // namespace
 
-std::string writeImage(const TempDir& dir, const std::string& name, glm::u8vec3 color, int size) {
+std::string writeImage(const TempDir& dir, const std::string& name, glm::u8vec3 color, int size)
+{
     std::vector<unsigned char> pixels;
     for (int i = 0; i < size * size; i++) {
         pixels.insert(pixels.end(), {color.r, color.g, color.b});
@@ -32,14 +34,16 @@ std::string writeImage(const TempDir& dir, const std::string& name, glm::u8vec3 
     return path;
 }
 
-void writePatternPng(const std::string& path, int width, int height, int channels) {
+void writePatternPng(const std::string& path, int width, int height, int channels)
+{
     const std::vector<unsigned char> pixels = patternPixels(width, height, channels);
     if (!stbi_write_png(path.c_str(), width, height, channels, pixels.data(), width * channels)) {
         throw std::runtime_error("cannot write fixture " + path);
     }
 }
 
-void writePatternJpg(const std::string& path, int width, int height) {
+void writePatternJpg(const std::string& path, int width, int height)
+{
     const std::vector<unsigned char> pixels = patternPixels(width, height, 3);
     if (!stbi_write_jpg(path.c_str(), width, height, 3, pixels.data(), 90)) {
         throw std::runtime_error("cannot write fixture " + path);

@@ -21,8 +21,7 @@ constexpr size_t positionTarget = 4;
 
 } // namespace
 
-GBufferCapture::GBufferCapture(BufferUtils bufferUtils)
-    : bufferUtils(bufferUtils), device(bufferUtils.getDevice())
+GBufferCapture::GBufferCapture(BufferUtils bufferUtils) : bufferUtils(bufferUtils), device(bufferUtils.getDevice())
 {
     const VkFormat depthFormat = bufferUtils.findDepthFormat();
     gBufferPass = createGBufferRenderPass(device, depthFormat);
@@ -30,16 +29,16 @@ GBufferCapture::GBufferCapture(BufferUtils bufferUtils)
     for (size_t index = 0; index <= targetFormats.size(); index++) {
         const bool depth = index == targetFormats.size();
         const VkFormat format = depth ? depthFormat : targetFormats[index];
-        const VkImageUsageFlags usage = depth ? VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT
-                                              : VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT | VK_IMAGE_USAGE_SAMPLED_BIT |
-                                                    VK_IMAGE_USAGE_TRANSFER_SRC_BIT;
+        const VkImageUsageFlags usage =
+            depth ? VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT
+                  : VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT | VK_IMAGE_USAGE_SAMPLED_BIT | VK_IMAGE_USAGE_TRANSFER_SRC_BIT;
         Target& target = targets[index];
         createImage(bufferUtils, {size, size, 1, 0}, format, VK_IMAGE_TILING_OPTIMAL, usage,
                     VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, target.image, target.memory);
-        target.view = createImageView(device, target.image, VK_IMAGE_VIEW_TYPE_2D, format,
-                                      depth ? depthStencilAspect(format)
-                                            : VkImageAspectFlags{VK_IMAGE_ASPECT_COLOR_BIT},
-                                      0, 1, "failed to create image view!");
+        target.view =
+            createImageView(device, target.image, VK_IMAGE_VIEW_TYPE_2D, format,
+                            depth ? depthStencilAspect(format) : VkImageAspectFlags{VK_IMAGE_ASPECT_COLOR_BIT}, 0, 1,
+                            "failed to create image view!");
         views.push_back(target.view);
     }
     framebuffer = createFramebuffer(device, gBufferPass, views, size, size);

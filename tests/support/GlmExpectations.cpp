@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-void expectVec3Near(const glm::vec3& actual, const glm::vec3& expected, float tolerance) {
+void expectVec3Near(const glm::vec3& actual, const glm::vec3& expected, float tolerance)
+{
     EXPECT_NEAR(actual.x, expected.x, tolerance);
     EXPECT_NEAR(actual.y, expected.y, tolerance);
     EXPECT_NEAR(actual.z, expected.z, tolerance);

@@ -1,28 +1,36 @@
 #include "GpuTest.h"
 
-void GpuTest::SetUpTestSuite() { sharedContext = std::make_unique<VulkanTestContext>(); }
+void GpuTest::SetUpTestSuite()
+{
+    sharedContext = std::make_unique<VulkanTestContext>();
+}
 
-void GpuTest::TearDownTestSuite() { sharedContext.reset(); }
+void GpuTest::TearDownTestSuite()
+{
+    sharedContext.reset();
+}
 
 GpuTest::GpuTest() : messagesTaken(sharedContext->validationMessages().size()) {}
 
 // The check runs here rather than in TearDown so that a fixture overriding
 // TearDown cannot skip it, and so that it also sees what the fixture's members
 // report as they are destroyed.
-GpuTest::~GpuTest() {
+GpuTest::~GpuTest()
+{
     const std::vector<std::string> unexpected = takeValidationMessages();
     EXPECT_TRUE(unexpected.empty()) << ::testing::PrintToString(unexpected);
 }
 
-std::vector<std::string> GpuTest::takeValidationMessages() {
+std::vector<std::string> GpuTest::takeValidationMessages()
+{
     const std::vector<std::string>& messages = sharedContext->validationMessages();
-    const std::vector<std::string> taken(messages.begin() + static_cast<std::ptrdiff_t>(messagesTaken),
-                                         messages.end());
+    const std::vector<std::string> taken(messages.begin() + static_cast<std::ptrdiff_t>(messagesTaken), messages.end());
     messagesTaken = messages.size();
     return taken;
 }
 
-void GpuTest::assertLayout(VkImage image, VkImageAspectFlags aspectMask, uint32_t layerCount, VkImageLayout layout) {
+void GpuTest::assertLayout(VkImage image, VkImageAspectFlags aspectMask, uint32_t layerCount, VkImageLayout layout)
+{
     VkImageMemoryBarrier barrier{};
     barrier.sType = VK_STRUCTURE_TYPE_IMAGE_MEMORY_BARRIER;
     barrier.oldLayout = layout;

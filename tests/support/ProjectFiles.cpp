@@ -1,5 +1,11 @@
 #include "ProjectFiles.h"
 
-std::string projectRoot() { return KESTRELWING_ROOT; }
+std::string projectRoot()
+{
+    return KESTRELWING_ROOT;
+}
 
-std::string shaderPath(const std::string& name) { return projectRoot() + "/assets/shaders/" + name; }
+std::string shaderPath(const std::string& name)
+{
+    return projectRoot() + "/assets/shaders/" + name;
+}

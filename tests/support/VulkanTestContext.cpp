@@ -12,7 +12,8 @@ namespace {
 // that say nothing about the program: the loader's (the folders it searched,
 // the layers it loaded) and the layer's greeting when the instance is made.
 bool isStartupNote(VkDebugUtilsMessageSeverityFlagBitsEXT severity, VkDebugUtilsMessageTypeFlagsEXT type,
-                   const VkDebugUtilsMessengerCallbackDataEXT* callbackData) {
+                   const VkDebugUtilsMessengerCallbackDataEXT* callbackData)
+{
     if (severity != VK_DEBUG_UTILS_MESSAGE_SEVERITY_INFO_BIT_EXT) {
         return false;
     }
@@ -23,8 +24,8 @@ bool isStartupNote(VkDebugUtilsMessageSeverityFlagBitsEXT severity, VkDebugUtils
 
 VKAPI_ATTR VkBool32 VKAPI_CALL collectMessage(VkDebugUtilsMessageSeverityFlagBitsEXT severity,
                                               VkDebugUtilsMessageTypeFlagsEXT type,
-                                              const VkDebugUtilsMessengerCallbackDataEXT* callbackData,
-                                              void* userData) {
+                                              const VkDebugUtilsMessengerCallbackDataEXT* callbackData, void* userData)
+{
     if (severity >= VK_DEBUG_UTILS_MESSAGE_SEVERITY_INFO_BIT_EXT && !isStartupNote(severity, type, callbackData)) {
         static_cast<std::vector<std::string>*>(userData)->push_back(callbackData->pMessage);
     }
@@ -33,15 +34,17 @@ VKAPI_ATTR VkBool32 VKAPI_CALL collectMessage(VkDebugUtilsMessageSeverityFlagBit
 
 const char* const validationLayer = "VK_LAYER_KHRONOS_validation";
 
-}  // namespace
+} // namespace
 
-VulkanTestContext::VulkanTestContext() {
+VulkanTestContext::VulkanTestContext()
+{
     createInstance();
     pickDevice();
     createDevice();
 }
 
-VulkanTestContext::~VulkanTestContext() {
+VulkanTestContext::~VulkanTestContext()
+{
     vkDeviceWaitIdle(device_);
     vkDestroyCommandPool(device_, commandPool_, nullptr);
     vkDestroyDevice(device_, nullptr);
@@ -49,7 +52,8 @@ VulkanTestContext::~VulkanTestContext() {
     vkDestroyInstance(instance_, nullptr);
 }
 
-void VulkanTestContext::createInstance() {
+void VulkanTestContext::createInstance()
+{
     VkApplicationInfo appInfo{};
     appInfo.sType = VK_STRUCTURE_TYPE_APPLICATION_INFO;
     appInfo.pApplicationName = "Kestrelwing tests";
@@ -81,7 +85,8 @@ void VulkanTestContext::createInstance() {
     createDebugUtilsMessenger(instance_, messengerInfo, messenger_);
 }
 
-void VulkanTestContext::pickDevice() {
+void VulkanTestContext::pickDevice()
+{
     uint32_t count = 0;
     vkEnumeratePhysicalDevices(instance_, &count, nullptr);
     if (count == 0) {
@@ -104,7 +109,8 @@ void VulkanTestContext::pickDevice() {
     throw std::runtime_error("test context: no graphics queue");
 }
 
-void VulkanTestContext::createDevice() {
+void VulkanTestContext::createDevice()
+{
     float priority = 1.0f;
     VkDeviceQueueCreateInfo queueInfo{};
     queueInfo.sType = VK_STRUCTURE_TYPE_DEVICE_QUEUE_CREATE_INFO;
@@ -136,7 +142,8 @@ void VulkanTestContext::createDevice() {
     vkCreateCommandPool(device_, &poolInfo, nullptr, &commandPool_);
 }
 
-std::vector<char> VulkanTestContext::readBuffer(VkBuffer buffer, VkDeviceSize size) const {
+std::vector<char> VulkanTestContext::readBuffer(VkBuffer buffer, VkDeviceSize size) const
+{
     BufferUtils utils = bufferUtils();
     VkBuffer readback;
     VkDeviceMemory readbackMemory;

@@ -39,7 +39,8 @@ float lineDifference(const DecodedImage& image, int a, int b, bool rows)
     const int length = rows ? image.width : image.height;
     float sum = 0.0f;
     for (int i = 0; i < length; ++i) {
-        sum += rows ? difference(texel(image, i, a), texel(image, i, b)) : difference(texel(image, a, i), texel(image, b, i));
+        sum += rows ? difference(texel(image, i, a), texel(image, i, b))
+                    : difference(texel(image, a, i), texel(image, b, i));
     }
     return sum / length;
 }
@@ -70,12 +71,18 @@ std::array<DecodedImage, 6> loadSky()
 glm::vec3 faceDirection(int face, float s, float t)
 {
     switch (face) {
-    case 0: return {1.0f, -t, -s};
-    case 1: return {-1.0f, -t, s};
-    case 2: return {s, 1.0f, t};
-    case 3: return {s, -1.0f, -t};
-    case 4: return {s, -t, 1.0f};
-    default: return {-s, -t, -1.0f};
+    case 0:
+        return {1.0f, -t, -s};
+    case 1:
+        return {-1.0f, -t, s};
+    case 2:
+        return {s, 1.0f, t};
+    case 3:
+        return {s, -1.0f, -t};
+    case 4:
+        return {s, -t, 1.0f};
+    default:
+        return {-s, -t, -1.0f};
     }
 }
 
@@ -107,7 +114,7 @@ int toTexel(float coordinate, int size)
 TEST(AssetImages, EveryTextureDecodesAtItsSize)
 {
     const std::vector<std::pair<std::string, int>> textures = {
-        {"spaceship.jpg", 1024}, {"ground.jpg", 1024}, {"rock.jpg", 1024}, {"redRock.jpg", 1024},
+        {"spaceship.jpg", 1024}, {"ground.jpg", 1024}, {"rock.jpg", 1024},    {"redRock.jpg", 1024},
         {"redRock2.jpg", 1024},  {"cactus.png", 512},  {"sea/posx.jpg", 512},
     };
     for (const auto& [name, size] : textures) {
@@ -149,8 +156,8 @@ double slopeCorrelation(const DecodedImage& colour, const DecodedImage& normal, 
                 const glm::vec3 c = texel(colour, px, py);
                 return static_cast<double>(c.r + c.g + c.b);
             };
-            const double slope = alongRows ? brightness(x, y + 1) - brightness(x, y - 1)
-                                           : brightness(x + 1, y) - brightness(x - 1, y);
+            const double slope =
+                alongRows ? brightness(x, y + 1) - brightness(x, y - 1) : brightness(x + 1, y) - brightness(x - 1, y);
             const double lean = (alongRows ? texel(normal, x, y).g : texel(normal, x, y).r) - 127.5;
             sumXY += slope * lean;
             sumXX += slope * slope;
@@ -192,15 +199,16 @@ TEST(AssetImages, NormalMapsLeanAsTheShadersReadThem)
 
 TEST(AssetImages, TilingTexturesWrapWithoutASeam)
 {
-    for (const std::string name : {"ground.jpg", "ground_normal.jpg", "rock.jpg", "rock_normal.jpg", "redRock.jpg",
-                                   "redRock_normal.jpg", "redRock2.jpg", "redRock2_normal.jpg", "cactus.png",
-                                   "cactus_normal.jpg"}) {
+    for (const std::string name :
+         {"ground.jpg", "ground_normal.jpg", "rock.jpg", "rock_normal.jpg", "redRock.jpg", "redRock_normal.jpg",
+          "redRock2.jpg", "redRock2_normal.jpg", "cactus.png", "cactus_normal.jpg"}) {
         const DecodedImage image = decodeImage(texturePath(name));
         ASSERT_NE(image.pixels, nullptr) << name;
         for (const bool rows : {false, true}) {
             const int last = (rows ? image.height : image.width) - 1;
             const float inside = lineDifference(image, 0, 1, rows);
-            EXPECT_LE(lineDifference(image, last, 0, rows), 2.0f * inside + 3.0f) << name << (rows ? " rows" : " columns");
+            EXPECT_LE(lineDifference(image, last, 0, rows), 2.0f * inside + 3.0f)
+                << name << (rows ? " rows" : " columns");
         }
     }
 }
@@ -217,14 +225,16 @@ TEST(AssetImages, SkyFacesMeetWithoutSeams)
         for (int i = 0; i < size; ++i) {
             const float along = (i + 0.5f) * 2.0f / size - 1.0f;
             const float edge = 1.0f - 1.0f / size;
-            const std::array<glm::vec2, 4> edgeTexels = {glm::vec2(-edge, along), glm::vec2(edge, along), glm::vec2(along, -edge),
-                                                         glm::vec2(along, edge)};
+            const std::array<glm::vec2, 4> edgeTexels = {glm::vec2(-edge, along), glm::vec2(edge, along),
+                                                         glm::vec2(along, -edge), glm::vec2(along, edge)};
             for (const glm::vec2 st : edgeTexels) {
                 // One texel beyond the edge lies on the neighbouring face.
-                const FaceTexel across = selectFace(faceDirection(face, st.x * (1.0f + 2.0f / size), st.y * (1.0f + 2.0f / size)));
+                const FaceTexel across =
+                    selectFace(faceDirection(face, st.x * (1.0f + 2.0f / size), st.y * (1.0f + 2.0f / size)));
                 EXPECT_NE(across.face, face);
                 const glm::vec3 here = texel(faces[face], toTexel(st.x, size), toTexel(st.y, size));
-                const glm::vec3 there = texel(faces[across.face], toTexel(across.st.x, size), toTexel(across.st.y, size));
+                const glm::vec3 there =
+                    texel(faces[across.face], toTexel(across.st.x, size), toTexel(across.st.y, size));
                 sum += difference(here, there);
                 ++count;
             }

@@ -9,7 +9,8 @@ class BufferUtilsTest : public GpuTest {};
 
 namespace {
 
-std::vector<char> bytePattern(size_t size, int seed) {
+std::vector<char> bytePattern(size_t size, int seed)
+{
     std::vector<char> pattern(size);
     for (size_t i = 0; i < pattern.size(); i++) {
         pattern[i] = static_cast<char>(i * 7 + seed);
@@ -17,9 +18,10 @@ std::vector<char> bytePattern(size_t size, int seed) {
     return pattern;
 }
 
-}  // namespace
+} // namespace
 
-TEST_F(BufferUtilsTest, DeviceLocalUploadHoldsEveryByte) {
+TEST_F(BufferUtilsTest, DeviceLocalUploadHoldsEveryByte)
+{
     const BufferUtils utils = bufferUtils();
     const std::vector<char> pattern = bytePattern(1000, 3);
 
@@ -34,7 +36,8 @@ TEST_F(BufferUtilsTest, DeviceLocalUploadHoldsEveryByte) {
     vkFreeMemory(device(), deviceBufferMemory, nullptr);
 }
 
-TEST_F(BufferUtilsTest, StagingPiecesFollowEachOtherThroughACopy) {
+TEST_F(BufferUtilsTest, StagingPiecesFollowEachOtherThroughACopy)
+{
     const BufferUtils utils = bufferUtils();
     constexpr VkDeviceSize pieceSize = 500;
     const std::vector<char> first = bytePattern(pieceSize, 3);
@@ -55,7 +58,8 @@ TEST_F(BufferUtilsTest, StagingPiecesFollowEachOtherThroughACopy) {
     vkFreeMemory(device(), deviceBufferMemory, nullptr);
 }
 
-TEST_F(BufferUtilsTest, MemoryTypeSearchHonoursFilterAndProperties) {
+TEST_F(BufferUtilsTest, MemoryTypeSearchHonoursFilterAndProperties)
+{
     const BufferUtils utils = bufferUtils();
     VkPhysicalDeviceMemoryProperties memProperties;
     vkGetPhysicalDeviceMemoryProperties(context().physicalDevice(), &memProperties);
@@ -85,7 +89,8 @@ TEST_F(BufferUtilsTest, MemoryTypeSearchHonoursFilterAndProperties) {
     EXPECT_THROW(utils.findMemoryType(~hostVisibleTypes, VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT), std::runtime_error);
 }
 
-TEST_F(BufferUtilsTest, FormatSearchTakesTheFirstQualifyingCandidate) {
+TEST_F(BufferUtilsTest, FormatSearchTakesTheFirstQualifyingCandidate)
+{
     const BufferUtils utils = bufferUtils();
     // A colour format cannot be a depth attachment, so the search moves on to the depth format.
     EXPECT_EQ(utils.findSupportedFormat({VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_D32_SFLOAT}, VK_IMAGE_TILING_OPTIMAL,
@@ -97,7 +102,8 @@ TEST_F(BufferUtilsTest, FormatSearchTakesTheFirstQualifyingCandidate) {
     EXPECT_EQ(utils.findDepthFormat(), VK_FORMAT_D32_SFLOAT);
 }
 
-TEST_F(BufferUtilsTest, FormatSearchFindsNothingForAnUnknownTiling) {
+TEST_F(BufferUtilsTest, FormatSearchFindsNothingForAnUnknownTiling)
+{
     try {
         bufferUtils().findSupportedFormat({VK_FORMAT_R8G8B8A8_UNORM, VK_FORMAT_D32_SFLOAT},
                                           VK_IMAGE_TILING_DRM_FORMAT_MODIFIER_EXT, 0);

@@ -55,8 +55,8 @@ TEST(ControlsTest, FunctionKeysPickTheDisplayModeInAnyMode)
 TEST(ControlsTest, MovementKeysAreIgnoredInPathMode)
 {
     Controls controls;
-    for (int key : {GLFW_KEY_W, GLFW_KEY_A, GLFW_KEY_S, GLFW_KEY_D, GLFW_KEY_Q, GLFW_KEY_E,
-                    GLFW_KEY_SPACE, GLFW_KEY_LEFT_SHIFT}) {
+    for (int key : {GLFW_KEY_W, GLFW_KEY_A, GLFW_KEY_S, GLFW_KEY_D, GLFW_KEY_Q, GLFW_KEY_E, GLFW_KEY_SPACE,
+                    GLFW_KEY_LEFT_SHIFT}) {
         EXPECT_FALSE(controls.onKey(key, GLFW_PRESS));
     }
     EXPECT_EQ(controls.movementCodes(), std::vector<int>{7});
@@ -66,8 +66,7 @@ TEST(ControlsTest, MovementKeysFollowPressAndReleaseInFreeMode)
 {
     Controls controls;
     pressAndRelease(controls, GLFW_KEY_F1);
-    for (int key : {GLFW_KEY_W, GLFW_KEY_A, GLFW_KEY_S, GLFW_KEY_D, GLFW_KEY_Q, GLFW_KEY_E,
-                    GLFW_KEY_LEFT_SHIFT}) {
+    for (int key : {GLFW_KEY_W, GLFW_KEY_A, GLFW_KEY_S, GLFW_KEY_D, GLFW_KEY_Q, GLFW_KEY_E, GLFW_KEY_LEFT_SHIFT}) {
         controls.onKey(key, GLFW_PRESS);
     }
     EXPECT_EQ(controls.movementCodes(), (std::vector<int>{6, 1, 0, 3, 2, 4, 5}));
@@ -97,8 +96,7 @@ TEST(ControlsTest, ModeSwitchReleasesEveryHeldMovementKey)
 {
     Controls controls;
     pressAndRelease(controls, GLFW_KEY_F1);
-    for (int key : {GLFW_KEY_W, GLFW_KEY_A, GLFW_KEY_S, GLFW_KEY_D, GLFW_KEY_Q, GLFW_KEY_SPACE,
-                    GLFW_KEY_LEFT_SHIFT}) {
+    for (int key : {GLFW_KEY_W, GLFW_KEY_A, GLFW_KEY_S, GLFW_KEY_D, GLFW_KEY_Q, GLFW_KEY_SPACE, GLFW_KEY_LEFT_SHIFT}) {
         controls.onKey(key, GLFW_PRESS);
     }
     // To path mode with the keys held; they are let go there, unseen.

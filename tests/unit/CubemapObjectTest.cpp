@@ -111,7 +111,8 @@ TEST_F(CubemapObjectTest, StaticCubeRefusesTheDynamicOperations)
 {
     CubemapObject sky = makeSky();
     Pipeline* anyPipeline = &skyPipeline;
-    expectThrowsMessage([&] { sky.setImageToCubePipeline(anyPipeline); }, "cannot set this pipeline on static cubemap!");
+    expectThrowsMessage([&] { sky.setImageToCubePipeline(anyPipeline); },
+                        "cannot set this pipeline on static cubemap!");
     expectThrowsMessage([&] { sky.setCubeToCubePipeline(anyPipeline); }, "cannot set this pipeline on static cubemap!");
     expectThrowsMessage([&] { sky.setPosition(glm::vec3(1.0f)); }, "cannot set position on static cubemap!");
     expectThrowsMessage([&] { sky.getPosition(); }, "cannot get position of static cubemap!");

@@ -14,7 +14,8 @@
 
 class CubemapTextureTest : public GpuTest {
 protected:
-    void writeFaces(int size, const std::string& skipped = "") const {
+    void writeFaces(int size, const std::string& skipped = "") const
+    {
         for (const std::string name : assetFiles::cubeFaceFiles) {
             if (name != skipped) {
                 writePatternJpg((dir.path() / name).string(), size, size);
@@ -25,7 +26,8 @@ protected:
     // Begins and ends the environment render pass on every face of both frames.
     // The pass expects colour and depth faces in the shader-read layout, which
     // the validation layer checks at submission.
-    void drawEmptyFaces(DynEnvironmentTexture& texture) const {
+    void drawEmptyFaces(DynEnvironmentTexture& texture) const
+    {
         VkRenderPass renderPass = createEnvironmentRenderPass(device(), bufferUtils().findDepthFormat());
         const std::vector<VkImageView> attachmentViews = texture.getAttachmentViews();
         const std::vector<VkImageView> depthAttachmentViews = texture.getDepthAttachmentViews();
@@ -49,7 +51,8 @@ protected:
     }
 };
 
-TEST_F(CubemapTextureTest, StaticCubeHoldsSixFacesBehindOneView) {
+TEST_F(CubemapTextureTest, StaticCubeHoldsSixFacesBehindOneView)
+{
     writeFaces(16);
     StaticEnvironmentTexture texture(bufferUtils(), dir.path().string());
     EXPECT_EQ(texture.getImageSize(), VkDeviceSize{6 * 16 * 16 * 4});
@@ -60,7 +63,8 @@ TEST_F(CubemapTextureTest, StaticCubeHoldsSixFacesBehindOneView) {
     texture.cleanup();
 }
 
-TEST_F(CubemapTextureTest, MissingFaceNamesTheFullPath) {
+TEST_F(CubemapTextureTest, MissingFaceNamesTheFullPath)
+{
     writeFaces(8, assetFiles::cubeFaceNegY);
     try {
         StaticEnvironmentTexture(bufferUtils(), dir.path().string());
@@ -70,7 +74,8 @@ TEST_F(CubemapTextureTest, MissingFaceNamesTheFullPath) {
     }
 }
 
-TEST_F(CubemapTextureTest, FacesOfDifferentSizesAreRejected) {
+TEST_F(CubemapTextureTest, FacesOfDifferentSizesAreRejected)
+{
     writeFaces(8);
     writePatternJpg((dir.path() / "posz.jpg").string(), 4, 4);
     EXPECT_THROW(StaticEnvironmentTexture(bufferUtils(), dir.path().string()), std::runtime_error);
@@ -78,7 +83,8 @@ TEST_F(CubemapTextureTest, FacesOfDifferentSizesAreRejected) {
     EXPECT_THROW(StaticEnvironmentTexture(bufferUtils(), dir.path().string()), std::runtime_error);
 }
 
-TEST_F(CubemapTextureTest, DynamicCubeHasOwnViewsPerFrame) {
+TEST_F(CubemapTextureTest, DynamicCubeHasOwnViewsPerFrame)
+{
     EXPECT_THROW(DynEnvironmentTexture(bufferUtils(), 16, 12, 4), std::invalid_argument);
     DynEnvironmentTexture texture(bufferUtils(), 16, 16, 4);
     EXPECT_EQ(texture.getWidth(), 16);
@@ -102,13 +108,15 @@ TEST_F(CubemapTextureTest, DynamicCubeHasOwnViewsPerFrame) {
     texture.cleanup();
 }
 
-TEST_F(CubemapTextureTest, DynamicCubesAreHandedOverShaderReadable) {
+TEST_F(CubemapTextureTest, DynamicCubesAreHandedOverShaderReadable)
+{
     DynEnvironmentTexture texture(bufferUtils(), 16, 16, 4);
     drawEmptyFaces(texture);
     texture.cleanup();
 }
 
-TEST_F(CubemapTextureTest, DepthWithStencilIsTransitionedWithBothAspects) {
+TEST_F(CubemapTextureTest, DepthWithStencilIsTransitionedWithBothAspects)
+{
     EXPECT_EQ(depthStencilAspect(VK_FORMAT_D32_SFLOAT), VkImageAspectFlags{VK_IMAGE_ASPECT_DEPTH_BIT});
     const VkFormat stencilFormat = bufferUtils().findSupportedFormat(
         {VK_FORMAT_D32_SFLOAT_S8_UINT, VK_FORMAT_D24_UNORM_S8_UINT}, VK_IMAGE_TILING_OPTIMAL,

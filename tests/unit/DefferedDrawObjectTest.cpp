@@ -25,8 +25,8 @@ class DefferedDrawObjectTest : public GpuTest {
 protected:
     void SetUp() override
     {
-        renderPass = createPresentationRenderPass(device(), VK_FORMAT_B8G8R8A8_SRGB,
-                                                  VK_IMAGE_LAYOUT_PRESENT_SRC_KHR, bufferUtils().findDepthFormat());
+        renderPass = createPresentationRenderPass(device(), VK_FORMAT_B8G8R8A8_SRGB, VK_IMAGE_LAYOUT_PRESENT_SRC_KHR,
+                                                  bufferUtils().findDepthFormat());
         pipeline = RenderDefferedPipeline(shaderPath("deffered_vert.spv"), shaderPath("deffered_frag.spv"),
                                           bufferUtils(), renderPass);
         model = std::make_unique<Model>(bufferUtils(), dir.write("plane.obj", planeObj), false);
@@ -53,8 +53,8 @@ protected:
         Attachment attachment;
         createImage(bufferUtils(), ImageShape{size, size, 1, 0}, format, VK_IMAGE_TILING_OPTIMAL, usage,
                     VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, attachment.image, attachment.memory);
-        attachment.view = createImageView(device(), attachment.image, VK_IMAGE_VIEW_TYPE_2D, format, aspect,
-                                          0, 1, "failed to create attachment view!");
+        attachment.view = createImageView(device(), attachment.image, VK_IMAGE_VIEW_TYPE_2D, format, aspect, 0, 1,
+                                          "failed to create attachment view!");
         return attachment;
     }
 
@@ -174,12 +174,12 @@ TEST_F(DefferedDrawObjectTest, PipelineRebuiltForAPassOfAnotherFormatDrawsInIt)
 {
     const uint32_t size = 16;
     const VkFormat depthFormat = bufferUtils().findDepthFormat();
-    const VkRenderPass unormPass = createPresentationRenderPass(device(), VK_FORMAT_R8G8B8A8_UNORM,
-                                                                VK_IMAGE_LAYOUT_PRESENT_SRC_KHR, depthFormat);
-    const Attachment colour = makeAttachment(size, VK_FORMAT_R8G8B8A8_UNORM, VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT,
-                                             VK_IMAGE_ASPECT_COLOR_BIT);
-    const Attachment depth = makeAttachment(size, depthFormat, VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT,
-                                            depthStencilAspect(depthFormat));
+    const VkRenderPass unormPass =
+        createPresentationRenderPass(device(), VK_FORMAT_R8G8B8A8_UNORM, VK_IMAGE_LAYOUT_PRESENT_SRC_KHR, depthFormat);
+    const Attachment colour =
+        makeAttachment(size, VK_FORMAT_R8G8B8A8_UNORM, VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT, VK_IMAGE_ASPECT_COLOR_BIT);
+    const Attachment depth =
+        makeAttachment(size, depthFormat, VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT, depthStencilAspect(depthFormat));
     const VkFramebuffer framebuffer = createFramebuffer(device(), unormPass, {colour.view, depth.view}, size, size);
 
     const VkPipelineLayout layout = pipeline.getPipelineLayout();

@@ -13,14 +13,15 @@ namespace {
 
 const std::vector<std::string> noMessages;
 
-}  // namespace
+} // namespace
 
 class DefferedTextureTest : public GpuTest {
 protected:
     // What the validation layer says to a framebuffer of the G-buffer pass
     // over frame 0's targets: it objects if the framebuffer is larger than any
     // of its attachments.
-    std::vector<std::string> framebufferMessages(DefferedTexture& gBuffer, uint32_t width, uint32_t height) {
+    std::vector<std::string> framebufferMessages(DefferedTexture& gBuffer, uint32_t width, uint32_t height)
+    {
         const VkFormat depthFormat = bufferUtils().findDepthFormat();
         VkRenderPass renderPass = createGBufferRenderPass(device(), depthFormat);
         VkImage depthImage;
@@ -45,7 +46,8 @@ protected:
     }
 };
 
-TEST_F(DefferedTextureTest, TargetsAreFullHdUnlessToldOtherwise) {
+TEST_F(DefferedTextureTest, TargetsAreFullHdUnlessToldOtherwise)
+{
     DefferedTexture gBuffer(bufferUtils());
     EXPECT_EQ(gBuffer.getExtent().width, 1920u);
     EXPECT_EQ(gBuffer.getExtent().height, 1080u);
@@ -57,7 +59,8 @@ TEST_F(DefferedTextureTest, TargetsAreFullHdUnlessToldOtherwise) {
     gBuffer.cleanup();
 }
 
-TEST_F(DefferedTextureTest, EveryTargetStartsShaderReadable) {
+TEST_F(DefferedTextureTest, EveryTargetStartsShaderReadable)
+{
     DefferedTexture gBuffer(bufferUtils());
     for (int attachment = 0; attachment < DefferedTexture::AttachmentCount; attachment++) {
         const std::vector<VkImage> images = gBuffer.getImages(static_cast<DefferedTexture::Attachment>(attachment));
@@ -69,12 +72,13 @@ TEST_F(DefferedTextureTest, EveryTargetStartsShaderReadable) {
     gBuffer.cleanup();
 }
 
-TEST_F(DefferedTextureTest, TenDistinctViewsAndOneSampler) {
+TEST_F(DefferedTextureTest, TenDistinctViewsAndOneSampler)
+{
     DefferedTexture gBuffer(bufferUtils());
     std::set<VkImageView> views;
     for (const std::vector<VkImageView>& perFrame :
-         {gBuffer.getAlbedoViews(), gBuffer.getNormalViews(), gBuffer.getCoefficientViews(),
-          gBuffer.getMaterialViews(), gBuffer.getWorldPosViews()}) {
+         {gBuffer.getAlbedoViews(), gBuffer.getNormalViews(), gBuffer.getCoefficientViews(), gBuffer.getMaterialViews(),
+          gBuffer.getWorldPosViews()}) {
         ASSERT_EQ(perFrame.size(), 2u);
         views.insert(perFrame.begin(), perFrame.end());
     }
@@ -87,7 +91,8 @@ TEST_F(DefferedTextureTest, TenDistinctViewsAndOneSampler) {
 
 // The validation layer checks a framebuffer against its attachments, so a
 // framebuffer of exactly the expected size passes and one a pixel wider fails.
-TEST_F(DefferedTextureTest, ResizeReplacesEveryTargetBySmallerOrLargerOnes) {
+TEST_F(DefferedTextureTest, ResizeReplacesEveryTargetBySmallerOrLargerOnes)
+{
     DefferedTexture gBuffer(bufferUtils(), {640, 360});
     EXPECT_EQ(framebufferMessages(gBuffer, 640, 360), noMessages);
     EXPECT_NE(framebufferMessages(gBuffer, 641, 360), noMessages);

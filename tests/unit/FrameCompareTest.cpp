@@ -23,9 +23,9 @@ TEST(FrameCompareTest, CountsPixelsWhoseWorstChannelIsBeyondTheTolerance)
 {
     const FramePixels reference = flatFrame(10, 10, 100);
     FramePixels frame = reference;
-    frame.rgba[0] = 108;      // pixel 0, red: at the tolerance, not beyond
-    frame.rgba[4 + 2] = 109;  // pixel 1, blue: beyond
-    frame.rgba[8 + 1] = 60;   // pixel 2, green, darker: beyond
+    frame.rgba[0] = 108;     // pixel 0, red: at the tolerance, not beyond
+    frame.rgba[4 + 2] = 109; // pixel 1, blue: beyond
+    frame.rgba[8 + 1] = 60;  // pixel 2, green, darker: beyond
 
     const FrameDifference difference = compareFrames(reference, frame, 8);
     EXPECT_DOUBLE_EQ(difference.differingShare, 0.02);

@@ -7,7 +7,8 @@
 namespace {
 
 // Submits one command buffer that times `pass` of `frame` around a buffer fill.
-void timeFill(const BufferUtils& utils, GpuTimestamps& timestamps, uint32_t frame, TimedPass pass, VkBuffer buffer) {
+void timeFill(const BufferUtils& utils, GpuTimestamps& timestamps, uint32_t frame, TimedPass pass, VkBuffer buffer)
+{
     VkCommandBuffer commandBuffer = utils.beginSingleTimeCommands();
     timestamps.begin(commandBuffer, frame, pass);
     vkCmdFillBuffer(commandBuffer, buffer, 0, VK_WHOLE_SIZE, 0x5a5a5a5a);
@@ -15,15 +16,17 @@ void timeFill(const BufferUtils& utils, GpuTimestamps& timestamps, uint32_t fram
     utils.endSingleTimeCommands(commandBuffer);
 }
 
-}  // namespace
+} // namespace
 
 class GpuTimestampsTest : public GpuTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         bufferUtils().createBuffer(1 << 20, VK_BUFFER_USAGE_TRANSFER_DST_BIT, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT,
                                    buffer, bufferMemory);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         vkDestroyBuffer(device(), buffer, nullptr);
         vkFreeMemory(device(), bufferMemory, nullptr);
     }
@@ -32,7 +35,8 @@ protected:
     VkDeviceMemory bufferMemory = VK_NULL_HANDLE;
 };
 
-TEST_F(GpuTimestampsTest, ReportsOnlyThePassesRecordedForEachFrame) {
+TEST_F(GpuTimestampsTest, ReportsOnlyThePassesRecordedForEachFrame)
+{
     GpuTimestamps timestamps(device(), context().physicalDevice(), 2);
     if (!timestamps.isSupported()) {
         GTEST_SKIP() << "the device keeps no timestamps";
@@ -55,7 +59,8 @@ TEST_F(GpuTimestampsTest, ReportsOnlyThePassesRecordedForEachFrame) {
     timestamps.cleanup();
 }
 
-TEST_F(GpuTimestampsTest, RecordingTheSamePassAgainReplacesItsTimes) {
+TEST_F(GpuTimestampsTest, RecordingTheSamePassAgainReplacesItsTimes)
+{
     GpuTimestamps timestamps(device(), context().physicalDevice(), 1);
     if (!timestamps.isSupported()) {
         GTEST_SKIP() << "the device keeps no timestamps";
@@ -69,7 +74,8 @@ TEST_F(GpuTimestampsTest, RecordingTheSamePassAgainReplacesItsTimes) {
     timestamps.cleanup();
 }
 
-TEST(TimedPassTest, PassesFollowTheSubmissionOrderOfAFrame) {
+TEST(TimedPassTest, PassesFollowTheSubmissionOrderOfAFrame)
+{
     EXPECT_EQ(static_cast<uint32_t>(TimedPass::Compute), 0u);
     EXPECT_EQ(environmentFace(0), TimedPass::FirstFace);
     EXPECT_EQ(static_cast<uint32_t>(environmentFace(5)) + 1, static_cast<uint32_t>(TimedPass::GBuffer));

@@ -34,8 +34,8 @@ protected:
     void SetUp() override
     {
         renderPass = createGBufferRenderPass(device(), bufferUtils().findDepthFormat());
-        pipeline = ImagePipeline(shaderPath("image_vert.spv"), shaderPath("image_frag.spv"), bufferUtils(), renderPass,
-                                 5);
+        pipeline =
+            ImagePipeline(shaderPath("image_vert.spv"), shaderPath("image_frag.spv"), bufferUtils(), renderPass, 5);
         model = std::make_unique<Model>(bufferUtils(), dir.write("cube.obj", cubeObj), true);
         texture = std::make_unique<ImageTexture>(bufferUtils(), writeImage(dir, "albedo.png", {200, 120, 40}),
                                                  writeImage(dir, "normal.jpg", {128, 128, 255}),

@@ -15,8 +15,8 @@ Vertex at(float x, float y, float z)
 MeshData twoPartMesh()
 {
     MeshData mesh;
-    mesh.vertices = {at(0, 0, 0), at(2, 0, 0), at(0, 4, 0), at(100, 0, 0), at(101, 0, 0), at(100, 0, 1),
-                     at(-500, 0, 0)};
+    mesh.vertices = {at(0, 0, 0),   at(2, 0, 0),   at(0, 4, 0),   at(100, 0, 0),
+                     at(101, 0, 0), at(100, 0, 1), at(-500, 0, 0)};
     mesh.indices = {0, 1, 2, 3, 4, 5, 3, 5, 4};
     mesh.parts = {{0, 3}, {3, 6}};
     return mesh;

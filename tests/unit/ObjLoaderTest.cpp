@@ -71,9 +71,9 @@ TEST_F(ObjLoaderTest, FileNormalsSeparateCornersOnlyWhenTheyAreKept)
 
 TEST_F(ObjLoaderTest, ComputesTheTriangleFrame)
 {
-    const MeshData mesh = loadModelWithTangents(dir.write(
-        "frame.obj", "v 0 0 0\nv 2 0 0\nv 0 2 0\nvt 0 0\nvt 1 0\nvt 0 1\nvn 0 1 0\n"
-                     "f 1/1/1 2/2/1 3/3/1\n"));
+    const MeshData mesh =
+        loadModelWithTangents(dir.write("frame.obj", "v 0 0 0\nv 2 0 0\nv 0 2 0\nvt 0 0\nvt 1 0\nvt 0 1\nvn 0 1 0\n"
+                                                     "f 1/1/1 2/2/1 3/3/1\n"));
     ASSERT_EQ(mesh.vertices.size(), 3u);
     for (const Vertex& vertex : mesh.vertices) {
         expectVec3Near(vertex.normal, {0.0f, 0.0f, 1.0f}, roundingOnly);
@@ -85,9 +85,9 @@ TEST_F(ObjLoaderTest, ComputesTheTriangleFrame)
 
 TEST_F(ObjLoaderTest, SharedCornersTakeTheFrameOfTheLastTriangle)
 {
-    const MeshData mesh = loadModelWithTangents(dir.write(
-        "shared.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nv 0 0 1\nvt 0 0\nvt 1 0\nvt 0 1\n"
-                      "f 1/1 2/2 3/3\nf 1/1 4/3 2/2\n"));
+    const MeshData mesh =
+        loadModelWithTangents(dir.write("shared.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nv 0 0 1\nvt 0 0\nvt 1 0\nvt 0 1\n"
+                                                      "f 1/1 2/2 3/3\nf 1/1 4/3 2/2\n"));
     ASSERT_EQ(mesh.vertices.size(), 4u);
     expectVec3Near(mesh.vertices[0].normal, {0.0f, 1.0f, 0.0f}, roundingOnly);
     expectVec3Near(mesh.vertices[2].normal, {0.0f, 0.0f, 1.0f}, roundingOnly);
@@ -95,16 +95,16 @@ TEST_F(ObjLoaderTest, SharedCornersTakeTheFrameOfTheLastTriangle)
 
 TEST_F(ObjLoaderTest, CollinearCornersGetTheFallbackNormal)
 {
-    const MeshData mesh = loadModelWithTangents(dir.write(
-        "line.obj", "v 0 0 0\nv 1 1 1\nv 2 2 2\nvt 0 0\nvt 1 0\nvt 0 1\nf 1/1 2/2 3/3\n"));
+    const MeshData mesh = loadModelWithTangents(
+        dir.write("line.obj", "v 0 0 0\nv 1 1 1\nv 2 2 2\nvt 0 0\nvt 1 0\nvt 0 1\nf 1/1 2/2 3/3\n"));
     ASSERT_EQ(mesh.vertices.size(), 3u);
     expectVec3Near(mesh.vertices[0].normal, fallback, roundingOnly);
 }
 
 TEST_F(ObjLoaderTest, EqualTextureCoordinatesGiveTheFallbackTangentFrame)
 {
-    const MeshData mesh = loadModelWithTangents(dir.write(
-        "flat.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0.5 0.5\nf 1/1 2/1 3/1\n"));
+    const MeshData mesh =
+        loadModelWithTangents(dir.write("flat.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0.5 0.5\nf 1/1 2/1 3/1\n"));
     ASSERT_EQ(mesh.vertices.size(), 3u);
     for (const Vertex& vertex : mesh.vertices) {
         expectVec3Near(vertex.tangent, fallback, roundingOnly);
@@ -115,8 +115,7 @@ TEST_F(ObjLoaderTest, EqualTextureCoordinatesGiveTheFallbackTangentFrame)
 
 TEST_F(ObjLoaderTest, MissingCornerAttributesReadAsZeros)
 {
-    const std::string file =
-        dir.write("bare.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nvn 0 0 1\nf 1//1 2//1 3//1\nf 1 3 2\n");
+    const std::string file = dir.write("bare.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nvn 0 0 1\nf 1//1 2//1 3//1\nf 1 3 2\n");
     const MeshData mesh = loadModel(file);
     ASSERT_EQ(mesh.indices.size(), 6u);
     const Vertex& withNormal = mesh.vertices[mesh.indices[0]];
@@ -149,8 +148,7 @@ TEST_F(ObjLoaderTest, ParserFailuresAreReportedOnOneLine)
     const std::string absent = (dir.path() / "absent.obj").string();
     EXPECT_EQ(loadError(absent), "Cannot open file [" + absent + "]");
     EXPECT_THROW(loadModelWithTangents(absent), std::runtime_error);
-    const std::string message =
-        loadError(dir.write("zero.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 0 1 2\n"));
+    const std::string message = loadError(dir.write("zero.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 0 1 2\n"));
     EXPECT_NE(message, "");
     EXPECT_EQ(message.find('\n'), std::string::npos) << message;
 }
@@ -175,11 +173,10 @@ TEST_F(ObjLoaderTest, NumbersBeyondTheFloatRangeAreRefused)
 
 TEST_F(ObjLoaderTest, EachGroupOfTheFileIsAPartOfTheIndexList)
 {
-    const MeshData mesh = loadModel(dir.write(
-        "groups.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nv 1 1 0\nvn 0 0 1\n"
-                      "g first\nf 1//1 2//1 3//1\nf 2//1 4//1 3//1\n"
-                      "g empty\n"
-                      "g last\nf 1//1 2//1 4//1\n"));
+    const MeshData mesh = loadModel(dir.write("groups.obj", "v 0 0 0\nv 1 0 0\nv 0 1 0\nv 1 1 0\nvn 0 0 1\n"
+                                                            "g first\nf 1//1 2//1 3//1\nf 2//1 4//1 3//1\n"
+                                                            "g empty\n"
+                                                            "g last\nf 1//1 2//1 4//1\n"));
     ASSERT_EQ(mesh.parts.size(), 2u) << "a group without faces is no part";
     EXPECT_EQ(mesh.parts[0].first, 0u);
     EXPECT_EQ(mesh.parts[0].count, 6u);

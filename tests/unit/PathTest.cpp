@@ -134,8 +134,7 @@ TEST_F(PathTest, AMissingFileIsReportedAndLeavesThePathUnchanged)
 TEST_F(PathTest, AFailedLoadLeavesThePathUnchanged)
 {
     Path path = load("0,1,2,3\n1,2,3,4\n2,3,4,5\n");
-    EXPECT_THROW(path.loadFromFile(dir.write("bad.csv", "0,0,0,0\nx,1,1,1\n2,2,2,2\n")),
-                 std::invalid_argument);
+    EXPECT_THROW(path.loadFromFile(dir.write("bad.csv", "0,0,0,0\nx,1,1,1\n2,2,2,2\n")), std::invalid_argument);
     expectVec3Near(path.getPosition(1.0f), {2.0f, 3.0f, 4.0f});
 }
 

@@ -16,8 +16,8 @@
 
 namespace {
 
-template <typename Build>
-void expectFailure(Build build, const std::string& message) {
+template <typename Build> void expectFailure(Build build, const std::string& message)
+{
     try {
         build();
         FAIL() << "expected \"" << message << "\"";
@@ -26,11 +26,12 @@ void expectFailure(Build build, const std::string& message) {
     }
 }
 
-}  // namespace
+} // namespace
 
 class PipelineTest : public GpuTest {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         GpuTest::SetUpTestSuite();
         const VkFormat depthFormat = bufferUtils().findDepthFormat();
         gBufferPass = createGBufferRenderPass(device(), depthFormat);
@@ -39,14 +40,16 @@ protected:
                                                         VK_IMAGE_LAYOUT_PRESENT_SRC_KHR, depthFormat);
     }
 
-    static void TearDownTestSuite() {
+    static void TearDownTestSuite()
+    {
         vkDestroyRenderPass(device(), presentationPass, nullptr);
         vkDestroyRenderPass(device(), environmentPass, nullptr);
         vkDestroyRenderPass(device(), gBufferPass, nullptr);
         GpuTest::TearDownTestSuite();
     }
 
-    void expectBuilt(Pipeline& pipeline) {
+    void expectBuilt(Pipeline& pipeline)
+    {
         EXPECT_NE(pipeline.getPipeline(), VK_NULL_HANDLE);
         EXPECT_NE(pipeline.getPipelineLayout(), VK_NULL_HANDLE);
         EXPECT_NE(pipeline.getDescriptorSetLayout(), VK_NULL_HANDLE);
@@ -56,7 +59,8 @@ protected:
     // Records and runs one push; the validation layer checks it against the
     // pipeline layout's push-constant range. Only valid pushes can be tried:
     // the driver is free to write past a range that is too small.
-    static void recordPush(VkPipelineLayout layout, VkShaderStageFlags stages, uint32_t size) {
+    static void recordPush(VkPipelineLayout layout, VkShaderStageFlags stages, uint32_t size)
+    {
         const glm::mat4 data(1.0f);
         const BufferUtils utils = bufferUtils();
         VkCommandBuffer commandBuffer = utils.beginSingleTimeCommands();
@@ -69,7 +73,8 @@ protected:
     static inline VkRenderPass presentationPass = VK_NULL_HANDLE;
 };
 
-TEST_F(PipelineTest, MeshPipelinesBuildForBothPasses) {
+TEST_F(PipelineTest, MeshPipelinesBuildForBothPasses)
+{
     ImagePipeline scene(shaderPath("image_vert.spv"), shaderPath("image_frag.spv"), bufferUtils(), gBufferPass, 5);
     expectBuilt(scene);
     ImagePipeline toCube(shaderPath("image_to_cube_vert.spv"), shaderPath("image_to_cube_frag.spv"), bufferUtils(),
@@ -77,7 +82,8 @@ TEST_F(PipelineTest, MeshPipelinesBuildForBothPasses) {
     expectBuilt(toCube);
 }
 
-TEST_F(PipelineTest, CubemapPipelinesBuildForBothPasses) {
+TEST_F(PipelineTest, CubemapPipelinesBuildForBothPasses)
+{
     CubemapPipeline sky(shaderPath("cubemap_vert.spv"), shaderPath("cubemap_frag.spv"), bufferUtils(), gBufferPass, 5);
     expectBuilt(sky);
     CubemapPipeline toCube(shaderPath("cube_to_cube_vert.spv"), shaderPath("cube_to_cube_frag.spv"), bufferUtils(),
@@ -85,7 +91,8 @@ TEST_F(PipelineTest, CubemapPipelinesBuildForBothPasses) {
     expectBuilt(toCube);
 }
 
-TEST_F(PipelineTest, ParticlePipelinesBuildForBothPasses) {
+TEST_F(PipelineTest, ParticlePipelinesBuildForBothPasses)
+{
     ParticleDrawPipeline scene(shaderPath("particle_vert.spv"), shaderPath("particle_frag.spv"),
                                shaderPath("particle_geom.spv"), bufferUtils(), gBufferPass, 5);
     expectBuilt(scene);
@@ -94,7 +101,8 @@ TEST_F(PipelineTest, ParticlePipelinesBuildForBothPasses) {
     expectBuilt(toCube);
 }
 
-TEST_F(PipelineTest, EnvironmentMappedAndLightingPipelinesBuild) {
+TEST_F(PipelineTest, EnvironmentMappedAndLightingPipelinesBuild)
+{
     DynEnvironmentMapDrawPipeline reflective(shaderPath("envMapDraw_vert.spv"), shaderPath("envMapDraw_frag.spv"),
                                              bufferUtils(), gBufferPass);
     expectBuilt(reflective);
@@ -105,7 +113,8 @@ TEST_F(PipelineTest, EnvironmentMappedAndLightingPipelinesBuild) {
     expectBuilt(compute);
 }
 
-TEST_F(PipelineTest, PushRangesMatchTheRecordedPushes) {
+TEST_F(PipelineTest, PushRangesMatchTheRecordedPushes)
+{
     ImagePipeline mesh(shaderPath("image_vert.spv"), shaderPath("image_frag.spv"), bufferUtils(), gBufferPass, 5);
     ParticleDrawPipeline particles(shaderPath("particle_vert.spv"), shaderPath("particle_frag.spv"),
                                    shaderPath("particle_geom.spv"), bufferUtils(), gBufferPass, 5);
@@ -120,7 +129,8 @@ TEST_F(PipelineTest, PushRangesMatchTheRecordedPushes) {
     lighting.cleanup();
 }
 
-TEST_F(PipelineTest, CopyAssignedPipelineKeepsItsHandles) {
+TEST_F(PipelineTest, CopyAssignedPipelineKeepsItsHandles)
+{
     CubemapPipeline member;
     member =
         CubemapPipeline(shaderPath("cubemap_vert.spv"), shaderPath("cubemap_frag.spv"), bufferUtils(), gBufferPass, 5);
@@ -128,7 +138,8 @@ TEST_F(PipelineTest, CopyAssignedPipelineKeepsItsHandles) {
     member.cleanup();
 }
 
-TEST_F(PipelineTest, MissingShaderFileNamesThePathAsPassed) {
+TEST_F(PipelineTest, MissingShaderFileNamesThePathAsPassed)
+{
     const std::string missing = "assets/shaders/no_such_frag.spv";
     expectFailure([&] { ImagePipeline(shaderPath("image_vert.spv"), missing, bufferUtils(), gBufferPass, 5); },
                   "failed to open file! location: " + missing);
@@ -136,11 +147,11 @@ TEST_F(PipelineTest, MissingShaderFileNamesThePathAsPassed) {
                   "failed to open file! location: " + missing);
 }
 
-TEST_F(PipelineTest, FilesThatAreNotSpirvAreRefused) {
+TEST_F(PipelineTest, FilesThatAreNotSpirvAreRefused)
+{
     const std::vector<char> realShader = Pipeline::readFile(shaderPath("image_frag.spv"));
     const std::string text = dir.write("text.spv", "#version");
-    const std::string truncated =
-        dir.write("truncated.spv", std::string(realShader.begin(), realShader.end() - 1));
+    const std::string truncated = dir.write("truncated.spv", std::string(realShader.begin(), realShader.end() - 1));
     const std::string empty = dir.write("empty.spv", "");
     for (const std::string& bad : {text, truncated, empty}) {
         SCOPED_TRACE(bad);
@@ -151,7 +162,8 @@ TEST_F(PipelineTest, FilesThatAreNotSpirvAreRefused) {
     }
 }
 
-TEST(PipelineReadFileTest, ReturnsTheBytesExactly) {
+TEST(PipelineReadFileTest, ReturnsTheBytesExactly)
+{
     TempDir dir;
     std::string bytes;
     for (int i = 0; i < 256; i++) {

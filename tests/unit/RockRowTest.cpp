@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(RockRow, KindSpansTheSixTableRowsAndSevenOnlyAtTheTop) {
+TEST(RockRow, KindSpansTheSixTableRowsAndSevenOnlyAtTheTop)
+{
     EXPECT_EQ(rockKind(0), 0);
     EXPECT_EQ(rockKind(5461), 0);
     EXPECT_EQ(rockKind(5462), 1);
@@ -10,7 +11,8 @@ TEST(RockRow, KindSpansTheSixTableRowsAndSevenOnlyAtTheTop) {
     EXPECT_EQ(rockKind(32767), 6);
 }
 
-TEST(RockRow, StepObjectCountsFollowTheKind) {
+TEST(RockRow, StepObjectCountsFollowTheKind)
+{
     EXPECT_EQ(rockRowStep(0, 0).size(), 3u);
     EXPECT_EQ(rockRowStep(0, 1).size(), 3u);
     EXPECT_EQ(rockRowStep(0, 2).size(), 2u);
@@ -19,7 +21,8 @@ TEST(RockRow, StepObjectCountsFollowTheKind) {
     }
 }
 
-TEST(RockRow, TheRockOfEachStepStandsInTheRowAtItsZ) {
+TEST(RockRow, TheRockOfEachStepStandsInTheRowAtItsZ)
+{
     for (int step = 0; step < rockRowSteps; step++) {
         for (int kind = 0; kind <= 6; kind++) {
             const Placement rock = rockRowStep(step, kind).front();
@@ -32,7 +35,8 @@ TEST(RockRow, TheRockOfEachStepStandsInTheRowAtItsZ) {
     }
 }
 
-TEST(RockRow, RedRocksOfAKindStandAtOneFixedPlace) {
+TEST(RockRow, RedRocksOfAKindStandAtOneFixedPlace)
+{
     const auto first = rockRowStep(0, 2);
     const auto last = rockRowStep(13, 2);
     EXPECT_EQ(first[1].mesh, SceneMesh::RedRock);
@@ -42,7 +46,8 @@ TEST(RockRow, RedRocksOfAKindStandAtOneFixedPlace) {
     EXPECT_EQ(rockRowStep(4, 0)[2].scale, glm::vec3(0.2f));
 }
 
-TEST(RockRow, WholeRowHoldsBetweenFourteenAndFortyTwoObjects) {
+TEST(RockRow, WholeRowHoldsBetweenFourteenAndFortyTwoObjects)
+{
     size_t fewest = 0;
     size_t most = 0;
     for (int step = 0; step < rockRowSteps; step++) {

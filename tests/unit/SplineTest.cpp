@@ -92,16 +92,15 @@ TEST(SplineTest, EachPreconditionReportsItsText)
     EXPECT_EQ(messageOf([] { spline({0.0, 1.0}, {0.0, 1.0}); }), "x.size()>=3");
     EXPECT_EQ(messageOf([] { spline({}, {}); }), "x.size()>=3");
     EXPECT_EQ(messageOf([] {
-                  spline({0.0, 1.0, 2.0}, {0.0, 1.0, 0.0}, spline::cspline, false,
-                         spline::not_a_knot, 0.0, spline::second_deriv, 0.0);
+                  spline({0.0, 1.0, 2.0}, {0.0, 1.0, 0.0}, spline::cspline, false, spline::not_a_knot, 0.0,
+                         spline::second_deriv, 0.0);
               }),
               "x.size()>=4");
-    EXPECT_EQ(messageOf([] { spline({0.0, 1.0, 1.0, 2.0}, {0.0, 1.0, 2.0, 3.0}); }),
-              "m_x[i]<m_x[i+1]");
+    EXPECT_EQ(messageOf([] { spline({0.0, 1.0, 1.0, 2.0}, {0.0, 1.0, 2.0, 3.0}); }), "m_x[i]<m_x[i+1]");
     EXPECT_EQ(messageOf([] { spline({0.0, 2.0, 1.0}, {0.0, 1.0, 2.0}); }), "m_x[i]<m_x[i+1]");
     EXPECT_EQ(messageOf([] {
-                  spline({0.0, 1.0, 2.0}, {0.0, 1.0, 0.0}, spline::cspline, false,
-                         static_cast<spline::bd_type>(7), 0.0, spline::second_deriv, 0.0);
+                  spline({0.0, 1.0, 2.0}, {0.0, 1.0, 0.0}, spline::cspline, false, static_cast<spline::bd_type>(7), 0.0,
+                         spline::second_deriv, 0.0);
               }),
               "false");
 }
@@ -109,8 +108,7 @@ TEST(SplineTest, EachPreconditionReportsItsText)
 TEST(SplineTest, UnsupportedVariantsAreRefusedRatherThanIgnored)
 {
     EXPECT_THROW(spline({0.0, 1.0, 2.0}, {0.0, 1.0, 0.0}, spline::linear), std::runtime_error);
-    EXPECT_THROW(spline({0.0, 1.0, 2.0}, {0.0, 1.0, 0.0}, spline::cspline, true),
-                 std::runtime_error);
+    EXPECT_THROW(spline({0.0, 1.0, 2.0}, {0.0, 1.0, 0.0}, spline::cspline, true), std::runtime_error);
     EXPECT_THROW(spline()(1.0), std::runtime_error);
     EXPECT_TRUE(spline().empty());
 }

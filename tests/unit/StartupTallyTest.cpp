@@ -8,7 +8,8 @@
 #include <chrono>
 #include <thread>
 
-TEST(StartupTallyTest, TimerAddsItsLifetimeToItsOwnCostOnly) {
+TEST(StartupTallyTest, TimerAddsItsLifetimeToItsOwnCostOnly)
+{
     const double uploadsBefore = startupSeconds(StartupCost::Uploads);
     const double decodingBefore = startupSeconds(StartupCost::Decoding);
     const double pipelinesBefore = startupSeconds(StartupCost::Pipelines);
@@ -23,7 +24,8 @@ TEST(StartupTallyTest, TimerAddsItsLifetimeToItsOwnCostOnly) {
     EXPECT_EQ(startupSeconds(StartupCost::Decoding), decodingBefore);
 }
 
-TEST(StartupTallyTest, DecodingAnImageCountsAsDecoding) {
+TEST(StartupTallyTest, DecodingAnImageCountsAsDecoding)
+{
     TempDir dir;
     const std::string path = (dir.path() / "pattern.jpg").string();
     writePatternJpg(path, 64, 64);
@@ -35,7 +37,8 @@ TEST(StartupTallyTest, DecodingAnImageCountsAsDecoding) {
 
 class StartupTallyGpuTest : public GpuTest {};
 
-TEST_F(StartupTallyGpuTest, OneOffCommandsCountAsUploads) {
+TEST_F(StartupTallyGpuTest, OneOffCommandsCountAsUploads)
+{
     const double before = startupSeconds(StartupCost::Uploads);
     const BufferUtils utils = bufferUtils();
     utils.endSingleTimeCommands(utils.beginSingleTimeCommands());

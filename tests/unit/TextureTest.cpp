@@ -8,14 +8,16 @@
 
 class TextureTest : public GpuTest {
 protected:
-    std::string png(const std::string& name, int width, int height, int channels) const {
+    std::string png(const std::string& name, int width, int height, int channels) const
+    {
         const std::string path = (dir.path() / name).string();
         writePatternPng(path, width, height, channels);
         return path;
     }
 };
 
-TEST_F(TextureTest, ExpandsFilesOfOneTwoOrThreeChannelsToFour) {
+TEST_F(TextureTest, ExpandsFilesOfOneTwoOrThreeChannelsToFour)
+{
     const std::string normalMap = png("normal.png", 3, 2, 4);
     for (int channels = 1; channels <= 3; channels++) {
         SCOPED_TRACE(channels);
@@ -36,7 +38,8 @@ TEST_F(TextureTest, ExpandsFilesOfOneTwoOrThreeChannelsToFour) {
     }
 }
 
-TEST_F(TextureTest, UnreadableColourFileFailsBeforeAnyVulkanObject) {
+TEST_F(TextureTest, UnreadableColourFileFailsBeforeAnyVulkanObject)
+{
     const std::string normalMap = png("normal.png", 2, 2, 4);
     const std::string garbage = dir.write("garbage.png", "not a png");
     // Null handles: touching Vulkan before the failure would crash rather than throw.
@@ -51,7 +54,8 @@ TEST_F(TextureTest, UnreadableColourFileFailsBeforeAnyVulkanObject) {
     }
 }
 
-TEST_F(TextureTest, MissingNormalMapIsReportedAfterTheColourTexture) {
+TEST_F(TextureTest, MissingNormalMapIsReportedAfterTheColourTexture)
+{
     try {
         ImageTexture(bufferUtils(), png("colour.png", 2, 2, 3), (dir.path() / "missing_normal.png").string(),
                      glm::vec3(0), 0, 0, 0);
@@ -61,14 +65,15 @@ TEST_F(TextureTest, MissingNormalMapIsReportedAfterTheColourTexture) {
     }
 }
 
-TEST_F(TextureTest, CleanupTwiceDestroysOnce) {
-    ImageTexture texture(bufferUtils(), png("colour.png", 4, 4, 4), png("normal.png", 4, 4, 4), glm::vec3(0), 0, 0,
-                         0);
+TEST_F(TextureTest, CleanupTwiceDestroysOnce)
+{
+    ImageTexture texture(bufferUtils(), png("colour.png", 4, 4, 4), png("normal.png", 4, 4, 4), glm::vec3(0), 0, 0, 0);
     texture.cleanup();
     texture.cleanup();
 }
 
-TEST_F(TextureTest, OnlyTheTwoUploadTransitionsAreSupported) {
+TEST_F(TextureTest, OnlyTheTwoUploadTransitionsAreSupported)
+{
     const std::vector<std::pair<VkImageLayout, VkImageLayout>> unsupported = {
         {VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL, VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL},
         {VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL, VK_IMAGE_LAYOUT_UNDEFINED},
@@ -84,7 +89,8 @@ TEST_F(TextureTest, OnlyTheTwoUploadTransitionsAreSupported) {
     }
 }
 
-TEST_F(TextureTest, UploadLeavesTheImageShaderReadable) {
+TEST_F(TextureTest, UploadLeavesTheImageShaderReadable)
+{
     const BufferUtils utils = bufferUtils();
     const std::vector<unsigned char> pixels(8 * 8 * 4, 200);
     VkImage image;

@@ -8,8 +8,7 @@
 
 namespace {
 
-template <typename Record>
-bool allBytesZero(const Record& record)
+template <typename Record> bool allBytesZero(const Record& record)
 {
     std::vector<unsigned char> bytes(sizeof(Record));
     std::memcpy(bytes.data(), &record, sizeof(Record));

@@ -59,8 +59,8 @@ TEST(VertexTest, HashCombinesTheThreeVectorHashes)
     v.pos = {1.0f, -2.0f, 3.5f};
     v.normal = {0.0f, 0.0f, 1.0f};
     v.texCoord = {0.5f, 0.125f};
-    const size_t expected = ((std::hash<glm::vec3>()(v.pos) ^ (std::hash<glm::vec3>()(v.normal) << 1)) >> 1)
-        ^ (std::hash<glm::vec2>()(v.texCoord) << 1);
+    const size_t expected = ((std::hash<glm::vec3>()(v.pos) ^ (std::hash<glm::vec3>()(v.normal) << 1)) >> 1) ^
+                            (std::hash<glm::vec2>()(v.texCoord) << 1);
     EXPECT_EQ(std::hash<Vertex>()(v), expected);
 
     // Distinct corners of a small grid should rarely collide.
@@ -84,9 +84,8 @@ TEST(ParticleTest, BindingAndAttributesMatchTheStorageLayout)
 
     const auto attributes = Particle::getAttributeDescriptions();
     const uint32_t offsets[] = {0, 32, 48, 52, 64, 56};
-    const VkFormat formats[] = {VK_FORMAT_R32G32B32_SFLOAT, VK_FORMAT_R32G32B32A32_SFLOAT,
-                                VK_FORMAT_R32_SFLOAT,       VK_FORMAT_R32_SFLOAT,
-                                VK_FORMAT_R32G32B32_SFLOAT, VK_FORMAT_R32_SFLOAT};
+    const VkFormat formats[] = {VK_FORMAT_R32G32B32_SFLOAT, VK_FORMAT_R32G32B32A32_SFLOAT, VK_FORMAT_R32_SFLOAT,
+                                VK_FORMAT_R32_SFLOAT,       VK_FORMAT_R32G32B32_SFLOAT,    VK_FORMAT_R32_SFLOAT};
     for (uint32_t i = 0; i < attributes.size(); i++) {
         EXPECT_EQ(attributes[i].binding, 0u);
         EXPECT_EQ(attributes[i].location, i);

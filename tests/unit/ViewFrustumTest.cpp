@@ -38,8 +38,8 @@ bool insideClipVolume(const glm::mat4& clipFromSpace, const glm::vec3& point)
 // The path camera's kind of view: 45 degrees at 16:9 looking down -z from the eye.
 glm::mat4 sceneView()
 {
-    return glm::perspective(glm::radians(45.0f), 16.0f / 9.0f, 0.1f, 1500.0f)
-           * glm::lookAt(eye, eye + glm::vec3(0.0f, 0.0f, -1.0f), glm::vec3(0.0f, -1.0f, 0.0f));
+    return glm::perspective(glm::radians(45.0f), 16.0f / 9.0f, 0.1f, 1500.0f) *
+           glm::lookAt(eye, eye + glm::vec3(0.0f, 0.0f, -1.0f), glm::vec3(0.0f, -1.0f, 0.0f));
 }
 
 } // namespace
@@ -118,8 +118,7 @@ TEST(DrawOrder, SkipsThePartsOutOfViewAndJoinsNeighboursInTheIndexList)
     // Parts in model space along x; the model scales by 10 and moves the row in front of face +X.
     const std::vector<MeshCluster> clusters = {
         {{0, 30}, {glm::vec3(-9.0f, 0.0f, 0.0f), 0.5f}}, // behind the eye once placed
-        {{30, 30}, {glm::vec3(3.0f, 0.0f, 0.0f), 0.5f}},
-        {{60, 90}, {glm::vec3(4.0f, 0.0f, 0.0f), 0.5f}},
+        {{30, 30}, {glm::vec3(3.0f, 0.0f, 0.0f), 0.5f}}, {{60, 90}, {glm::vec3(4.0f, 0.0f, 0.0f), 0.5f}},
         {{150, 6}, {glm::vec3(5.0f, 8.0f, 0.0f), 0.5f}}, // far off to the side
         {{156, 3}, {glm::vec3(6.0f, 0.0f, 0.0f), 0.5f}},
     };

@@ -46,16 +46,12 @@ glm::vec2 texelCentre(int x, int y, int width, int height)
 } // namespace
 
 Image::Image(int width, int height)
-    : width(width)
-    , height(height)
-    , pixels(static_cast<size_t>(width) * height, glm::vec3(0.0f))
+    : width(width), height(height), pixels(static_cast<size_t>(width) * height, glm::vec3(0.0f))
 {
 }
 
 HeightField::HeightField(int width, int height)
-    : width(width)
-    , height(height)
-    , values(static_cast<size_t>(width) * height, 0.0f)
+    : width(width), height(height), values(static_cast<size_t>(width) * height, 0.0f)
 {
 }
 

@@ -38,7 +38,8 @@ inline glm::vec3 rgb(int r, int g, int b)
 void fillImage(Image& image, const std::function<glm::vec3(glm::vec2 uv)>& shade);
 void fillHeight(HeightField& field, const std::function<float(glm::vec2 uv)>& shade);
 
-// Tangent-space normals (x along the columns, y towards the top of the image, z out of the surface) stored as n * 0.5 + 0.5.
+// Tangent-space normals (x along the columns, y towards the top of the image, z out of the surface) stored as n * 0.5 +
+// 0.5.
 Image normalMap(const HeightField& field, float strength);
 
 void writeJpeg(const std::string& path, const Image& image);

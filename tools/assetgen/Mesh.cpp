@@ -54,8 +54,7 @@ Mesh gridSurface(int columns, int rows, const std::function<SurfacePoint(float u
     Mesh mesh;
     for (int row = 0; row <= rows; ++row) {
         for (int column = 0; column <= columns; ++column) {
-            const SurfacePoint point
-                = surface(static_cast<float>(column) / columns, static_cast<float>(row) / rows);
+            const SurfacePoint point = surface(static_cast<float>(column) / columns, static_cast<float>(row) / rows);
             mesh.addVertex(point.position, point.uv);
         }
     }

@@ -71,8 +71,8 @@ float value3(glm::vec3 p, uint32_t seed)
     float layers[2];
     for (int dz = 0; dz < 2; ++dz) {
         const float bottom = glm::mix(lattice(i.x, i.y, i.z + dz, seed), lattice(i.x + 1, i.y, i.z + dz, seed), t.x);
-        const float top
-            = glm::mix(lattice(i.x, i.y + 1, i.z + dz, seed), lattice(i.x + 1, i.y + 1, i.z + dz, seed), t.x);
+        const float top =
+            glm::mix(lattice(i.x, i.y + 1, i.z + dz, seed), lattice(i.x + 1, i.y + 1, i.z + dz, seed), t.x);
         layers[dz] = glm::mix(bottom, top, t.y);
     }
     return glm::mix(layers[0], layers[1], t.z);

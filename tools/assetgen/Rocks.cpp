@@ -72,12 +72,13 @@ Mesh mesa()
     const float height = 60.0f;
     const float radius = 34.0f;
     return cubeSphere(24, 2.0f, [&](glm::vec3 c) {
-        const glm::vec2 disc = glm::vec2(c.x * std::sqrt(1.0f - c.z * c.z / 2.0f), c.z * std::sqrt(1.0f - c.x * c.x / 2.0f));
+        const glm::vec2 disc =
+            glm::vec2(c.x * std::sqrt(1.0f - c.z * c.z / 2.0f), c.z * std::sqrt(1.0f - c.x * c.x / 2.0f));
         const float h = c.y * 0.5f + 0.5f;
         const float angle = std::atan2(disc.y, disc.x);
         const glm::vec2 around(std::cos(angle), std::sin(angle));
-        const float outline = 1.0f + 0.22f * noise::fbm2(around * 1.6f + 5.0f, 0, 4, 91)
-            + 0.06f * noise::fbm2(around * 3.0f + glm::vec2(h * 4.0f), 0, 3, 92);
+        const float outline = 1.0f + 0.22f * noise::fbm2(around * 1.6f + 5.0f, 0, 4, 91) +
+                              0.06f * noise::fbm2(around * 3.0f + glm::vec2(h * 4.0f), 0, 3, 92);
         const float top = h >= 1.0f ? 0.015f * noise::fbm2(disc * 6.0f, 0, 3, 93) : 0.0f;
         const glm::vec2 horizontal = disc * radius * outline * mesaProfile(h);
         return glm::vec3(horizontal.x, (h + top) * height, horizontal.y);

@@ -23,7 +23,8 @@ PanelCoordinate panelAt(glm::vec2 hull)
     const int rowIndex = static_cast<int>(std::floor(row));
     const float column = hull.x * panelsAround + (rowIndex % 2 == 0 ? 0.0f : 0.5f);
     const glm::vec2 fraction(column - std::floor(column), row - std::floor(row));
-    const glm::vec2 texelsPerPanel(shipAtlas::hullWidth * shipSize / panelsAround, static_cast<float>(shipSize) / panelsAlong);
+    const glm::vec2 texelsPerPanel(shipAtlas::hullWidth * shipSize / panelsAround,
+                                   static_cast<float>(shipSize) / panelsAlong);
     const glm::vec2 toEdge = glm::min(fraction, 1.0f - fraction) * texelsPerPanel;
     return {glm::ivec2(static_cast<int>(std::floor(column)), rowIndex), std::min(toEdge.x, toEdge.y)};
 }

@@ -43,8 +43,8 @@ glm::vec3 skyColour(glm::vec3 direction)
     glm::vec3 colour = skyGradient(up);
     colour = glm::mix(colour, rgb(250, 246, 240), cloudCover(direction, up));
     const float towardsSun = std::max(glm::dot(direction, sunDirection), 0.0f);
-    colour += rgb(255, 220, 160) * (0.5f * std::pow(towardsSun, 400.0f) + 0.25f * std::pow(towardsSun, 24.0f)
-                                    + 0.1f * std::pow(towardsSun, 4.0f));
+    colour += rgb(255, 220, 160) * (0.5f * std::pow(towardsSun, 400.0f) + 0.25f * std::pow(towardsSun, 24.0f) +
+                                    0.1f * std::pow(towardsSun, 4.0f));
     const float disc = glm::smoothstep(std::cos(glm::radians(1.4f)), std::cos(glm::radians(1.1f)), towardsSun);
     colour = glm::mix(colour, rgb(255, 252, 240), disc);
     return glm::min(colour, glm::vec3(1.0f));

@@ -30,8 +30,9 @@ Mesh fuselage()
     for (int i = 0; i <= ringCount; ++i) {
         const float s = static_cast<float>(i) / ringCount;
         const float z = glm::mix(tailZ, noseZ, s);
-        const float body = s < 0.45f ? 0.78f + 0.2f * std::sin(s / 0.45f * glm::half_pi<float>())
-                                     : 0.98f * std::pow(std::max(0.0f, 1.0f - std::pow((s - 0.45f) / 0.55f, 2.0f)), 0.7f);
+        const float body = s < 0.45f
+                               ? 0.78f + 0.2f * std::sin(s / 0.45f * glm::half_pi<float>())
+                               : 0.98f * std::pow(std::max(0.0f, 1.0f - std::pow((s - 0.45f) / 0.55f, 2.0f)), 0.7f);
         const float halfWidth = std::max(body, 0.05f);
         const float halfHeight = std::max(body * (0.62f + 0.1f * s), 0.04f);
         const float centreY = 0.12f * s;

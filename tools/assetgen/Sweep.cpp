@@ -6,8 +6,8 @@ namespace {
 
 glm::vec3 ringPoint(const Ring& ring, float angle, float scale)
 {
-    return ring.center
-        + scale * (ring.radii.x * std::cos(angle) * ring.axisU + ring.radii.y * std::sin(angle) * ring.axisV);
+    return ring.center +
+           scale * (ring.radii.x * std::cos(angle) * ring.axisU + ring.radii.y * std::sin(angle) * ring.axisV);
 }
 
 float scaleAt(const SweepOptions& options, float angle, int ring)

@@ -4,8 +4,8 @@
 
 Mesh tiledGrid(const Mesh& grid, int columns, int rows, int tileCells)
 {
-    if (columns % tileCells != 0 || rows % tileCells != 0
-        || grid.triangles.size() != 2 * static_cast<size_t>(columns) * static_cast<size_t>(rows)) {
+    if (columns % tileCells != 0 || rows % tileCells != 0 ||
+        grid.triangles.size() != 2 * static_cast<size_t>(columns) * static_cast<size_t>(rows)) {
         throw std::invalid_argument("the grid does not split into whole tiles");
     }
     Mesh tiled;

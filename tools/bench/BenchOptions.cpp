@@ -14,11 +14,13 @@ namespace {
 constexpr float cycleSeconds = 85.0f;
 const std::string lastDisplayMode = std::to_string(DisplayModeCount - 1);
 
-std::invalid_argument badValue(const std::string& option, const std::string& value, const std::string& expected) {
+std::invalid_argument badValue(const std::string& option, const std::string& value, const std::string& expected)
+{
     return std::invalid_argument("kestrelwing_bench: " + option + " takes " + expected + ", not '" + value + "'");
 }
 
-int integerAtLeast(const std::string& option, const std::string& text, int smallest) {
+int integerAtLeast(const std::string& option, const std::string& text, int smallest)
+{
     size_t used = 0;
     int value = 0;
     try {
@@ -32,7 +34,8 @@ int integerAtLeast(const std::string& option, const std::string& text, int small
     return value;
 }
 
-float timelineSecond(const std::string& option, const std::string& text) {
+float timelineSecond(const std::string& option, const std::string& text)
+{
     size_t used = 0;
     float value = -1.0f;
     try {
@@ -46,7 +49,8 @@ float timelineSecond(const std::string& option, const std::string& text) {
     return value;
 }
 
-std::vector<float> timelineSeconds(const std::string& option, const std::string& text) {
+std::vector<float> timelineSeconds(const std::string& option, const std::string& text)
+{
     std::vector<float> seconds;
     std::stringstream list(text);
     std::string item;
@@ -59,7 +63,8 @@ std::vector<float> timelineSeconds(const std::string& option, const std::string&
     return seconds;
 }
 
-BenchCamera cameraNamed(const std::string& text) {
+BenchCamera cameraNamed(const std::string& text)
+{
     if (text == "path") {
         return BenchCamera::Path;
     }
@@ -69,7 +74,8 @@ BenchCamera cameraNamed(const std::string& text) {
     throw badValue("--camera", text, "path or free");
 }
 
-DisplayMode displayMode(const std::string& text) {
+DisplayMode displayMode(const std::string& text)
+{
     const int mode = integerAtLeast("--mode", text, 0);
     if (mode >= DisplayModeCount) {
         throw badValue("--mode", text, "a display mode from 0 to " + lastDisplayMode);
@@ -77,7 +83,8 @@ DisplayMode displayMode(const std::string& text) {
     return static_cast<DisplayMode>(mode);
 }
 
-void requireWritableFolder(const std::string& folder) {
+void requireWritableFolder(const std::string& folder)
+{
     if (!std::filesystem::is_directory(folder) || access(folder.c_str(), W_OK) != 0) {
         throw std::invalid_argument("kestrelwing_bench: --out '" + folder + "' is not a folder this run can write to");
     }
@@ -85,7 +92,8 @@ void requireWritableFolder(const std::string& folder) {
 
 // Options after a run of flags and pairs have been read: the ones that only
 // make sense together.
-void checkCombinations(const BenchOptions& options, bool sizeGiven) {
+void checkCombinations(const BenchOptions& options, bool sizeGiven)
+{
     if (sizeGiven && !options.offscreen) {
         throw std::invalid_argument("kestrelwing_bench: --width and --height need --offscreen");
     }
@@ -100,14 +108,15 @@ void checkCombinations(const BenchOptions& options, bool sizeGiven) {
     }
 }
 
-}  // namespace
+} // namespace
 
 const std::string benchUsage =
     "usage: kestrelwing_bench [--frames N] [--warmup N] [--particles N] [--face PIXELS] [--time SECONDS] "
     "[--csv FILE] [--offscreen [--width N] [--height N] [--no-validation]] [--camera path|free] [--mode 0-" +
     lastDisplayMode + "] [--capture T1,T2,... --out DIR]";
 
-BenchOptions parseBenchOptions(const std::vector<std::string>& arguments) {
+BenchOptions parseBenchOptions(const std::vector<std::string>& arguments)
+{
     BenchOptions options;
     bool sizeGiven = false;
     const std::map<std::string, std::function<void()>> flags = {
@@ -119,7 +128,8 @@ BenchOptions parseBenchOptions(const std::vector<std::string>& arguments) {
         {"--warmup", [&](const std::string& v) { options.warmupFrames = integerAtLeast("--warmup", v, 0); }},
         {"--particles",
          [&](const std::string& v) { options.sceneSize.particleCount = integerAtLeast("--particles", v, 1); }},
-        {"--face", [&](const std::string& v) { options.sceneSize.environmentFaceSize = integerAtLeast("--face", v, 1); }},
+        {"--face",
+         [&](const std::string& v) { options.sceneSize.environmentFaceSize = integerAtLeast("--face", v, 1); }},
         {"--time", [&](const std::string& v) { options.startTime = timelineSecond("--time", v); }},
         {"--csv", [&](const std::string& v) { options.csvPath = v; }},
         {"--width",
@@ -154,7 +164,8 @@ BenchOptions parseBenchOptions(const std::vector<std::string>& arguments) {
     return options;
 }
 
-std::string captureFileName(float t) {
+std::string captureFileName(float t)
+{
     char name[32];
     std::snprintf(name, sizeof(name), "t%05.2f.png", static_cast<double>(t));
     return name;

@@ -9,15 +9,16 @@
 
 namespace {
 
-const std::array<const char*, timedPassCount> passNames = {
-    "compute step", "env face +X", "env face -X", "env face +Y", "env face -Y",
-    "env face +Z",  "env face -Z", "G-buffer pass", "lighting pass"};
+const std::array<const char*, timedPassCount> passNames = {"compute step", "env face +X",   "env face -X",
+                                                           "env face +Y",  "env face -Y",   "env face +Z",
+                                                           "env face -Z",  "G-buffer pass", "lighting pass"};
 
-const std::array<const char*, timedPassCount> passColumns = {
-    "compute_ms", "face_px_ms", "face_nx_ms", "face_py_ms", "face_ny_ms",
-    "face_pz_ms", "face_nz_ms", "gbuffer_ms", "lighting_ms"};
+const std::array<const char*, timedPassCount> passColumns = {"compute_ms", "face_px_ms", "face_nx_ms",
+                                                             "face_py_ms", "face_ny_ms", "face_pz_ms",
+                                                             "face_nz_ms", "gbuffer_ms", "lighting_ms"};
 
-std::vector<double> column(const BenchResult& result, const std::function<double(const FrameSample&)>& pick) {
+std::vector<double> column(const BenchResult& result, const std::function<double(const FrameSample&)>& pick)
+{
     std::vector<double> values;
     for (const FrameSample& frame : result.frames) {
         values.push_back(pick(frame));
@@ -25,7 +26,8 @@ std::vector<double> column(const BenchResult& result, const std::function<double
     return values;
 }
 
-void printRow(std::ostream& out, const char* name, const Summary& summary) {
+void printRow(std::ostream& out, const char* name, const Summary& summary)
+{
     out << "  " << std::left << std::setw(26) << name << std::right << std::fixed << std::setprecision(2);
     for (double value : {summary.median, summary.p95, summary.max}) {
         out << std::setw(10);
@@ -38,12 +40,14 @@ void printRow(std::ostream& out, const char* name, const Summary& summary) {
     out << '\n';
 }
 
-void printStartupRow(std::ostream& out, const char* name, double milliseconds) {
+void printStartupRow(std::ostream& out, const char* name, double milliseconds)
+{
     out << "  " << std::left << std::setw(26) << name << std::right << std::fixed << std::setprecision(1)
         << std::setw(10) << milliseconds << '\n';
 }
 
-double environmentTotal(const FrameSample& frame) {
+double environmentTotal(const FrameSample& frame)
+{
     double total = 0.0;
     for (uint32_t face = 0; face < 6; face++) {
         total += frame.gpuMs[static_cast<uint32_t>(environmentFace(face))];
@@ -51,14 +55,16 @@ double environmentTotal(const FrameSample& frame) {
     return total;
 }
 
-void printFrameTimes(std::ostream& out, const BenchResult& result) {
+void printFrameTimes(std::ostream& out, const BenchResult& result)
+{
     out << "frame time (ms)                 median       p95       max\n";
     printRow(out, "wall", summarize(column(result, [](const FrameSample& f) { return f.wallMs; })));
     printRow(out, "host CPU outside waits",
              summarize(column(result, [](const FrameSample& f) { return f.hostCpuMs; })));
 }
 
-void printPassTimes(std::ostream& out, const BenchResult& result) {
+void printPassTimes(std::ostream& out, const BenchResult& result)
+{
     out << "GPU time per pass (ms)          median       p95       max\n";
     if (!result.timestampsSupported) {
         out << "  (the graphics queue keeps no timestamps on this device)\n";
@@ -73,7 +79,8 @@ void printPassTimes(std::ostream& out, const BenchResult& result) {
     }
 }
 
-void printStartup(std::ostream& out, const StartupSplit& startup) {
+void printStartup(std::ostream& out, const StartupSplit& startup)
+{
     out << "start-up (ms)\n";
     printStartupRow(out, "asset decoding", startup.decoding);
     printStartupRow(out, "uploads", startup.uploads);
@@ -84,20 +91,22 @@ void printStartup(std::ostream& out, const StartupSplit& startup) {
     printStartupRow(out, "to first presented frame", startup.total);
 }
 
-}  // namespace
+} // namespace
 
-void printReport(std::ostream& out, const BenchOptions& options, const BenchResult& result) {
+void printReport(std::ostream& out, const BenchOptions& options, const BenchResult& result)
+{
     out << "Kestrelwing benchmark on " << result.deviceName << ", " << result.width << "x" << result.height << ", "
         << options.sceneSize.particleCount << " particles, " << options.sceneSize.environmentFaceSize
-        << " px environment faces, " << result.frames.size() << " frames after " << options.warmupFrames
-        << " warm-up, " << (options.offscreen ? "offscreen" : "windowed") << ", "
+        << " px environment faces, " << result.frames.size() << " frames after " << options.warmupFrames << " warm-up, "
+        << (options.offscreen ? "offscreen" : "windowed") << ", "
         << (result.validated ? "validation on" : "VALIDATION OFF (timing only)") << '\n';
     printFrameTimes(out, result);
     printPassTimes(out, result);
     printStartup(out, result.startup);
 }
 
-void writeFrameCsv(std::ostream& out, const BenchResult& result) {
+void writeFrameCsv(std::ostream& out, const BenchResult& result)
+{
     out << "frame,wall_ms,host_cpu_ms";
     for (const char* name : passColumns) {
         out << ',' << name;

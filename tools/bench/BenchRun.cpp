@@ -25,31 +25,37 @@ constexpr int captureLeadIn = 2;
 
 using Clock = std::chrono::steady_clock;
 
-double millisecondsSince(Clock::time_point start) {
+double millisecondsSince(Clock::time_point start)
+{
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-double threadCpuMilliseconds() {
+double threadCpuMilliseconds()
+{
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) * 1e-6;
 }
 
-double tallyMilliseconds(StartupCost cost) { return startupSeconds(cost) * 1e3; }
+double tallyMilliseconds(StartupCost cost)
+{
+    return startupSeconds(cost) * 1e3;
+}
 
 // NVIDIA packs its driver version 10.8.8.6 bits; the others follow the API's packing.
-std::string driverVersion(const VkPhysicalDeviceProperties& properties) {
+std::string driverVersion(const VkPhysicalDeviceProperties& properties)
+{
     const uint32_t v = properties.driverVersion;
     constexpr uint32_t nvidia = 0x10DE;
     if (properties.vendorID == nvidia) {
-        return std::to_string(v >> 22) + "." + std::to_string((v >> 14) & 0xFF) + "." +
-               std::to_string((v >> 6) & 0xFF);
+        return std::to_string(v >> 22) + "." + std::to_string((v >> 14) & 0xFF) + "." + std::to_string((v >> 6) & 0xFF);
     }
     return std::to_string(VK_VERSION_MAJOR(v)) + "." + std::to_string(VK_VERSION_MINOR(v)) + "." +
            std::to_string(VK_VERSION_PATCH(v));
 }
 
-std::string deviceName(VkPhysicalDevice physicalDevice) {
+std::string deviceName(VkPhysicalDevice physicalDevice)
+{
     VkPhysicalDeviceProperties properties;
     vkGetPhysicalDeviceProperties(physicalDevice, &properties);
     return std::string(properties.deviceName) + " (driver " + driverVersion(properties) + ")";
@@ -60,9 +66,12 @@ std::string deviceName(VkPhysicalDevice physicalDevice) {
 class FrameLoop {
 public:
     FrameLoop(Application& app, GpuTimestamps& timestamps, float startTime)
-        : app(app), renderer(app.getRenderer()), timestamps(timestamps), time(startTime) {}
+        : app(app), renderer(app.getRenderer()), timestamps(timestamps), time(startTime)
+    {
+    }
 
-    FrameSample playFrame() {
+    FrameSample playFrame()
+    {
         const auto wallStart = Clock::now();
         const double cpuStart = threadCpuMilliseconds();
         collectFinishedFrame();
@@ -73,7 +82,8 @@ public:
     }
 
     // After the device is idle, the frames whose timestamps are still unread.
-    void collectRemaining() {
+    void collectRemaining()
+    {
         while (collected < slots.size()) {
             gpuTimes.push_back(timestamps.read(slots[collected++]));
         }
@@ -84,7 +94,8 @@ public:
 private:
     // The frame that last used the current slot has been presented once the
     // slot's fence is signalled, which the frame about to start waits for anyway.
-    void collectFinishedFrame() {
+    void collectFinishedFrame()
+    {
         if (slots.size() < MAX_FRAMES_IN_FLIGHT) {
             return;
         }
@@ -101,7 +112,8 @@ private:
     std::vector<GpuTimestamps::PassTimes> gpuTimes;
 };
 
-std::unique_ptr<Application> startApplication(const BenchOptions& options) {
+std::unique_ptr<Application> startApplication(const BenchOptions& options)
+{
     SceneSize sceneSize = options.sceneSize;
     sceneSize.particleSeed = particleSeed;
     auto app = std::make_unique<Application>(sceneSize);
@@ -121,7 +133,8 @@ std::unique_ptr<Application> startApplication(const BenchOptions& options) {
     return app;
 }
 
-void saveCaptures(Application& app, const BenchOptions& options) {
+void saveCaptures(Application& app, const BenchOptions& options)
+{
     for (float t : options.captureTimes) {
         playFramesUpTo(app, t, captureLeadIn, timelineStep);
         app.getRenderer().waitIdle();
@@ -131,9 +144,10 @@ void saveCaptures(Application& app, const BenchOptions& options) {
     }
 }
 
-}  // namespace
+} // namespace
 
-BenchResult runBenchmark(const BenchOptions& options) {
+BenchResult runBenchmark(const BenchOptions& options)
+{
     const auto runStart = Clock::now();
     auto app = startApplication(options);
 

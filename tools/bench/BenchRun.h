@@ -13,12 +13,12 @@ struct StartupSplit {
     double uploads = 0.0;
     double pipelines = 0.0;
     double firstFrame = 0.0;
-    double total = 0.0;  // from the start of the run to the first present
+    double total = 0.0; // from the start of the run to the first present
 };
 
 struct FrameSample {
     double wallMs = 0.0;
-    double hostCpuMs = 0.0;  // main thread's CPU time: fence waits sleep and do not count
+    double hostCpuMs = 0.0; // main thread's CPU time: fence waits sleep and do not count
     GpuTimestamps::PassTimes gpuMs{};
 };
 
@@ -29,7 +29,7 @@ struct BenchResult {
     uint32_t height = 0;
     bool timestampsSupported = false;
     StartupSplit startup;
-    std::vector<FrameSample> frames;  // the measured frames, after the warm-up
+    std::vector<FrameSample> frames; // the measured frames, after the warm-up
 };
 
 // Starts the demo's scene at the options' sizes, plays the warm-up and the

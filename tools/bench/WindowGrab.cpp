@@ -11,7 +11,8 @@
 
 namespace {
 
-FramePixels grabOnce(Display* display, Window window, int width, int height) {
+FramePixels grabOnce(Display* display, Window window, int width, int height)
+{
     XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height),
                               AllPlanes, ZPixmap);
     if (image == nullptr) {
@@ -32,11 +33,12 @@ FramePixels grabOnce(Display* display, Window window, int width, int height) {
     return frame;
 }
 
-}  // namespace
+} // namespace
 
 // The software present hands the image to the X server from a thread of its
 // own, after the queue is idle: read until two reads a moment apart agree.
-FramePixels grabWindow(GLFWwindow* window) {
+FramePixels grabWindow(GLFWwindow* window)
+{
     Display* display = glfwGetX11Display();
     const Window xWindow = glfwGetX11Window(window);
     int width = 0;

@@ -6,7 +6,8 @@
 #include <iostream>
 #include <stdexcept>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     BenchOptions options;
     try {
         options = parseBenchOptions(std::vector<std::string>(argv + 1, argv + argc));

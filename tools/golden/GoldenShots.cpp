@@ -12,7 +12,8 @@ constexpr float step = 1.0f / 30.0f;
 constexpr unsigned particleSeed = 1;
 constexpr float freeCameraTime = 12.0f;
 
-void aim(Application& app, const GoldenShot& shot) {
+void aim(Application& app, const GoldenShot& shot)
+{
     app.useFreeCamera(shot.freeCamera);
     app.forceDisplayMode(shot.displayMode);
     if (shot.eye) {
@@ -22,9 +23,10 @@ void aim(Application& app, const GoldenShot& shot) {
     }
 }
 
-}  // namespace
+} // namespace
 
-const std::vector<GoldenShot>& goldenShots() {
+const std::vector<GoldenShot>& goldenShots()
+{
     static const std::vector<GoldenShot> shots = [] {
         std::vector<GoldenShot> list = {
             {"path-05s", 5.0f, false, std::nullopt, std::nullopt},
@@ -36,20 +38,21 @@ const std::vector<GoldenShot>& goldenShots() {
                             std::nullopt});
         }
         // Up is -y in the scene; the plume rises from (20, -3, 0), beside a cactus.
-        list.push_back({"dust-close", 14.0f, true, ShowFinal, glm::vec3(25.0f, -4.0f, 9.0f),
-                        glm::vec3(20.0f, -5.0f, 0.0f), 30});
+        list.push_back(
+            {"dust-close", 14.0f, true, ShowFinal, glm::vec3(25.0f, -4.0f, 9.0f), glm::vec3(20.0f, -5.0f, 0.0f), 30});
         // Straight up: the one sky face the horizontal views never show.
-        list.push_back({"sky-up", 12.0f, true, ShowFinal, glm::vec3(0.0f, -5.0f, 10.0f),
-                        glm::vec3(0.3f, -100.0f, 10.0f)});
+        list.push_back(
+            {"sky-up", 12.0f, true, ShowFinal, glm::vec3(0.0f, -5.0f, 10.0f), glm::vec3(0.3f, -100.0f, 10.0f)});
         // The reflective cube filling most of the frame.
-        list.push_back({"mirror-close", 20.0f, true, ShowFinal, glm::vec3(7.0f, -15.0f, 42.0f),
-                        glm::vec3(0.0f, -10.0f, 30.0f)});
+        list.push_back(
+            {"mirror-close", 20.0f, true, ShowFinal, glm::vec3(7.0f, -15.0f, 42.0f), glm::vec3(0.0f, -10.0f, 30.0f)});
         return list;
     }();
     return shots;
 }
 
-std::vector<FramePixels> renderGoldenShots(uint32_t width, uint32_t height) {
+std::vector<FramePixels> renderGoldenShots(uint32_t width, uint32_t height)
+{
     SceneSize sceneSize;
     sceneSize.particleSeed = particleSeed;
     auto app = std::make_unique<Application>(sceneSize);

@@ -15,21 +15,22 @@ namespace {
 constexpr uint32_t goldenWidth = 480;
 constexpr uint32_t goldenHeight = 270;
 
-const char* const usage =
-    "usage: kestrelwing_golden [--update] [--actual DIR] | --compare EXPECTED.png ACTUAL.png";
+const char* const usage = "usage: kestrelwing_golden [--update] [--actual DIR] | --compare EXPECTED.png ACTUAL.png";
 
-bool withinTolerance(const FrameDifference& difference) {
+bool withinTolerance(const FrameDifference& difference)
+{
     return difference.differingShare <= differingShareLimit;
 }
 
-void printDifference(const std::string& name, const FrameDifference& difference) {
-    std::cout << std::left << std::setw(24) << name << std::right << std::fixed << std::setprecision(3)
-              << std::setw(8) << difference.differingShare * 100.0 << " % of pixels over " << channelTolerance
-              << ", largest delta " << std::setw(3) << difference.largestDelta
-              << (withinTolerance(difference) ? "  ok" : "  FAIL") << '\n';
+void printDifference(const std::string& name, const FrameDifference& difference)
+{
+    std::cout << std::left << std::setw(24) << name << std::right << std::fixed << std::setprecision(3) << std::setw(8)
+              << difference.differingShare * 100.0 << " % of pixels over " << channelTolerance << ", largest delta "
+              << std::setw(3) << difference.largestDelta << (withinTolerance(difference) ? "  ok" : "  FAIL") << '\n';
 }
 
-int compareTwo(const std::string& expected, const std::string& actual) {
+int compareTwo(const std::string& expected, const std::string& actual)
+{
     const FrameDifference difference = compareFrames(readPng(expected), readPng(actual), channelTolerance);
     printDifference(std::filesystem::path(actual).filename().string(), difference);
     return withinTolerance(difference) ? 0 : 1;
@@ -37,7 +38,8 @@ int compareTwo(const std::string& expected, const std::string& actual) {
 
 // Renders every shot and compares it with its reference, or, updating, makes
 // it the reference. Frames that fail are written to `actualFolder` if given.
-int checkShots(const std::filesystem::path& goldenFolder, bool update, const std::string& actualFolder) {
+int checkShots(const std::filesystem::path& goldenFolder, bool update, const std::string& actualFolder)
+{
     const std::vector<FramePixels> frames = renderGoldenShots(goldenWidth, goldenHeight);
     int failures = 0;
     for (size_t i = 0; i < frames.size(); i++) {
@@ -62,9 +64,10 @@ int checkShots(const std::filesystem::path& goldenFolder, bool update, const std
     return failures == 0 ? 0 : 1;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     try {
         if (arguments.size() == 3 && arguments[0] == "--compare") {
