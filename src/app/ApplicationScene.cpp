@@ -28,7 +28,7 @@ struct MeshAndTexture {
 MeshAndTexture loadMesh(SceneStore& store, const BufferUtils& bufferUtils, const TexturedMesh& mesh)
 {
     return {store.make<Model>(bufferUtils, assetPath(mesh.model), true),
-            store.make<ImageTexture>(bufferUtils, assetPath(mesh.colourTexture), assetPath(mesh.normalMap),
+            store.make<ImageTexture>(bufferUtils, assetPath(mesh.colorTexture), assetPath(mesh.normalMap),
                                      mesh.materialVector, mesh.coefficient1, mesh.coefficient2, mesh.coefficient3)};
 }
 

@@ -11,7 +11,7 @@ enum class SceneMesh { Spaceship, Ground, Rock, RedRock, RedRock2, Cactus };
 // the four material parameters that the lighting pass reads.
 struct TexturedMesh {
     const char* model;
-    const char* colourTexture;
+    const char* colorTexture;
     const char* normalMap;
     glm::vec3 materialVector;
     float coefficient1;

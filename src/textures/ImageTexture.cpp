@@ -10,7 +10,7 @@ namespace {
 
 // The colour texture holds colours and is decoded from sRGB on sampling; the
 // normal map holds vectors, which must reach the shader unchanged.
-constexpr VkFormat colourFormat = VK_FORMAT_R8G8B8A8_SRGB;
+constexpr VkFormat colorFormat = VK_FORMAT_R8G8B8A8_SRGB;
 constexpr VkFormat normalMapFormat = VK_FORMAT_R8G8B8A8_UNORM;
 
 ImageShape flatShape(const DecodedImage& decoded)
@@ -31,7 +31,7 @@ ImageTexture::ImageTexture(BufferUtils bufferUtils, std::string texturePath, std
     } catch (...) {
         // A constructor that throws leaves no object whose cleanup() could run.
         destroyNormalMap();
-        destroyColourTexture();
+        destroyColorTexture();
         throw;
     }
 }
@@ -47,9 +47,8 @@ void ImageTexture::loadTextureImage(const std::string& texturePath)
     texChannels = decoded.channels;
     imageSize = VkDeviceSize{static_cast<uint32_t>(texWidth)} * static_cast<uint32_t>(texHeight) * 4;
 
-    uploadImage(bufferUtils, flatShape(decoded), colourFormat, {decoded.pixels.get()}, textureImage,
-                textureImageMemory);
-    textureImageView = createImageView(device, textureImage, VK_IMAGE_VIEW_TYPE_2D, colourFormat,
+    uploadImage(bufferUtils, flatShape(decoded), colorFormat, {decoded.pixels.get()}, textureImage, textureImageMemory);
+    textureImageView = createImageView(device, textureImage, VK_IMAGE_VIEW_TYPE_2D, colorFormat,
                                        VK_IMAGE_ASPECT_COLOR_BIT, 0, 1, "failed to create texture image view!");
     textureSampler = createTextureSampler(bufferUtils);
 }
@@ -67,7 +66,7 @@ void ImageTexture::loadNormalMap(const std::string& normalMapPath)
     normalSampler = createTextureSampler(bufferUtils);
 }
 
-void ImageTexture::destroyColourTexture()
+void ImageTexture::destroyColorTexture()
 {
     vkDestroySampler(device, textureSampler, nullptr);
     vkDestroyImageView(device, textureImageView, nullptr);
@@ -88,7 +87,7 @@ void ImageTexture::cleanup()
     if (cleanedUp) {
         return;
     }
-    destroyColourTexture();
+    destroyColorTexture();
     destroyNormalMap();
     cleanedUp = true;
 }

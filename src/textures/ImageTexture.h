@@ -32,7 +32,7 @@ public:
 private:
     void loadTextureImage(const std::string& texturePath);
     void loadNormalMap(const std::string& normalMapPath);
-    void destroyColourTexture();
+    void destroyColorTexture();
     void destroyNormalMap();
 
     BufferUtils bufferUtils;

@@ -15,7 +15,7 @@ gray_percentile() {
 }
 
 # Fraction of a region's pixels within 2% of COLOUR (an ImageMagick colour name or rgb()).
-colour_fraction() {
+color_fraction() {
   convert "$1" ${3:+-crop "$3" +repage} -alpha off -fuzz 2% -transparent "$2" -alpha extract -negate \
     -format "%[fx:mean]" info:
 }

@@ -7,16 +7,16 @@ source "$(dirname "$0")/harness.sh"
 source "$(dirname "$0")/breakage.sh"
 start_xvfb
 
-colour="failed to load texture image!"
+color="failed to load texture image!"
 normal="failed to load normal map!"
 sky="Cubemap: Couldn't load file ./assets/textures/sea"
 
-expect_refusal textures/spaceship.jpg missing "$colour"
-expect_refusal textures/ground.jpg empty "$colour"
-expect_refusal textures/rock.jpg truncated-header "$colour"
-expect_refusal textures/redRock.jpg truncated-half "$colour"
-expect_refusal textures/redRock2.jpg text "$colour"
-expect_refusal textures/cactus.png truncated-half "$colour"
+expect_refusal textures/spaceship.jpg missing "$color"
+expect_refusal textures/ground.jpg empty "$color"
+expect_refusal textures/rock.jpg truncated-header "$color"
+expect_refusal textures/redRock.jpg truncated-half "$color"
+expect_refusal textures/redRock2.jpg text "$color"
+expect_refusal textures/cactus.png truncated-half "$color"
 
 expect_refusal textures/spaceship_normal.jpg missing "$normal"
 expect_refusal textures/ground_normal.jpg truncated-half "$normal"

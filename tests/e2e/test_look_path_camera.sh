@@ -50,9 +50,9 @@ assert_gt "$(image_mean "$first" "$sky_band")" "$(image_mean "$first" "$ground")
 assert_between "$(image_mean "$first")" 0.35 0.85 "mean grey level"
 assert_gt "$(gray_percentile "$first" 2)" 0.10 "2nd percentile of the grey levels"
 assert_between "$(gray_percentile "$first" 98)" 0 0.97 "98th percentile of the grey levels"
-assert_between "$(colour_fraction "$first" white)" 0 0.005 "fraction of clipped white pixels"
-assert_between "$(colour_fraction "$first" black)" 0 0.0001 "fraction of black pixels"
-assert_between "$(colour_fraction "$first" magenta)" 0 0.0001 "fraction of magenta pixels"
+assert_between "$(color_fraction "$first" white)" 0 0.005 "fraction of clipped white pixels"
+assert_between "$(color_fraction "$first" black)" 0 0.0001 "fraction of black pixels"
+assert_between "$(color_fraction "$first" magenta)" 0 0.0001 "fraction of magenta pixels"
 
 # t counts from start-up, so the normals view runs from about 35 to 40 s after
 # the start; any capture that shows it will do. The slow software renderer and
@@ -77,7 +77,7 @@ assert_gt "$upward" 0.6 "fraction of the ground with upward normals in the norma
 mirror=0
 while true; do
   capture "$WORK/coefficients.png"
-  mirror=$(colour_fraction "$WORK/coefficients.png" "rgb(255,0,255)")
+  mirror=$(color_fraction "$WORK/coefficients.png" "rgb(255,0,255)")
   if awk -v f="$mirror" 'BEGIN { exit !(f > 0.003) }'; then break; fi
   [ $((SECONDS - started)) -lt 50 ] || break
 done

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-const FaceColours primaryFaceColours = {glm::vec3(1, 0, 0), glm::vec3(0, 1, 0), glm::vec3(0, 0, 1),
-                                        glm::vec3(1, 1, 0), glm::vec3(1, 0, 1), glm::vec3(0, 1, 1)};
+const FaceColors primaryFaceColors = {glm::vec3(1, 0, 0), glm::vec3(0, 1, 0), glm::vec3(0, 0, 1),
+                                      glm::vec3(1, 1, 0), glm::vec3(1, 0, 1), glm::vec3(0, 1, 1)};
 
 int faceOf(const glm::vec3& direction)
 {
@@ -17,11 +17,11 @@ int faceOf(const glm::vec3& direction)
     return 2 * axis + (direction[axis] < 0.0f ? 1 : 0);
 }
 
-int faceOfColour(const glm::u8vec4& albedo, const FaceColours& colours)
+int faceOfColor(const glm::u8vec4& albedo, const FaceColors& colors)
 {
     const glm::vec3 channels = glm::step(glm::vec3(128.0f), glm::vec3(albedo));
     for (int face = 0; face < 6; face++) {
-        if (channels == colours[static_cast<size_t>(face)]) {
+        if (channels == colors[static_cast<size_t>(face)]) {
             return face;
         }
     }

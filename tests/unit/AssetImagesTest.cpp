@@ -45,7 +45,7 @@ float lineDifference(const DecodedImage& image, int a, int b, bool rows)
     return sum / length;
 }
 
-glm::vec3 meanColour(const DecodedImage& image)
+glm::vec3 meanColor(const DecodedImage& image)
 {
     glm::dvec3 sum(0.0);
     for (int y = 0; y < image.height; ++y) {
@@ -118,10 +118,10 @@ TEST(AssetImages, EveryTextureDecodesAtItsSize)
         {"redRock2.jpg", 1024},  {"cactus.png", 512},  {"sea/posx.jpg", 512},
     };
     for (const auto& [name, size] : textures) {
-        const DecodedImage colour = decodeImage(texturePath(name));
-        ASSERT_NE(colour.pixels, nullptr) << name;
-        EXPECT_EQ(colour.width, size) << name;
-        EXPECT_EQ(colour.height, size) << name;
+        const DecodedImage color = decodeImage(texturePath(name));
+        ASSERT_NE(color.pixels, nullptr) << name;
+        EXPECT_EQ(color.width, size) << name;
+        EXPECT_EQ(color.height, size) << name;
         if (name.rfind("sea/", 0) == 0) {
             continue;
         }
@@ -136,7 +136,7 @@ TEST(AssetImages, EveryTextureDecodesAtItsSize)
 TEST(AssetImages, NormalMapsPointOutOfTheSurfaceWithoutABias)
 {
     for (const std::string name : {"spaceship", "ground", "rock", "redRock", "redRock2", "cactus"}) {
-        const glm::vec3 mean = meanColour(decodeImage(texturePath(name + "_normal.jpg")));
+        const glm::vec3 mean = meanColor(decodeImage(texturePath(name + "_normal.jpg")));
         EXPECT_GT(mean.z, 200.0f) << name;
         EXPECT_NEAR(mean.x, 127.5f, 12.0f) << name;
         EXPECT_NEAR(mean.y, 127.5f, 12.0f) << name;
@@ -147,13 +147,13 @@ namespace {
 
 // Correlation between the normal map's lean along one axis and the slope of
 // the colour texture's brightness along that axis.
-double slopeCorrelation(const DecodedImage& colour, const DecodedImage& normal, bool alongRows)
+double slopeCorrelation(const DecodedImage& color, const DecodedImage& normal, bool alongRows)
 {
     double sumXY = 0.0, sumXX = 0.0, sumYY = 0.0;
-    for (int y = 1; y + 1 < colour.height; ++y) {
-        for (int x = 1; x + 1 < colour.width; ++x) {
+    for (int y = 1; y + 1 < color.height; ++y) {
+        for (int x = 1; x + 1 < color.width; ++x) {
             const auto brightness = [&](int px, int py) {
-                const glm::vec3 c = texel(colour, px, py);
+                const glm::vec3 c = texel(color, px, py);
                 return static_cast<double>(c.r + c.g + c.b);
             };
             const double slope =
@@ -181,11 +181,11 @@ TEST(AssetImages, NormalMapsLeanAsTheShadersReadThem)
 {
     int decisiveTextures = 0;
     for (const std::string name : {"ground", "rock", "redRock", "redRock2", "cactus", "spaceship"}) {
-        const std::string colourName = name == "cactus" ? "cactus.png" : name + ".jpg";
-        const DecodedImage colour = decodeImage(texturePath(colourName));
+        const std::string colorName = name == "cactus" ? "cactus.png" : name + ".jpg";
+        const DecodedImage color = decodeImage(texturePath(colorName));
         const DecodedImage normal = decodeImage(texturePath(name + "_normal.jpg"));
-        const double acrossColumns = slopeCorrelation(colour, normal, false);
-        const double alongRows = slopeCorrelation(colour, normal, true);
+        const double acrossColumns = slopeCorrelation(color, normal, false);
+        const double alongRows = slopeCorrelation(color, normal, true);
         const bool decisive = std::abs(acrossColumns) > 0.15 && std::abs(alongRows) > 0.15;
         decisiveTextures += decisive ? 1 : 0;
         if (decisive) {
@@ -262,8 +262,8 @@ TEST(AssetImages, SunShinesFromTheLightDirectionAndTheZenithIsUpAtMinusY)
     }
     const float angle = glm::degrees(std::acos(glm::dot(glm::normalize(sun), glm::normalize(Light{}.direction))));
     EXPECT_LT(angle, 3.0f);
-    const glm::vec3 zenith = meanColour(faces[3]);
-    const glm::vec3 nadir = meanColour(faces[2]);
+    const glm::vec3 zenith = meanColor(faces[3]);
+    const glm::vec3 nadir = meanColor(faces[2]);
     EXPECT_GT(zenith.z, zenith.x + 40.0f) << "the -y face looks up into the blue sky";
     EXPECT_GT(nadir.x, nadir.z + 20.0f) << "the +y face looks down into the sandy haze";
 }

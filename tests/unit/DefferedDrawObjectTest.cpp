@@ -82,10 +82,10 @@ protected:
         beginInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_BEGIN_INFO;
         vkBeginCommandBuffer(commandBuffer, &beginInfo);
 
-        VkClearValue colour{};
+        VkClearValue color{};
         VkClearValue depth{};
         depth.depthStencil = {1.0f, 0};
-        beginSquarePass(commandBuffer, renderPass, framebuffer, size, {colour, depth});
+        beginSquarePass(commandBuffer, renderPass, framebuffer, size, {color, depth});
         vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, lighting.getPipeline());
         const VkViewport viewport{0.0f, 0.0f, static_cast<float>(size), static_cast<float>(size), 0.0f, 1.0f};
         const VkRect2D scissor{{0, 0}, {size, size}};
@@ -176,11 +176,11 @@ TEST_F(DefferedDrawObjectTest, PipelineRebuiltForAPassOfAnotherFormatDrawsInIt)
     const VkFormat depthFormat = bufferUtils().findDepthFormat();
     const VkRenderPass unormPass =
         createPresentationRenderPass(device(), VK_FORMAT_R8G8B8A8_UNORM, VK_IMAGE_LAYOUT_PRESENT_SRC_KHR, depthFormat);
-    const Attachment colour =
+    const Attachment color =
         makeAttachment(size, VK_FORMAT_R8G8B8A8_UNORM, VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT, VK_IMAGE_ASPECT_COLOR_BIT);
     const Attachment depth =
         makeAttachment(size, depthFormat, VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT, depthStencilAspect(depthFormat));
-    const VkFramebuffer framebuffer = createFramebuffer(device(), unormPass, {colour.view, depth.view}, size, size);
+    const VkFramebuffer framebuffer = createFramebuffer(device(), unormPass, {color.view, depth.view}, size, size);
 
     const VkPipelineLayout layout = pipeline.getPipelineLayout();
     const VkDescriptorSetLayout setLayout = pipeline.getDescriptorSetLayout();
@@ -192,6 +192,6 @@ TEST_F(DefferedDrawObjectTest, PipelineRebuiltForAPassOfAnotherFormatDrawsInIt)
 
     vkDestroyFramebuffer(device(), framebuffer, nullptr);
     destroy(depth);
-    destroy(colour);
+    destroy(color);
     vkDestroyRenderPass(device(), unormPass, nullptr);
 }

@@ -67,7 +67,7 @@ protected:
     // Clears frame 0's six colour faces through the environment pass, as the
     // scene's faces are drawn; depth is cleared to the far plane, where the
     // mirror takes the reflected ray as it is.
-    void paintFaces(const FaceColours& colours) const
+    void paintFaces(const FaceColors& colors) const
     {
         const std::vector<VkImageView> faceViews = environment->getAttachmentViews();
         const std::vector<VkImageView> depthViews = environment->getDepthAttachmentViews();
@@ -77,7 +77,7 @@ protected:
             faceFramebuffers[face] =
                 createFramebuffer(device(), environmentPass, {faceViews[face], depthViews[face]}, faceSize, faceSize);
             std::vector<VkClearValue> clearValues(2);
-            clearValues[0].color = {{colours[face].r, colours[face].g, colours[face].b, 1.0f}};
+            clearValues[0].color = {{colors[face].r, colors[face].g, colors[face].b, 1.0f}};
             clearValues[1].depthStencil = {1.0f, 0};
             beginSquarePass(commandBuffer, environmentPass, faceFramebuffers[face], faceSize, clearValues);
             vkCmdEndRenderPass(commandBuffer);
@@ -88,9 +88,9 @@ protected:
         }
     }
 
-    GBufferPixels render(const FaceColours& colours)
+    GBufferPixels render(const FaceColors& colors)
     {
-        paintFaces(colours);
+        paintFaces(colors);
         capture->draw(cube, 0);
         return capture->read();
     }
@@ -104,7 +104,7 @@ protected:
         std::array<int, 6> seen{};
     };
 
-    Tally tally(const GBufferPixels& pixels, const FaceColours& colours) const
+    Tally tally(const GBufferPixels& pixels, const FaceColors& colors) const
     {
         Tally result;
         for (size_t pixel = 0; pixel < pixels.albedo.size(); pixel++) {
@@ -119,7 +119,7 @@ protected:
             }
             result.checked++;
             result.seen[static_cast<size_t>(expected)]++;
-            result.matching += faceOfColour(pixels.albedo[pixel], colours) == expected ? 1 : 0;
+            result.matching += faceOfColor(pixels.albedo[pixel], colors) == expected ? 1 : 0;
         }
         return result;
     }
@@ -135,7 +135,7 @@ protected:
 
 TEST_F(MirrorReflectionTest, EachPixelShowsTheFaceItsReflectedRayMeets)
 {
-    const Tally result = tally(render(primaryFaceColours), primaryFaceColours);
+    const Tally result = tally(render(primaryFaceColors), primaryFaceColors);
 
     EXPECT_GT(result.mirror, static_cast<int>(GBufferCapture::size * GBufferCapture::size / 4));
     EXPECT_GT(result.checked, result.mirror * 3 / 4);
@@ -152,20 +152,20 @@ TEST_F(MirrorReflectionTest, EachPixelShowsTheFaceItsReflectedRayMeets)
 // changes nothing.
 TEST_F(MirrorReflectionTest, MirrorFollowsTheEnvironmentBehindTheCamera)
 {
-    const GBufferPixels before = render(primaryFaceColours);
+    const GBufferPixels before = render(primaryFaceColors);
 
     // Seen from above the cube's +x, +y, +z corner, the mirror sends every
     // ray down or back: never into the +x or the +y face.
-    const Tally reflected = tally(before, primaryFaceColours);
+    const Tally reflected = tally(before, primaryFaceColors);
     ASSERT_EQ(reflected.seen[0] + reflected.seen[2], 0);
-    FaceColours hiddenChanged = primaryFaceColours;
+    FaceColors hiddenChanged = primaryFaceColors;
     hiddenChanged[0] = glm::vec3(0.0f);
     hiddenChanged[2] = glm::vec3(1.0f);
     EXPECT_EQ(render(hiddenChanged).albedo, before.albedo);
 
-    FaceColours rotated;
+    FaceColors rotated;
     for (size_t face = 0; face < rotated.size(); face++) {
-        rotated[face] = primaryFaceColours[(face + 1) % rotated.size()];
+        rotated[face] = primaryFaceColors[(face + 1) % rotated.size()];
     }
     const GBufferPixels after = render(rotated);
     const Tally result = tally(after, rotated);

@@ -168,7 +168,7 @@ TEST_F(ParticleSystemTest, InitialStateFollowsTheEmitter)
 
 // The colour index scales a draw in 0..32767 to 0..4; a larger integer range
 // would leave every particle with the last colour.
-TEST_F(ParticleSystemTest, TheFourMainColoursAreAllUsed)
+TEST_F(ParticleSystemTest, TheFourMainColorsAreAllUsed)
 {
     ParticleSystem& system = makeSystem(particleCount);
     std::set<int> used;

@@ -37,7 +37,7 @@ protected:
     void SetUp() override
     {
         for (size_t face = 0; face < assetFiles::cubeFaceFiles.size(); face++) {
-            writeImage(dir, assetFiles::cubeFaceFiles[face], glm::u8vec3(primaryFaceColours[face] * 255.0f), 64);
+            writeImage(dir, assetFiles::cubeFaceFiles[face], glm::u8vec3(primaryFaceColors[face] * 255.0f), 64);
         }
         capture = std::make_unique<GBufferCapture>(bufferUtils());
         texture = std::make_unique<StaticEnvironmentTexture>(bufferUtils(), dir.path().string());
@@ -97,7 +97,7 @@ TEST_F(SkyFacesTest, EachDirectionShowsTheFileOfItsFace)
             }
             checked++;
             seen[static_cast<size_t>(expected)]++;
-            matching += faceOfColour(pixels.albedo[pixel], primaryFaceColours) == expected ? 1 : 0;
+            matching += faceOfColor(pixels.albedo[pixel], primaryFaceColors) == expected ? 1 : 0;
         }
         EXPECT_EQ(sky, static_cast<int>(pixels.albedo.size())) << "the sky covers the whole view";
         EXPECT_GE(matching, checked * 99 / 100) << matching << " of " << checked << " towards " << corner.x;

@@ -38,7 +38,7 @@ TEST_F(TextureTest, ExpandsFilesOfOneTwoOrThreeChannelsToFour)
     }
 }
 
-TEST_F(TextureTest, UnreadableColourFileFailsBeforeAnyVulkanObject)
+TEST_F(TextureTest, UnreadableColorFileFailsBeforeAnyVulkanObject)
 {
     const std::string normalMap = png("normal.png", 2, 2, 4);
     const std::string garbage = dir.write("garbage.png", "not a png");
@@ -54,7 +54,7 @@ TEST_F(TextureTest, UnreadableColourFileFailsBeforeAnyVulkanObject)
     }
 }
 
-TEST_F(TextureTest, MissingNormalMapIsReportedAfterTheColourTexture)
+TEST_F(TextureTest, MissingNormalMapIsReportedAfterTheColorTexture)
 {
     try {
         ImageTexture(bufferUtils(), png("colour.png", 2, 2, 3), (dir.path() / "missing_normal.png").string(),

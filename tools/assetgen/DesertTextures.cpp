@@ -31,20 +31,20 @@ float sandHeight(glm::vec2 uv)
     return 1.6f * ripples + 10.0f * swell;
 }
 
-glm::vec3 sandColour(glm::vec2 uv)
+glm::vec3 sandColor(glm::vec2 uv)
 {
     const float patches = noise::fbm2(uv * 5.0f, 5, 4, 13) * 0.5f + 0.5f;
     const float warp = 1.3f * noise::fbm2(uv * 6.0f, 6, 3, 11);
     const float crest = ripple(5.0f * uv.x + 34.0f * uv.y + warp);
-    glm::vec3 colour = glm::mix(rgb(206, 162, 110), rgb(228, 192, 140), patches);
-    colour *= 0.93f + 0.1f * crest;
+    glm::vec3 color = glm::mix(rgb(206, 162, 110), rgb(228, 192, 140), patches);
+    color *= 0.93f + 0.1f * crest;
     const float speck = grain(uv, desertSize, 14);
     if (speck < 0.03f) {
-        colour *= 0.72f;
+        color *= 0.72f;
     } else if (speck > 0.985f) {
-        colour = glm::mix(colour, glm::vec3(1.0f), 0.35f);
+        color = glm::mix(color, glm::vec3(1.0f), 0.35f);
     }
-    return colour * (0.96f + 0.06f * grain(uv, desertSize, 15));
+    return color * (0.96f + 0.06f * grain(uv, desertSize, 15));
 }
 
 // Sedimentary layers: `bandCount` wavy horizontal bands per tile (v runs down the rock faces).
@@ -67,7 +67,7 @@ float strataHeight(const Strata& strata, glm::vec2 uv)
     return -2.5f * ledge + 14.0f * noise::fbm2(uv * 8.0f, 8, 5, strata.seed + 2) - 4.0f * std::pow(cracks, 24.0f);
 }
 
-glm::vec3 strataColour(const Strata& strata, glm::vec2 uv)
+glm::vec3 strataColor(const Strata& strata, glm::vec2 uv)
 {
     const float band = bandCoordinate(strata, uv);
     const int index = static_cast<int>(std::floor(band));
@@ -76,17 +76,17 @@ glm::vec3 strataColour(const Strata& strata, glm::vec2 uv)
         return strata.palette[static_cast<size_t>(noise::random(wrapped, 0, 0, strata.seed) * 4.0f)];
     };
     const float blend = glm::smoothstep(0.8f, 1.0f, band - std::floor(band));
-    glm::vec3 colour = glm::mix(pick(index), pick(index + 1), blend);
-    colour *= 0.82f + 0.3f * (noise::fbm2(uv * 16.0f, 16, 4, strata.seed + 3) * 0.5f + 0.5f);
+    glm::vec3 color = glm::mix(pick(index), pick(index + 1), blend);
+    color *= 0.82f + 0.3f * (noise::fbm2(uv * 16.0f, 16, 4, strata.seed + 3) * 0.5f + 0.5f);
     const float cracks = 1.0f - std::abs(noise::fbm2(uv * 8.0f, 8, 4, strata.seed + 1));
-    colour *= 1.0f - 0.3f * std::pow(cracks, 24.0f);
-    return colour * (0.95f + 0.08f * grain(uv, desertSize, strata.seed + 4));
+    color *= 1.0f - 0.3f * std::pow(cracks, 24.0f);
+    return color * (0.95f + 0.08f * grain(uv, desertSize, strata.seed + 4));
 }
 
 SurfaceTexture strataTexture(const Strata& strata, float normalStrength)
 {
     SurfaceTexture texture{Image(desertSize, desertSize), HeightField(desertSize, desertSize), normalStrength};
-    fillImage(texture.colour, [&](glm::vec2 uv) { return strataColour(strata, uv); });
+    fillImage(texture.color, [&](glm::vec2 uv) { return strataColor(strata, uv); });
     fillHeight(texture.height, [&](glm::vec2 uv) { return strataHeight(strata, uv); });
     return texture;
 }
@@ -124,15 +124,15 @@ float cactusHeight(glm::vec2 uv)
     return -9.0f * depth * depth + 3.0f * areole + 1.5f * noise::fbm2(glm::vec2(uv.x * 24.0f, uv.y * 4.0f), 4, 3, 31);
 }
 
-glm::vec3 cactusColour(glm::vec2 uv)
+glm::vec3 cactusColor(glm::vec2 uv)
 {
     const float depth = ribDepth(uv);
-    glm::vec3 colour = glm::mix(rgb(96, 138, 70), rgb(40, 78, 38), std::pow(depth, 1.5f));
+    glm::vec3 color = glm::mix(rgb(96, 138, 70), rgb(40, 78, 38), std::pow(depth, 1.5f));
     const float streaks = noise::fbm2(glm::vec2(uv.x * 96.0f, uv.y * 6.0f), 6, 3, 32);
-    colour *= 0.9f + 0.15f * streaks;
+    color *= 0.9f + 0.15f * streaks;
     const glm::vec2 offset = areoleOffset(uv);
-    colour = glm::mix(colour, rgb(214, 204, 176), glm::smoothstep(4.0f, 2.0f, glm::length(offset)));
-    return onSpine(offset) ? rgb(232, 226, 204) : colour;
+    color = glm::mix(color, rgb(214, 204, 176), glm::smoothstep(4.0f, 2.0f, glm::length(offset)));
+    return onSpine(offset) ? rgb(232, 226, 204) : color;
 }
 
 } // namespace
@@ -140,7 +140,7 @@ glm::vec3 cactusColour(glm::vec2 uv)
 SurfaceTexture groundTexture()
 {
     SurfaceTexture texture{Image(desertSize, desertSize), HeightField(desertSize, desertSize), 0.6f};
-    fillImage(texture.colour, sandColour);
+    fillImage(texture.color, sandColor);
     fillHeight(texture.height, sandHeight);
     return texture;
 }
@@ -166,7 +166,7 @@ SurfaceTexture redRock2Texture()
 SurfaceTexture cactusTexture()
 {
     SurfaceTexture texture{Image(cactusSize, cactusSize), HeightField(cactusSize, cactusSize), 0.7f};
-    fillImage(texture.colour, cactusColour);
+    fillImage(texture.color, cactusColor);
     fillHeight(texture.height, cactusHeight);
     return texture;
 }

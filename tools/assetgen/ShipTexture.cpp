@@ -38,17 +38,17 @@ float accentStripe(glm::vec2 hull)
     return std::max({band(hull.y, 0.55f, 0.012f), band(hull.y, 0.585f, 0.006f), band(hull.x, 0.25f, 0.018f)});
 }
 
-glm::vec3 hullColour(glm::vec2 hull)
+glm::vec3 hullColor(glm::vec2 hull)
 {
     const PanelCoordinate panel = panelAt(hull);
     const float tone = noise::random(panel.cell.x, panel.cell.y, 0, 71);
-    glm::vec3 colour = glm::mix(rgb(214, 218, 224), rgb(238, 240, 243), tone);
-    colour *= 0.95f + 0.05f * noise::fbm2(hull * 12.0f, 12, 4, 72);
+    glm::vec3 color = glm::mix(rgb(214, 218, 224), rgb(238, 240, 243), tone);
+    color *= 0.95f + 0.05f * noise::fbm2(hull * 12.0f, 12, 4, 72);
     const float stripe = accentStripe(hull);
     const glm::vec3 accent = hull.y > 0.5f && hull.y < 0.62f ? rgb(214, 84, 30) : rgb(40, 70, 140);
-    colour = glm::mix(colour, accent, stripe);
+    color = glm::mix(color, accent, stripe);
     const float groove = glm::smoothstep(1.6f, 0.4f, panel.edgeDistance);
-    return colour * (1.0f - 0.55f * groove);
+    return color * (1.0f - 0.55f * groove);
 }
 
 float hullHeight(glm::vec2 hull)
@@ -57,7 +57,7 @@ float hullHeight(glm::vec2 hull)
     return -3.0f * glm::smoothstep(1.8f, 0.3f, panel.edgeDistance) + 0.6f * accentStripe(hull);
 }
 
-glm::vec3 glassColour(glm::vec2 local)
+glm::vec3 glassColor(glm::vec2 local)
 {
     const float frame = std::max(glm::smoothstep(0.03f, 0.02f, std::abs(local.y - 0.33f)),
                                  glm::smoothstep(0.03f, 0.02f, std::abs(local.x - 0.25f)));
@@ -66,32 +66,32 @@ glm::vec3 glassColour(glm::vec2 local)
     return glm::mix(glass + highlight, rgb(200, 204, 210), frame);
 }
 
-glm::vec3 engineColour(glm::vec2 local)
+glm::vec3 engineColor(glm::vec2 local)
 {
     const float rings = 0.5f + 0.5f * std::cos(local.y * glm::two_pi<float>() * 14.0f);
     return glm::mix(rgb(58, 60, 66), rgb(92, 94, 100), rings) * (0.9f + 0.1f * noise::value2(local * 40.0f, 0, 73));
 }
 
-glm::vec3 glowColour(glm::vec2 local)
+glm::vec3 glowColor(glm::vec2 local)
 {
     const float r = glm::length(local - 0.5f) * 2.0f;
     const glm::vec3 core = glm::mix(rgb(255, 250, 230), rgb(255, 170, 60), glm::smoothstep(0.0f, 0.6f, r));
     return glm::mix(core, rgb(200, 60, 20), glm::smoothstep(0.6f, 1.0f, r));
 }
 
-glm::vec3 shipColour(glm::vec2 uv)
+glm::vec3 shipColor(glm::vec2 uv)
 {
     if (uv.x < shipAtlas::hullWidth) {
-        return hullColour(glm::vec2(uv.x / shipAtlas::hullWidth, uv.y));
+        return hullColor(glm::vec2(uv.x / shipAtlas::hullWidth, uv.y));
     }
     const float x = (uv.x - shipAtlas::hullWidth) / (1.0f - shipAtlas::hullWidth);
     if (uv.y < shipAtlas::glassEnd) {
-        return glassColour(glm::vec2(x, uv.y / shipAtlas::glassEnd));
+        return glassColor(glm::vec2(x, uv.y / shipAtlas::glassEnd));
     }
     if (uv.y < shipAtlas::engineEnd) {
-        return engineColour(glm::vec2(x, (uv.y - shipAtlas::glassEnd) / (shipAtlas::engineEnd - shipAtlas::glassEnd)));
+        return engineColor(glm::vec2(x, (uv.y - shipAtlas::glassEnd) / (shipAtlas::engineEnd - shipAtlas::glassEnd)));
     }
-    return glowColour(glm::vec2(x, (uv.y - shipAtlas::engineEnd) / (1.0f - shipAtlas::engineEnd)));
+    return glowColor(glm::vec2(x, (uv.y - shipAtlas::engineEnd) / (1.0f - shipAtlas::engineEnd)));
 }
 
 float shipHeight(glm::vec2 uv)
@@ -111,7 +111,7 @@ float shipHeight(glm::vec2 uv)
 SurfaceTexture spaceshipTexture()
 {
     SurfaceTexture texture{Image(shipSize, shipSize), HeightField(shipSize, shipSize), 0.7f};
-    fillImage(texture.colour, shipColour);
+    fillImage(texture.color, shipColor);
     fillHeight(texture.height, shipHeight);
     return texture;
 }

@@ -36,18 +36,18 @@ float cloudCover(glm::vec3 direction, float up)
 
 } // namespace
 
-glm::vec3 skyColour(glm::vec3 direction)
+glm::vec3 skyColor(glm::vec3 direction)
 {
     direction = glm::normalize(direction);
     const float up = -direction.y;
-    glm::vec3 colour = skyGradient(up);
-    colour = glm::mix(colour, rgb(250, 246, 240), cloudCover(direction, up));
+    glm::vec3 color = skyGradient(up);
+    color = glm::mix(color, rgb(250, 246, 240), cloudCover(direction, up));
     const float towardsSun = std::max(glm::dot(direction, sunDirection), 0.0f);
-    colour += rgb(255, 220, 160) * (0.5f * std::pow(towardsSun, 400.0f) + 0.25f * std::pow(towardsSun, 24.0f) +
-                                    0.1f * std::pow(towardsSun, 4.0f));
+    color += rgb(255, 220, 160) * (0.5f * std::pow(towardsSun, 400.0f) + 0.25f * std::pow(towardsSun, 24.0f) +
+                                   0.1f * std::pow(towardsSun, 4.0f));
     const float disc = glm::smoothstep(std::cos(glm::radians(1.4f)), std::cos(glm::radians(1.1f)), towardsSun);
-    colour = glm::mix(colour, rgb(255, 252, 240), disc);
-    return glm::min(colour, glm::vec3(1.0f));
+    color = glm::mix(color, rgb(255, 252, 240), disc);
+    return glm::min(color, glm::vec3(1.0f));
 }
 
 glm::vec3 cubeFaceDirection(int face, int x, int y, int size)
@@ -78,7 +78,7 @@ std::array<Image, 6> skyFaces(int size)
         fillImage(faces[face], [&](glm::vec2 uv) {
             const int x = static_cast<int>(uv.x * size);
             const int y = static_cast<int>(uv.y * size);
-            return skyColour(cubeFaceDirection(face, x, y, size));
+            return skyColor(cubeFaceDirection(face, x, y, size));
         });
     }
     return faces;

@@ -5,7 +5,7 @@
 // A colour texture and the height field it was painted from; the normal map is derived from the height,
 // so bumps and colour agree.
 struct SurfaceTexture {
-    Image colour;
+    Image color;
     HeightField height;
     float normalStrength;
 };

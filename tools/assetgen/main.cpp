@@ -29,10 +29,10 @@ void writeImage(const std::filesystem::path& path, const Image& image)
     }
 }
 
-void writeSurface(const std::filesystem::path& assets, const char* colourFile, const char* normalFile,
+void writeSurface(const std::filesystem::path& assets, const char* colorFile, const char* normalFile,
                   const SurfaceTexture& texture)
 {
-    writeImage(assets / colourFile, texture.colour);
+    writeImage(assets / colorFile, texture.color);
     writeImage(assets / normalFile, normalMap(texture.height, texture.normalStrength));
 }
 
