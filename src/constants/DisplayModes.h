@@ -10,12 +10,12 @@
 #define MODE_COEFFICIENTS 3 // coefficients: r metalness, g roughness, b reflectance
 #define MODE_MATERIAL 4     // material weights: r ambient, g diffuse, b specular
 #define MODE_POSITION 5     // world position, each axis squashed into 0..1 (0.5 at the origin)
-#define MODE_LIGHTING                                                                                                  \
-    6 // lighting alone, on a neutral grey albedo, without haze (the
-      // mirror shows its reflection, the light it returns)
-#define MODE_OVERVIEW                                                                                                  \
-    7 // overview: albedo (top left), normals (top right), lighting
-      // (bottom left), final (bottom right)
+// lighting alone, on a neutral grey albedo, without haze (the mirror shows its
+// reflection, the light it returns)
+#define MODE_LIGHTING 6
+// overview: albedo (top left), normals (top right), lighting (bottom left),
+// final (bottom right)
+#define MODE_OVERVIEW 7
 
 #ifdef __cplusplus
 #include <cstdint>
