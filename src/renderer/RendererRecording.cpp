@@ -2,6 +2,7 @@
 #include "renderer/CubeFaceViews.h"
 #include "renderer/DrawOrder.h"
 #include "renderer/GpuTimestamps.h"
+#include "renderer/MeshDraw.h"
 #include "renderer/ViewFrustum.h"
 #include "renderer/WorkGroups.h"
 
@@ -97,23 +98,6 @@ void setSkyViewport(VkCommandBuffer commandBuffer, VkExtent2D extent)
     viewport.minDepth = 1.0f;
     viewport.maxDepth = 1.0f;
     vkCmdSetViewport(commandBuffer, 0, 1, &viewport);
-}
-
-template <typename Mesh>
-void bindMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet)
-{
-    VkBuffer vertexBuffers[] = {mesh.getVertexBuffer()};
-    VkDeviceSize offsets[] = {0};
-    vkCmdBindVertexBuffers(commandBuffer, 0, 1, vertexBuffers, offsets);
-    vkCmdBindIndexBuffer(commandBuffer, mesh.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
-    vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &descriptorSet, 0, nullptr);
-}
-
-template <typename Mesh>
-void drawMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet)
-{
-    bindMesh(commandBuffer, mesh, layout, descriptorSet);
-    vkCmdDrawIndexed(commandBuffer, mesh.getIndexCount(), 1, 0, 0, 0);
 }
 
 // The objects whose draws are not repeats of an earlier object's (the rock row can place one

@@ -2,6 +2,7 @@
 #include "SquarePass.h"
 
 #include "renderer/Framebuffers.h"
+#include "renderer/MeshDraw.h"
 #include "renderer/ReadBack.h"
 #include "renderer/RenderPasses.h"
 #include "textures/ImageUtils.h"
@@ -69,12 +70,7 @@ void GBufferCapture::draw(CubemapObject& object, uint32_t frame) const
     const VkRect2D scissor{{0, 0}, {size, size}};
     vkCmdSetViewport(commandBuffer, 0, 1, &viewport);
     vkCmdSetScissor(commandBuffer, 0, 1, &scissor);
-    const VkDeviceSize offset = 0;
-    vkCmdBindVertexBuffers(commandBuffer, 0, 1, &object.getVertexBuffer(), &offset);
-    vkCmdBindIndexBuffer(commandBuffer, object.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
-    vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, object.getPipelineLayout(), 0, 1,
-                            &object.getDescriptorSet(frame), 0, nullptr);
-    vkCmdDrawIndexed(commandBuffer, object.getIndexCount(), 1, 0, 0, 0);
+    drawMesh(commandBuffer, object, object.getPipelineLayout(), object.getDescriptorSet(frame));
     vkCmdEndRenderPass(commandBuffer);
     bufferUtils.endSingleTimeCommands(commandBuffer);
 }

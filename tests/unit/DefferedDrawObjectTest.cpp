@@ -8,6 +8,7 @@
 #include "app/Camera.h"
 #include "pipelines/RenderDefferedPipeline.h"
 #include "renderer/Framebuffers.h"
+#include "renderer/MeshDraw.h"
 #include "renderer/RenderPasses.h"
 #include "textures/DefferedTexture.h"
 #include "textures/ImageUtils.h"
@@ -91,15 +92,10 @@ protected:
         const VkRect2D scissor{{0, 0}, {size, size}};
         vkCmdSetViewport(commandBuffer, 0, 1, &viewport);
         vkCmdSetScissor(commandBuffer, 0, 1, &scissor);
-        const VkDeviceSize offset = 0;
-        vkCmdBindVertexBuffers(commandBuffer, 0, 1, &lighting.getVertexBuffer(), &offset);
-        vkCmdBindIndexBuffer(commandBuffer, lighting.getIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
-        vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, lighting.getPipelineLayout(), 0, 1,
-                                &lighting.getDescriptorSet(0), 0, nullptr);
         const int32_t displayMode = 0;
         vkCmdPushConstants(commandBuffer, lighting.getPipelineLayout(), VK_SHADER_STAGE_FRAGMENT_BIT, 0,
                            sizeof(displayMode), &displayMode);
-        vkCmdDrawIndexed(commandBuffer, lighting.getIndexCount(), 1, 0, 0, 0);
+        drawMesh(commandBuffer, lighting, lighting.getPipelineLayout(), lighting.getDescriptorSet(0));
         vkCmdEndRenderPass(commandBuffer);
         vkEndCommandBuffer(commandBuffer);
         vkFreeCommandBuffers(device(), context().commandPool(), 1, &commandBuffer);
