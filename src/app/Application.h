@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Camera.h"
+#include "scene/Camera.h"
 #include "app/Controls.h"
 #include "app/FreeCamera.h"
-#include "app/Light.h"
+#include "scene/Light.h"
 #include "app/PathCamera.h"
 #include "app/SceneSize.h"
 #include "app/SceneStore.h"
@@ -18,7 +18,7 @@
 #include "pipelines/ImagePipeline.h"
 #include "pipelines/ParticleDrawPipeline.h"
 #include "pipelines/RenderDefferedPipeline.h"
-#include "renderer/BufferUtils.h"
+#include "base/BufferUtils.h"
 #include "renderer/Renderer.h"
 
 #include <optional>

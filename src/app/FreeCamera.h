@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Camera.h"
+#include "scene/Camera.h"
 
 // A camera steered by the keyboard and by mouse-look.
 class FreeCamera : public Camera {

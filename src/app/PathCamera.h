@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Camera.h"
+#include "scene/Camera.h"
 #include "paths/Path.h"
 
 // A camera that flies along its own copy of a path, aiming at `target` once one is set.

@@ -1,8 +1,8 @@
 #include "objects/CubemapObject.h"
 
-#include "app/Camera.h"
-#include "objects/FrameResources.h"
-#include "objects/UniformRecords.h"
+#include "scene/Camera.h"
+#include "base/FrameResources.h"
+#include "scene/UniformRecords.h"
 #include "textures/DynEnvironmentTexture.h"
 
 #include <glm/gtc/matrix_transform.hpp>

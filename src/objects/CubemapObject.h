@@ -2,7 +2,7 @@
 
 #include "objects/Model.h"
 #include "pipelines/Pipeline.h"
-#include "renderer/BufferUtils.h"
+#include "base/BufferUtils.h"
 #include "textures/CubemapTexture.h"
 
 #include <glm/glm.hpp>

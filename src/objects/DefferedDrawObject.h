@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Light.h"
+#include "scene/Light.h"
 #include "objects/Object.h"
 #include "textures/DefferedTexture.h"
 

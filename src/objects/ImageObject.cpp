@@ -1,9 +1,9 @@
 #include "objects/ImageObject.h"
 
-#include "app/Camera.h"
-#include "objects/FrameResources.h"
+#include "scene/Camera.h"
+#include "base/FrameResources.h"
 #include "objects/PathRotation.h"
-#include "objects/UniformRecords.h"
+#include "scene/UniformRecords.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "objects/Object.h"
-#include "objects/UniformRecords.h"
+#include "scene/UniformRecords.h"
 #include "textures/ImageTexture.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "objects/MeshClusters.h"
-#include "objects/Vertex.h"
-#include "renderer/BufferUtils.h"
+#include "scene/Vertex.h"
+#include "base/BufferUtils.h"
 
 #include <cstdint>
 #include <string>

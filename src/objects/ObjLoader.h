@@ -1,7 +1,7 @@
 #pragma once
 
 #include "objects/IndexRange.h"
-#include "objects/Vertex.h"
+#include "scene/Vertex.h"
 
 #include <cstdint>
 #include <string>

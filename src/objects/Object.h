@@ -3,7 +3,7 @@
 #include "objects/Model.h"
 #include "paths/Path.h"
 #include "pipelines/Pipeline.h"
-#include "renderer/BufferUtils.h"
+#include "base/BufferUtils.h"
 
 #include <glm/glm.hpp>
 

@@ -1,10 +1,10 @@
 #include "objects/ParticleObject.h"
 
-#include "app/Camera.h"
+#include "scene/Camera.h"
 #include "objects/DustEmitter.h"
-#include "objects/FrameResources.h"
-#include "objects/Particle.h"
-#include "objects/UniformRecords.h"
+#include "base/FrameResources.h"
+#include "scene/Particle.h"
+#include "scene/UniformRecords.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 

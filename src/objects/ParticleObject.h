@@ -2,7 +2,7 @@
 
 #include "objects/Object.h"
 #include "objects/ParticleSystem.h"
-#include "objects/UniformRecords.h"
+#include "scene/UniformRecords.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 
 #include "constants/FramesInFlight.h"
 #include "objects/DustEmitter.h"
-#include "objects/Particle.h"
+#include "scene/Particle.h"
 #include "objects/Rand15.h"
 
 #include <algorithm>

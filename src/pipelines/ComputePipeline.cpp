@@ -1,6 +1,6 @@
 #include "pipelines/ComputePipeline.h"
 
-#include "pipelines/PipelineLayouts.h"
+#include "base/PipelineLayouts.h"
 #include "timing/StartupTally.h"
 
 #include <stdexcept>

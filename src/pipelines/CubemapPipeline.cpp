@@ -1,7 +1,7 @@
 #include "pipelines/CubemapPipeline.h"
 
-#include "objects/Vertex.h"
-#include "pipelines/PipelineLayouts.h"
+#include "scene/Vertex.h"
+#include "base/PipelineLayouts.h"
 
 CubemapPipeline::CubemapPipeline(std::string vertPath, std::string fragPath, BufferUtils bufferUtils,
                                  VkRenderPass renderPass, int colorAttachmentCount)

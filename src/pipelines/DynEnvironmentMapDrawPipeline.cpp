@@ -1,7 +1,7 @@
 #include "pipelines/DynEnvironmentMapDrawPipeline.h"
 
-#include "objects/Vertex.h"
-#include "pipelines/PipelineLayouts.h"
+#include "scene/Vertex.h"
+#include "base/PipelineLayouts.h"
 #include "textures/DefferedTexture.h"
 
 DynEnvironmentMapDrawPipeline::DynEnvironmentMapDrawPipeline(std::string vertPath, std::string fragPath,

@@ -1,7 +1,7 @@
 #include "pipelines/ImagePipeline.h"
 
-#include "objects/Vertex.h"
-#include "pipelines/PipelineLayouts.h"
+#include "scene/Vertex.h"
+#include "base/PipelineLayouts.h"
 
 ImagePipeline::ImagePipeline(std::string vertPath, std::string fragPath, BufferUtils bufferUtils,
                              VkRenderPass renderPass, int colorAttachmentCount)

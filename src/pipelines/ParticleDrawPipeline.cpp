@@ -1,7 +1,7 @@
 #include "pipelines/ParticleDrawPipeline.h"
 
-#include "objects/Particle.h"
-#include "pipelines/PipelineLayouts.h"
+#include "scene/Particle.h"
+#include "base/PipelineLayouts.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "pipelines/RenderDefferedPipeline.h"
 
 #include "constants/DisplayModes.h"
-#include "objects/Vertex.h"
-#include "pipelines/PipelineLayouts.h"
+#include "scene/Vertex.h"
+#include "base/PipelineLayouts.h"
 
 RenderDefferedPipeline::RenderDefferedPipeline(std::string vertPath, std::string fragPath, BufferUtils bufferUtils,
                                                VkRenderPass renderPass)

@@ -1,7 +1,7 @@
 #include "renderer/OffscreenTarget.h"
-#include "renderer/ReadBack.h"
+#include "base/ReadBack.h"
 
-#include "textures/ImageUtils.h"
+#include "base/ImageUtils.h"
 
 #include <stdexcept>
 #include <utility>

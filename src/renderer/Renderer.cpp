@@ -1,6 +1,6 @@
 #include "renderer/Renderer.h"
 
-#include "renderer/DebugMessenger.h"
+#include "base/DebugMessenger.h"
 
 void Renderer::initVulkan()
 {

@@ -1,4 +1,4 @@
-#include "renderer/DebugMessenger.h"
+#include "base/DebugMessenger.h"
 #include "renderer/Renderer.h"
 #include "renderer/SwapChainTarget.h"
 

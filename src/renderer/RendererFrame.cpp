@@ -1,6 +1,6 @@
 #include "renderer/Renderer.h"
 
-#include "app/Camera.h"
+#include "scene/Camera.h"
 #include "renderer/CubeFaceViews.h"
 #include "objects/CubemapObject.h"
 #include "objects/DefferedDrawObject.h"

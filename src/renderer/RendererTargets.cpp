@@ -1,5 +1,5 @@
-#include "renderer/BufferUtils.h"
-#include "renderer/Framebuffers.h"
+#include "base/BufferUtils.h"
+#include "base/Framebuffers.h"
 #include "renderer/RenderPasses.h"
 #include "renderer/Renderer.h"
 
@@ -8,7 +8,7 @@
 #include "pipelines/GraphicsPipeline.h"
 #include "textures/DefferedTexture.h"
 #include "textures/DynEnvironmentTexture.h"
-#include "textures/ImageUtils.h"
+#include "base/ImageUtils.h"
 
 #include <array>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #include "renderer/SwapChainTarget.h"
 
 #include "renderer/SwapChainChoice.h"
-#include "textures/ImageUtils.h"
+#include "base/ImageUtils.h"
 
 #include <stdexcept>
 

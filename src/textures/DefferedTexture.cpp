@@ -1,7 +1,7 @@
 #include "textures/DefferedTexture.h"
 
 #include "constants/FramesInFlight.h"
-#include "textures/ImageUtils.h"
+#include "base/ImageUtils.h"
 #include "textures/TextureSamplers.h"
 
 DefferedTexture::DefferedTexture(BufferUtils bufferUtils, VkExtent2D extent)

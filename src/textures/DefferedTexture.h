@@ -1,7 +1,7 @@
 #pragma once
 
 #include "constants/FullScreenSize.h"
-#include "renderer/BufferUtils.h"
+#include "base/BufferUtils.h"
 #include "textures/Material.h"
 
 #include <array>

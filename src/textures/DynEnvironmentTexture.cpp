@@ -1,7 +1,7 @@
 #include "textures/DynEnvironmentTexture.h"
 
 #include "constants/FramesInFlight.h"
-#include "textures/ImageUtils.h"
+#include "base/ImageUtils.h"
 #include "textures/TextureSamplers.h"
 
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "renderer/BufferUtils.h"
+#include "base/BufferUtils.h"
 #include "textures/CubemapTexture.h"
 
 #include <vector>

@@ -1,7 +1,7 @@
 #include "textures/ImageTexture.h"
 
 #include "textures/DecodedImage.h"
-#include "textures/ImageUtils.h"
+#include "base/ImageUtils.h"
 #include "textures/TextureSamplers.h"
 
 #include <stdexcept>

@@ -2,7 +2,7 @@
 
 #include "AssetFiles.h"
 #include "textures/DecodedImage.h"
-#include "textures/ImageUtils.h"
+#include "base/ImageUtils.h"
 #include "textures/TextureSamplers.h"
 
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "renderer/BufferUtils.h"
+#include "base/BufferUtils.h"
 
 // Sampler of the mesh textures and normal maps: as much anisotropy as the
 // device allows.

@@ -1,11 +1,11 @@
 #include "GBufferCapture.h"
 #include "SquarePass.h"
 
-#include "renderer/Framebuffers.h"
+#include "base/Framebuffers.h"
 #include "renderer/MeshDraw.h"
-#include "renderer/ReadBack.h"
+#include "base/ReadBack.h"
 #include "renderer/RenderPasses.h"
-#include "textures/ImageUtils.h"
+#include "base/ImageUtils.h"
 
 #include <glm/gtc/packing.hpp>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "objects/CubemapObject.h"
-#include "renderer/BufferUtils.h"
+#include "base/BufferUtils.h"
 
 #include <glm/glm.hpp>
 

@@ -1,7 +1,7 @@
 #include "VulkanTestContext.h"
 
-#include "renderer/DebugMessenger.h"
-#include "renderer/ReadBack.h"
+#include "base/DebugMessenger.h"
+#include "base/ReadBack.h"
 
 #include <cstring>
 #include <stdexcept>

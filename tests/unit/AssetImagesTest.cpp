@@ -1,5 +1,5 @@
 #include "AssetFiles.h"
-#include "app/Light.h"
+#include "scene/Light.h"
 #include "textures/DecodedImage.h"
 
 #include "ProjectFiles.h"

@@ -4,7 +4,7 @@
 
 #include "ProjectFiles.h"
 
-#include "app/Finite.h"
+#include "scene/Finite.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "GpuTest.h"
 
-#include "renderer/StagingBuffer.h"
+#include "base/StagingBuffer.h"
 
 #include <stdexcept>
 #include <vector>

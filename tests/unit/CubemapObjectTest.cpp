@@ -1,5 +1,5 @@
 #include "objects/CubemapObject.h"
-#include "objects/UniformRecords.h"
+#include "scene/UniformRecords.h"
 
 #include "FixtureImages.h"
 #include "FixtureMeshes.h"
@@ -8,7 +8,7 @@
 #include "ProjectFiles.h"
 
 #include "AssetFiles.h"
-#include "app/Camera.h"
+#include "scene/Camera.h"
 #include "pipelines/CubemapPipeline.h"
 #include "pipelines/DynEnvironmentMapDrawPipeline.h"
 #include "pipelines/ImagePipeline.h"

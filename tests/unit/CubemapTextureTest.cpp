@@ -3,10 +3,10 @@
 #include "SquarePass.h"
 
 #include "AssetFiles.h"
-#include "renderer/Framebuffers.h"
+#include "base/Framebuffers.h"
 #include "renderer/RenderPasses.h"
 #include "textures/DynEnvironmentTexture.h"
-#include "textures/ImageUtils.h"
+#include "base/ImageUtils.h"
 #include "textures/StaticEnvironmentTexture.h"
 
 #include <set>

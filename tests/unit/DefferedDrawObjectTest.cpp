@@ -1,17 +1,17 @@
 #include "objects/DefferedDrawObject.h"
-#include "objects/UniformRecords.h"
+#include "scene/UniformRecords.h"
 
 #include "GpuTest.h"
 #include "ProjectFiles.h"
 #include "SquarePass.h"
 
-#include "app/Camera.h"
+#include "scene/Camera.h"
 #include "pipelines/RenderDefferedPipeline.h"
-#include "renderer/Framebuffers.h"
+#include "base/Framebuffers.h"
 #include "renderer/MeshDraw.h"
 #include "renderer/RenderPasses.h"
 #include "textures/DefferedTexture.h"
-#include "textures/ImageUtils.h"
+#include "base/ImageUtils.h"
 
 #include <cstring>
 #include <memory>

@@ -1,9 +1,9 @@
 #include "GpuTest.h"
 
-#include "renderer/Framebuffers.h"
+#include "base/Framebuffers.h"
 #include "renderer/RenderPasses.h"
 #include "textures/DefferedTexture.h"
-#include "textures/ImageUtils.h"
+#include "base/ImageUtils.h"
 
 #include <set>
 #include <string>

@@ -1,6 +1,6 @@
 #include "objects/ImageObject.h"
 #include "objects/ObjectList.h"
-#include "objects/UniformRecords.h"
+#include "scene/UniformRecords.h"
 
 #include "FixtureImages.h"
 #include "FixtureMeshes.h"
@@ -8,7 +8,7 @@
 #include "GpuTest.h"
 #include "ProjectFiles.h"
 
-#include "app/Camera.h"
+#include "scene/Camera.h"
 #include "pipelines/ImagePipeline.h"
 #include "renderer/RenderPasses.h"
 #include "textures/ImageTexture.h"

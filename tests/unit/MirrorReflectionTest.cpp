@@ -4,12 +4,12 @@
 #include "ProjectFiles.h"
 #include "SquarePass.h"
 
-#include "app/Camera.h"
+#include "scene/Camera.h"
 #include "constants/SurfaceKinds.h"
 #include "objects/CubemapObject.h"
 #include "objects/Model.h"
 #include "pipelines/DynEnvironmentMapDrawPipeline.h"
-#include "renderer/Framebuffers.h"
+#include "base/Framebuffers.h"
 #include "renderer/RenderPasses.h"
 #include "textures/DynEnvironmentTexture.h"
 

@@ -1,14 +1,14 @@
-#include "objects/Particle.h"
+#include "scene/Particle.h"
 #include "objects/ParticleObject.h"
 #include "objects/PlumeBounds.h"
 #include "objects/ParticleSystem.h"
-#include "objects/UniformRecords.h"
+#include "scene/UniformRecords.h"
 
 #include "FixtureMeshes.h"
 #include "GpuTest.h"
 #include "ProjectFiles.h"
 
-#include "app/Camera.h"
+#include "scene/Camera.h"
 #include "pipelines/ComputePipeline.h"
 #include "pipelines/ParticleDrawPipeline.h"
 #include "renderer/RenderPasses.h"

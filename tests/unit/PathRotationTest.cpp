@@ -1,6 +1,6 @@
 #include "objects/PathRotation.h"
 
-#include "app/Finite.h"
+#include "scene/Finite.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "ProjectFiles.h"
 
 #include "AssetFiles.h"
-#include "app/Camera.h"
+#include "scene/Camera.h"
 #include "constants/SurfaceKinds.h"
 #include "objects/CubemapObject.h"
 #include "objects/Model.h"

@@ -2,7 +2,7 @@
 #include "GpuTest.h"
 
 #include "textures/ImageTexture.h"
-#include "textures/ImageUtils.h"
+#include "base/ImageUtils.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "objects/UniformRecords.h"
+#include "scene/UniformRecords.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "objects/Particle.h"
-#include "objects/Vertex.h"
+#include "scene/Particle.h"
+#include "scene/Vertex.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "renderer/BufferUtils.h"
+#include "base/BufferUtils.h"
 
-#include "renderer/StagingBuffer.h"
+#include "base/StagingBuffer.h"
 #include "timing/StartupTally.h"
 
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "objects/FrameResources.h"
+#include "base/FrameResources.h"
 
 #include <stdexcept>
 

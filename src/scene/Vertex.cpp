@@ -1,6 +1,6 @@
-#include "objects/Vertex.h"
+#include "scene/Vertex.h"
 
-#include "objects/VertexInput.h"
+#include "scene/VertexInput.h"
 
 VkVertexInputBindingDescription Vertex::getBindingDescription()
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "constants/FramesInFlight.h"
-#include "renderer/BufferUtils.h"
+#include "base/BufferUtils.h"
 
 #include <vector>
 

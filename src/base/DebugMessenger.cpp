@@ -1,4 +1,4 @@
-#include "renderer/DebugMessenger.h"
+#include "base/DebugMessenger.h"
 
 #include <iostream>
 

@@ -1,4 +1,4 @@
-#include "pipelines/PipelineLayouts.h"
+#include "base/PipelineLayouts.h"
 
 #include <stdexcept>
 

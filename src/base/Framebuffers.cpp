@@ -1,4 +1,4 @@
-#include "renderer/Framebuffers.h"
+#include "base/Framebuffers.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "renderer/ReadBack.h"
+#include "base/ReadBack.h"
 
 #include <cstring>
 

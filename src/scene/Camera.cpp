@@ -1,5 +1,5 @@
-#include "app/Camera.h"
-#include "app/Finite.h"
+#include "scene/Camera.h"
+#include "scene/Finite.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 

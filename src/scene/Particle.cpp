@@ -1,6 +1,6 @@
-#include "objects/Particle.h"
+#include "scene/Particle.h"
 
-#include "objects/VertexInput.h"
+#include "scene/VertexInput.h"
 
 VkVertexInputBindingDescription Particle::getBindingDescription()
 {

@@ -1,4 +1,4 @@
-#include "app/Finite.h"
+#include "scene/Finite.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "renderer/StagingBuffer.h"
+#include "base/StagingBuffer.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "textures/ImageUtils.h"
+#include "base/ImageUtils.h"
 
-#include "renderer/StagingBuffer.h"
+#include "base/StagingBuffer.h"
 
 #include <stdexcept>
 
