@@ -2,29 +2,6 @@
 
 #include <stdexcept>
 
-void createMappedUniformBuffers(const BufferUtils& bufferUtils, VkDeviceSize bufferSize, std::vector<VkBuffer>& buffers,
-                                std::vector<VkDeviceMemory>& buffersMemory, std::vector<void*>& buffersMapped)
-{
-    buffers.resize(MAX_FRAMES_IN_FLIGHT);
-    buffersMemory.resize(MAX_FRAMES_IN_FLIGHT);
-    buffersMapped.resize(MAX_FRAMES_IN_FLIGHT);
-    for (size_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
-        bufferUtils.createBuffer(bufferSize, VK_BUFFER_USAGE_UNIFORM_BUFFER_BIT,
-                                 VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT, buffers[i],
-                                 buffersMemory[i]);
-        vkMapMemory(bufferUtils.getDevice(), buffersMemory[i], 0, bufferSize, 0, &buffersMapped[i]);
-    }
-}
-
-void destroyUniformBuffers(VkDevice device, const std::vector<VkBuffer>& buffers,
-                           const std::vector<VkDeviceMemory>& buffersMemory)
-{
-    for (size_t i = 0; i < buffers.size(); i++) {
-        vkDestroyBuffer(device, buffers[i], nullptr);
-        vkFreeMemory(device, buffersMemory[i], nullptr);
-    }
-}
-
 VkDescriptorPool createFramePool(VkDevice device, const std::vector<VkDescriptorPoolSize>& poolSizes)
 {
     VkDescriptorPoolCreateInfo poolInfo{};

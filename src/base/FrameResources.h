@@ -2,20 +2,12 @@
 
 #include "constants/FramesInFlight.h"
 #include "base/BufferUtils.h"
+#include "base/MappedBuffer.h"
 
 #include <vector>
 
 // The per-frame-in-flight resources every drawn object owns: persistently
 // mapped uniform buffers, one descriptor pool and one descriptor set per frame.
-
-// Host-visible, host-coherent uniform buffers of `bufferSize` bytes, one per
-// frame, each mapped for the object's whole life.
-void createMappedUniformBuffers(const BufferUtils& bufferUtils, VkDeviceSize bufferSize, std::vector<VkBuffer>& buffers,
-                                std::vector<VkDeviceMemory>& buffersMemory, std::vector<void*>& buffersMapped);
-
-// Destroys the buffers and frees their memory, which Vulkan allows while mapped.
-void destroyUniformBuffers(VkDevice device, const std::vector<VkBuffer>& buffers,
-                           const std::vector<VkDeviceMemory>& buffersMemory);
 
 // A pool for one set per frame with the given descriptor counts.
 VkDescriptorPool createFramePool(VkDevice device, const std::vector<VkDescriptorPoolSize>& poolSizes);

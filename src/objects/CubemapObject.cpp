@@ -55,11 +55,9 @@ CubemapObject::CubemapObject(BufferUtils bufferUtils, Pipeline* pipeline, Model*
 
 void CubemapObject::createUniformBuffers()
 {
-    createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject), uniformBuffers, uniformBuffersMemory,
-                               uniformBuffersMapped);
+    uniformBuffers = createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject));
     if (dynamic) {
-        createMappedUniformBuffers(bufferUtils, sizeof(CameraBufferObject), cameraBuffers, cameraBuffersMemory,
-                                   cameraBuffersMapped);
+        cameraBuffers = createMappedUniformBuffers(bufferUtils, sizeof(CameraBufferObject));
     }
 }
 
@@ -80,7 +78,7 @@ void CubemapObject::createDescriptorSets()
     auto* environment = dynamic_cast<DynEnvironmentTexture*>(cubemap);
     for (uint32_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
         const int frameIndex = static_cast<int>(i);
-        const VkDescriptorBufferInfo bufferInfo = wholeRange(uniformBuffers[i], sizeof(UniformBufferObject));
+        const VkDescriptorBufferInfo bufferInfo = wholeRange(uniformBuffers[i].buffer, sizeof(UniformBufferObject));
         const VkDescriptorImageInfo imageInfo = sampledImage(cubemap->getImageView(frameIndex), cubemap->getSampler());
         std::vector<VkWriteDescriptorSet> descriptorWrites = {
             bufferWrite(descriptorSets[i], 0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfo),
@@ -89,7 +87,7 @@ void CubemapObject::createDescriptorSets()
         VkDescriptorBufferInfo cameraBuffer{};
         VkDescriptorImageInfo depthInfo{};
         if (dynamic) {
-            cameraBuffer = wholeRange(cameraBuffers[i], sizeof(CameraBufferObject));
+            cameraBuffer = wholeRange(cameraBuffers[i].buffer, sizeof(CameraBufferObject));
             depthInfo = sampledImage(environment->getDepthImageView(frameIndex), environment->getDepthSampler());
             descriptorWrites.push_back(
                 bufferWrite(descriptorSets[i], 2, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, cameraBuffer));
@@ -175,21 +173,21 @@ void CubemapObject::writeUniforms(uint32_t currentFrame, const glm::mat4& modelM
     ubo.model = modelMatrix;
     ubo.view = view;
     ubo.proj = proj;
-    std::memcpy(uniformBuffersMapped[currentFrame], &ubo, sizeof(ubo));
+    std::memcpy(uniformBuffers[currentFrame].mapped, &ubo, sizeof(ubo));
 }
 
 void CubemapObject::writeCameraPosition(uint32_t currentFrame, const Camera* camera)
 {
     CameraBufferObject cubo{};
     cubo.position = glm::vec4(camera->position, 1.0f);
-    std::memcpy(cameraBuffersMapped[currentFrame], &cubo, sizeof(cubo));
+    std::memcpy(cameraBuffers[currentFrame].mapped, &cubo, sizeof(cubo));
 }
 
 void CubemapObject::cleanup()
 {
     cubemap->cleanup();
     model->cleanup();
-    destroyUniformBuffers(device, uniformBuffers, uniformBuffersMemory);
-    destroyUniformBuffers(device, cameraBuffers, cameraBuffersMemory);
+    destroyMappedBuffers(device, uniformBuffers);
+    destroyMappedBuffers(device, cameraBuffers);
     vkDestroyDescriptorPool(device, descriptorPool, nullptr);
 }

@@ -3,6 +3,7 @@
 #include "objects/Model.h"
 #include "pipelines/Pipeline.h"
 #include "base/BufferUtils.h"
+#include "base/MappedBuffer.h"
 #include "textures/CubemapTexture.h"
 
 #include <glm/glm.hpp>
@@ -45,8 +46,8 @@ public:
     void cleanup();
 
     // What the last update wrote for a frame, for checking the uniform contents.
-    const void* getMappedUniformBuffer(uint32_t frameIndex) const { return uniformBuffersMapped[frameIndex]; }
-    const void* getMappedCameraBuffer(uint32_t frameIndex) const { return cameraBuffersMapped[frameIndex]; }
+    const void* getMappedUniformBuffer(uint32_t frameIndex) const { return uniformBuffers[frameIndex].mapped; }
+    const void* getMappedCameraBuffer(uint32_t frameIndex) const { return cameraBuffers[frameIndex].mapped; }
 
 private:
     void createUniformBuffers();
@@ -65,12 +66,8 @@ private:
     Pipeline* cubeToCubePipeline = nullptr;
     bool dynamic = false;
     glm::vec3 position{0.0f};
-    std::vector<VkBuffer> uniformBuffers;
-    std::vector<VkDeviceMemory> uniformBuffersMemory;
-    std::vector<void*> uniformBuffersMapped;
-    std::vector<VkBuffer> cameraBuffers;
-    std::vector<VkDeviceMemory> cameraBuffersMemory;
-    std::vector<void*> cameraBuffersMapped;
+    std::vector<MappedBuffer> uniformBuffers;
+    std::vector<MappedBuffer> cameraBuffers;
     VkDescriptorPool descriptorPool = VK_NULL_HANDLE;
     std::vector<VkDescriptorSet> descriptorSets;
 };

@@ -30,8 +30,7 @@ DefferedDrawObject::DefferedDrawObject(BufferUtils bufferUtils, Pipeline* pipeli
 
 void DefferedDrawObject::createUniformBuffers()
 {
-    createMappedUniformBuffers(bufferUtils, sizeof(LightBufferObject), uniformBuffers, uniformBuffersMemory,
-                               uniformBuffersMapped);
+    uniformBuffers = createMappedUniformBuffers(bufferUtils, sizeof(LightBufferObject));
 }
 
 void DefferedDrawObject::createDescriptorPool()
@@ -64,7 +63,7 @@ void DefferedDrawObject::writeDescriptorSets()
     const std::vector<VkImageView> worldPosViews = deferredTexture->getWorldPosViews();
 
     for (uint32_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
-        const VkDescriptorBufferInfo lightBufferInfo = wholeRange(uniformBuffers[i], sizeof(LightBufferObject));
+        const VkDescriptorBufferInfo lightBufferInfo = wholeRange(uniformBuffers[i].buffer, sizeof(LightBufferObject));
         const std::array<VkDescriptorImageInfo, gBufferTargetCount> imageInfos = {
             sampledImage(albedoViews[i], sampler), sampledImage(normalViews[i], sampler),
             sampledImage(coefficientViews[i], sampler), sampledImage(materialViews[i], sampler),
@@ -86,13 +85,13 @@ void DefferedDrawObject::updateLightBuffer(float, float, uint32_t currentFrame, 
     lightBuffer.direction = light->direction;
     lightBuffer.color = light->color;
     lightBuffer.cameraPosition = camera->position;
-    std::memcpy(uniformBuffersMapped[currentFrame], &lightBuffer, sizeof(lightBuffer));
+    std::memcpy(uniformBuffers[currentFrame].mapped, &lightBuffer, sizeof(lightBuffer));
 }
 
 void DefferedDrawObject::cleanup()
 {
     deferredTexture->cleanup();
     model->cleanup();
-    destroyUniformBuffers(device, uniformBuffers, uniformBuffersMemory);
+    destroyMappedBuffers(device, uniformBuffers);
     vkDestroyDescriptorPool(device, descriptorPool, nullptr);
 }

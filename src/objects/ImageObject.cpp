@@ -40,10 +40,8 @@ ImageObject::ImageObject(BufferUtils bufferUtils, Pipeline* pipeline, Model* mod
 
 void ImageObject::createUniformBuffers()
 {
-    createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject), uniformBuffers, uniformBuffersMemory,
-                               uniformBuffersMapped);
-    createMappedUniformBuffers(bufferUtils, sizeof(MaterialBufferObject), materialBuffers, materialBuffersMemory,
-                               materialBuffersMapped);
+    uniformBuffers = createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject));
+    materialBuffers = createMappedUniformBuffers(bufferUtils, sizeof(MaterialBufferObject));
 }
 
 void ImageObject::createDescriptorPool()
@@ -56,8 +54,8 @@ void ImageObject::createDescriptorPool()
 
 std::array<VkDescriptorBufferInfo, 2> ImageObject::frameBufferInfos(uint32_t frameIndex) const
 {
-    return {wholeRange(uniformBuffers[frameIndex], sizeof(UniformBufferObject)),
-            wholeRange(materialBuffers[frameIndex], sizeof(MaterialBufferObject))};
+    return {wholeRange(uniformBuffers[frameIndex].buffer, sizeof(UniformBufferObject)),
+            wholeRange(materialBuffers[frameIndex].buffer, sizeof(MaterialBufferObject))};
 }
 
 void ImageObject::createDescriptorSets()
@@ -123,7 +121,7 @@ void ImageObject::writeUniforms(uint32_t currentFrame, const glm::mat4& modelMat
     ubo.view = view;
     ubo.proj = proj;
     ubo.scalar = objectScalar;
-    std::memcpy(uniformBuffersMapped[currentFrame], &ubo, sizeof(ubo));
+    std::memcpy(uniformBuffers[currentFrame].mapped, &ubo, sizeof(ubo));
     uniforms = ubo;
 
     MaterialBufferObject mubo{};
@@ -131,7 +129,7 @@ void ImageObject::writeUniforms(uint32_t currentFrame, const glm::mat4& modelMat
     mubo.coefficient1 = texture->getCoefficient1();
     mubo.coefficient2 = texture->getCoefficient2();
     mubo.coefficient3 = texture->getCoefficient3();
-    std::memcpy(materialBuffersMapped[currentFrame], &mubo, sizeof(mubo));
+    std::memcpy(materialBuffers[currentFrame].mapped, &mubo, sizeof(mubo));
 }
 
 bool ImageObject::drawsLike(const ImageObject& other) const
@@ -142,7 +140,7 @@ bool ImageObject::drawsLike(const ImageObject& other) const
 
 void ImageObject::cleanupUniformBuffers()
 {
-    destroyUniformBuffers(device, uniformBuffers, uniformBuffersMemory);
+    destroyMappedBuffers(device, uniformBuffers);
     vkDestroyDescriptorPool(device, descriptorPool, nullptr);
 }
 
@@ -150,7 +148,7 @@ void ImageObject::cleanup()
 {
     texture->cleanup();
     model->cleanup();
-    destroyUniformBuffers(device, uniformBuffers, uniformBuffersMemory);
-    destroyUniformBuffers(device, materialBuffers, materialBuffersMemory);
+    destroyMappedBuffers(device, uniformBuffers);
+    destroyMappedBuffers(device, materialBuffers);
     vkDestroyDescriptorPool(device, descriptorPool, nullptr);
 }

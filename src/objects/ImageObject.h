@@ -22,9 +22,9 @@ public:
 
     // The uniform and material buffers that the descriptor set of a frame refers to.
     std::array<VkDescriptorBufferInfo, 2> frameBufferInfos(uint32_t frameIndex) const;
-    VkBuffer getUniformBuffer(uint32_t frameIndex) const { return uniformBuffers[frameIndex]; }
-    VkBuffer getMaterialBuffer(uint32_t frameIndex) const { return materialBuffers[frameIndex]; }
-    const void* getMappedMaterialBuffer(uint32_t frameIndex) const { return materialBuffersMapped[frameIndex]; }
+    VkBuffer getUniformBuffer(uint32_t frameIndex) const { return uniformBuffers[frameIndex].buffer; }
+    VkBuffer getMaterialBuffer(uint32_t frameIndex) const { return materialBuffers[frameIndex].buffer; }
+    const void* getMappedMaterialBuffer(uint32_t frameIndex) const { return materialBuffers[frameIndex].mapped; }
     // What the last update wrote, kept on the host so that a recording can tell what a view sees.
     const UniformBufferObject& getUniforms() const { return uniforms; }
     // True when drawing this object repeats the draw of `other` exactly: the same mesh, texture
@@ -45,7 +45,5 @@ private:
     ImageTexture* texture = nullptr;
     float objectScalar = 0.0f;
     UniformBufferObject uniforms;
-    std::vector<VkBuffer> materialBuffers;
-    std::vector<VkDeviceMemory> materialBuffersMemory;
-    std::vector<void*> materialBuffersMapped;
+    std::vector<MappedBuffer> materialBuffers;
 };

@@ -4,6 +4,7 @@
 #include "paths/Path.h"
 #include "pipelines/Pipeline.h"
 #include "base/BufferUtils.h"
+#include "base/MappedBuffer.h"
 
 #include <glm/glm.hpp>
 
@@ -37,7 +38,7 @@ public:
     VkPipelineLayout getPipelineLayout() const { return pipeline->getPipelineLayout(); }
 
     // What the last update wrote for a frame, for checking the uniform contents.
-    const void* getMappedUniformBuffer(uint32_t frameIndex) const { return uniformBuffersMapped[frameIndex]; }
+    const void* getMappedUniformBuffer(uint32_t frameIndex) const { return uniformBuffers[frameIndex].mapped; }
 
 protected:
     Model* model = nullptr;
@@ -49,9 +50,7 @@ protected:
     glm::vec3 rotationAxis{0.0f, 1.0f, 0.0f};
     float rotationAngle = 0.0f;
     glm::mat4 pathRotation{1.0f};
-    std::vector<VkBuffer> uniformBuffers;
-    std::vector<VkDeviceMemory> uniformBuffersMemory;
-    std::vector<void*> uniformBuffersMapped;
+    std::vector<MappedBuffer> uniformBuffers;
     VkDescriptorPool descriptorPool = VK_NULL_HANDLE;
     std::vector<VkDescriptorSet> descriptorSets;
     Path path;

@@ -30,8 +30,7 @@ ParticleObject::ParticleObject(BufferUtils bufferUtils, Pipeline* computePipelin
 
 void ParticleObject::createUniformBuffers()
 {
-    createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject), uniformBuffers, uniformBuffersMemory,
-                               uniformBuffersMapped);
+    uniformBuffers = createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject));
 }
 
 void ParticleObject::createDescriptorPool()
@@ -45,7 +44,7 @@ std::array<VkDescriptorBufferInfo, 3> ParticleObject::computeBufferInfos(uint32_
     const std::vector<VkBuffer> storageBuffers = particleSystem->getStorageBuffers();
     const VkDeviceSize stateSize = sizeof(Particle) * static_cast<VkDeviceSize>(particleSystem->getParticleCount());
     const uint32_t lastFrame = (frameIndex + MAX_FRAMES_IN_FLIGHT - 1) % MAX_FRAMES_IN_FLIGHT;
-    return {wholeRange(uniformBuffers[frameIndex], sizeof(UniformBufferObject)),
+    return {wholeRange(uniformBuffers[frameIndex].buffer, sizeof(UniformBufferObject)),
             wholeRange(storageBuffers[lastFrame], stateSize), wholeRange(storageBuffers[frameIndex], stateSize)};
 }
 
@@ -66,8 +65,7 @@ void ParticleObject::createDescriptorSets()
 
 void ParticleObject::createDrawUniformBuffers()
 {
-    createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject), drawUniformBuffers, drawUniformBuffersMemory,
-                               drawUniformBuffersMapped);
+    drawUniformBuffers = createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject));
 }
 
 void ParticleObject::createDrawDescriptorPool()
@@ -80,7 +78,7 @@ void ParticleObject::createDrawDescriptorSets()
     // The cube-pass draw pipeline is of the same class, so these sets serve it too.
     drawDescriptorSets = allocateFrameSets(device, drawDescriptorPool, drawPipeline->getDescriptorSetLayout());
     for (uint32_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
-        const VkDescriptorBufferInfo bufferInfo = wholeRange(drawUniformBuffers[i], sizeof(UniformBufferObject));
+        const VkDescriptorBufferInfo bufferInfo = wholeRange(drawUniformBuffers[i].buffer, sizeof(UniformBufferObject));
         const VkWriteDescriptorSet descriptorWrite =
             bufferWrite(drawDescriptorSets[i], 0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfo);
         vkUpdateDescriptorSets(device, 1, &descriptorWrite, 0, nullptr);
@@ -116,7 +114,7 @@ void ParticleObject::writeComputeRecord(uint32_t currentFrame, float deltaTime, 
     pubo.view = view;
     pubo.proj = proj;
     pubo.scalar = deltaTime;
-    std::memcpy(uniformBuffersMapped[currentFrame], &pubo, sizeof(pubo));
+    std::memcpy(uniformBuffers[currentFrame].mapped, &pubo, sizeof(pubo));
 }
 
 void ParticleObject::writeDrawRecord(uint32_t currentFrame, const glm::mat4& view, const glm::mat4& proj)
@@ -125,7 +123,7 @@ void ParticleObject::writeDrawRecord(uint32_t currentFrame, const glm::mat4& vie
     ubo.model = glm::mat4(1.0f);
     ubo.view = view;
     ubo.proj = proj;
-    std::memcpy(drawUniformBuffersMapped[currentFrame], &ubo, sizeof(ubo));
+    std::memcpy(drawUniformBuffers[currentFrame].mapped, &ubo, sizeof(ubo));
     drawUniforms = ubo;
 }
 
@@ -133,8 +131,8 @@ void ParticleObject::cleanup()
 {
     particleSystem->cleanup();
     model->cleanup();
-    destroyUniformBuffers(device, uniformBuffers, uniformBuffersMemory);
-    destroyUniformBuffers(device, drawUniformBuffers, drawUniformBuffersMemory);
+    destroyMappedBuffers(device, uniformBuffers);
+    destroyMappedBuffers(device, drawUniformBuffers);
     vkDestroyDescriptorPool(device, descriptorPool, nullptr);
     vkDestroyDescriptorPool(device, drawDescriptorPool, nullptr);
 }

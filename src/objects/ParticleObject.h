@@ -35,7 +35,7 @@ public:
     // Bindings 0 to 2 of the compute set of a frame: its uniforms, the state it
     // reads (written in the other frame slot) and the state it writes.
     std::array<VkDescriptorBufferInfo, 3> computeBufferInfos(uint32_t frameIndex) const;
-    const void* getMappedDrawUniformBuffer(uint32_t frameIndex) const { return drawUniformBuffersMapped[frameIndex]; }
+    const void* getMappedDrawUniformBuffer(uint32_t frameIndex) const { return drawUniformBuffers[frameIndex].mapped; }
     // What the last update wrote for the drawing, kept on the host so that a recording can tell
     // whether a view sees the dust.
     const UniformBufferObject& getDrawUniforms() const { return drawUniforms; }
@@ -53,9 +53,7 @@ private:
     ParticleSystem* particleSystem = nullptr;
     Pipeline* drawPipeline = nullptr;
     Pipeline* cubemapDrawPipeline = nullptr;
-    std::vector<VkBuffer> drawUniformBuffers;
-    std::vector<VkDeviceMemory> drawUniformBuffersMemory;
-    std::vector<void*> drawUniformBuffersMapped;
+    std::vector<MappedBuffer> drawUniformBuffers;
     VkDescriptorPool drawDescriptorPool = VK_NULL_HANDLE;
     std::vector<VkDescriptorSet> drawDescriptorSets;
     UniformBufferObject drawUniforms;
