@@ -43,7 +43,7 @@ std::array<VkDescriptorBufferInfo, 3> ParticleObject::computeBufferInfos(uint32_
 {
     const std::vector<VkBuffer> storageBuffers = particleSystem->getStorageBuffers();
     const VkDeviceSize stateSize = sizeof(Particle) * static_cast<VkDeviceSize>(particleSystem->getParticleCount());
-    const uint32_t lastFrame = (frameIndex + MAX_FRAMES_IN_FLIGHT - 1) % MAX_FRAMES_IN_FLIGHT;
+    const uint32_t lastFrame = previousFrameSlot(frameIndex);
     return {wholeRange(uniformBuffers[frameIndex].buffer, sizeof(UniformBufferObject)),
             wholeRange(storageBuffers[lastFrame], stateSize), wholeRange(storageBuffers[frameIndex], stateSize)};
 }

@@ -20,8 +20,6 @@ void Renderer::initVulkan()
     createDepthResources();
     createFramebuffers();
     createCommandBuffers();
-    createComputeCommandBuffers();
-    createCubemapCommandBuffers();
     createSyncObjects();
 }
 
@@ -32,7 +30,7 @@ void Renderer::waitIdle()
 
 void Renderer::waitForCurrentFrame()
 {
-    vkWaitForFences(device, 1, &inFlightFences[currentFrame], VK_TRUE, UINT64_MAX);
+    vkWaitForFences(device, 1, &frames[currentFrame].inFlight, VK_TRUE, UINT64_MAX);
 }
 
 void Renderer::cleanup()
@@ -44,15 +42,13 @@ void Renderer::cleanup()
     vkDestroyRenderPass(device, deferredRenderPass, nullptr);
 
     destroyRenderFinishedSemaphores();
-    for (size_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
-        vkDestroySemaphore(device, imageAvailableSemaphores[i], nullptr);
-        vkDestroySemaphore(device, computeFinishedSemaphores[i], nullptr);
-        vkDestroySemaphore(device, envFinishedSemaphores[i], nullptr);
-        vkDestroySemaphore(device, defFinishedSemaphores[i], nullptr);
-        vkDestroyFence(device, inFlightFences[i], nullptr);
-        vkDestroyFence(device, computeInFlightFences[i], nullptr);
-        vkDestroyFence(device, envInFlightFences[i], nullptr);
-        vkDestroyFence(device, defInFlightFences[i], nullptr);
+    for (const FrameSlot& slot : frames) {
+        for (VkSemaphore semaphore : {slot.imageAvailable, slot.computeFinished, slot.envFinished, slot.defFinished}) {
+            vkDestroySemaphore(device, semaphore, nullptr);
+        }
+        for (VkFence fence : {slot.inFlight, slot.computeInFlight, slot.envInFlight, slot.defInFlight}) {
+            vkDestroyFence(device, fence, nullptr);
+        }
     }
     vkDestroyCommandPool(device, commandPool, nullptr);
     vkDestroyDevice(device, nullptr);

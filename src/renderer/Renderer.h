@@ -5,10 +5,12 @@
 
 #include "constants/DisplayModes.h"
 #include "constants/FramesInFlight.h"
+#include "renderer/FrameSlot.h"
 #include "renderer/FrameTarget.h"
 
 #include <glm/glm.hpp>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -116,10 +118,8 @@ private:
 
     // Command buffers and synchronisation.
     void createCommandPool();
-    std::vector<VkCommandBuffer> allocateCommandBuffers(const char* failureMessage) const;
+    VkCommandBuffer allocateCommandBuffer(const char* failureMessage) const;
     void createCommandBuffers();
-    void createComputeCommandBuffers();
-    void createCubemapCommandBuffers();
     void createSyncObjects();
     void matchRenderFinishedSemaphoresToImages();
     void destroyRenderFinishedSemaphores();
@@ -127,7 +127,7 @@ private:
 
     // Recording.
     void recordComputeCommandBuffer(VkCommandBuffer commandBuffer, ParticleObject& particles);
-    void recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const std::vector<VkFramebuffer>& framebuffers,
+    void recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const std::array<VkFramebuffer, 6>& framebuffers,
                                     ObjectList& objects, CubemapObject& skybox, CubemapObject& envCube,
                                     ParticleObject& particles);
     void recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32_t frameIndex, ObjectList& objects,
@@ -157,9 +157,6 @@ private:
     std::unique_ptr<FrameTarget> frameTarget;
     OffscreenTarget* offscreenTarget = nullptr;
     std::vector<VkFramebuffer> swapChainFramebuffers;
-    std::vector<VkFramebuffer> firstCubemapFramebuffers;
-    std::vector<VkFramebuffer> secondCubemapFramebuffers;
-    std::vector<std::vector<VkFramebuffer>> cubemapFramebuffers;
     std::vector<VkFramebuffer> deferredFramebuffers;
     VkRenderPass renderPass = VK_NULL_HANDLE;
     VkRenderPass deferredRenderPass = VK_NULL_HANDLE;
@@ -175,19 +172,9 @@ private:
     // object whose targets and descriptor sets are rebuilt when it changes.
     VkExtent2D deferredExtent{};
     DefferedDrawObject* gBufferObject = nullptr;
-    std::vector<VkCommandBuffer> commandBuffers;
-    std::vector<VkCommandBuffer> computeCommandBuffers;
-    std::vector<VkCommandBuffer> cubemapCommandBuffers;
-    std::vector<VkSemaphore> imageAvailableSemaphores;
+    std::array<FrameSlot, MAX_FRAMES_IN_FLIGHT> frames{};
     // One per swap-chain image, indexed by image rather than by frame in flight.
     std::vector<VkSemaphore> renderFinishedSemaphores;
-    std::vector<VkSemaphore> computeFinishedSemaphores;
-    std::vector<VkSemaphore> envFinishedSemaphores;
-    std::vector<VkSemaphore> defFinishedSemaphores;
-    std::vector<VkFence> inFlightFences;
-    std::vector<VkFence> computeInFlightFences;
-    std::vector<VkFence> envInFlightFences;
-    std::vector<VkFence> defInFlightFences;
     uint32_t currentFrame = 0;
     GpuTimestamps* timestamps = nullptr;
     GraphicsPipeline* presentationPipeline = nullptr;

@@ -38,13 +38,13 @@ void Renderer::waitAndReset(VkFence fence) const
 
 void Renderer::submitCompute(ParticleObject& particles)
 {
-    waitAndReset(computeInFlightFences[currentFrame]);
-    vkResetCommandBuffer(computeCommandBuffers[currentFrame], 0);
-    recordComputeCommandBuffer(computeCommandBuffers[currentFrame], particles);
+    FrameSlot& slot = frames[currentFrame];
+    waitAndReset(slot.computeInFlight);
+    vkResetCommandBuffer(slot.computeCommands, 0);
+    recordComputeCommandBuffer(slot.computeCommands, particles);
 
-    VkSubmitInfo submitInfo = submitInfoFor(computeCommandBuffers[currentFrame], 0, nullptr, nullptr,
-                                            &computeFinishedSemaphores[currentFrame]);
-    if (vkQueueSubmit(computeQueue, 1, &submitInfo, computeInFlightFences[currentFrame]) != VK_SUCCESS) {
+    VkSubmitInfo submitInfo = submitInfoFor(slot.computeCommands, 0, nullptr, nullptr, &slot.computeFinished);
+    if (vkQueueSubmit(computeQueue, 1, &submitInfo, slot.computeInFlight) != VK_SUCCESS) {
         throw std::runtime_error("failed to submit compute command buffer!");
     }
 }
@@ -53,8 +53,9 @@ void Renderer::submitEnvironmentPass(ObjectList& objects, float t, float dt, Cub
                                      CubemapObject& envCube, ParticleObject& particles)
 {
     const uint32_t f = currentFrame;
-    vkResetFences(device, 1, &envInFlightFences[f]);
-    vkResetCommandBuffer(cubemapCommandBuffers[f], 0);
+    FrameSlot& slot = frames[f];
+    vkResetFences(device, 1, &slot.envInFlight);
+    vkResetCommandBuffer(slot.cubemapCommands, 0);
 
     const glm::mat4 projMat = cubeFaceProjection();
     const glm::mat4 identity(1.0f);
@@ -62,57 +63,57 @@ void Renderer::submitEnvironmentPass(ObjectList& objects, float t, float dt, Cub
     skybox.updateAsSkyboxWithViewProj(f, identity, projMat);
     particles.updateWithViewProj(t, dt, f, identity, projMat);
 
-    recordCubemapCommandBuffer(cubemapCommandBuffers[f], cubemapFramebuffers[1 - f], objects, skybox, envCube,
-                               particles);
+    recordCubemapCommandBuffer(slot.cubemapCommands, slot.cubeFaceFramebuffers, objects, skybox, envCube, particles);
 
-    VkSemaphore waitSemaphores[] = {computeFinishedSemaphores[f]};
+    VkSemaphore waitSemaphores[] = {slot.computeFinished};
     VkPipelineStageFlags waitStages[] = {VK_PIPELINE_STAGE_VERTEX_INPUT_BIT};
-    VkSemaphore signalSemaphores[] = {envFinishedSemaphores[f]};
-    VkSubmitInfo envSubmitInfo =
-        submitInfoFor(cubemapCommandBuffers[f], 1, waitSemaphores, waitStages, signalSemaphores);
-    if (vkQueueSubmit(graphicsQueue, 1, &envSubmitInfo, envInFlightFences[f]) != VK_SUCCESS) {
+    VkSemaphore signalSemaphores[] = {slot.envFinished};
+    VkSubmitInfo envSubmitInfo = submitInfoFor(slot.cubemapCommands, 1, waitSemaphores, waitStages, signalSemaphores);
+    if (vkQueueSubmit(graphicsQueue, 1, &envSubmitInfo, slot.envInFlight) != VK_SUCCESS) {
         throw std::runtime_error("failed to submit cubemap command buffer!");
     }
-    vkWaitForFences(device, 1, &envInFlightFences[f], VK_TRUE, UINT64_MAX);
+    vkWaitForFences(device, 1, &slot.envInFlight, VK_TRUE, UINT64_MAX);
 }
 
 void Renderer::submitDeferredPass(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
                                   CubemapObject& envCube, ParticleObject& particles)
 {
     const uint32_t f = currentFrame;
+    FrameSlot& slot = frames[f];
     objects.update(t, dt, f, camera);
     skybox.updateAsSkybox(f, camera);
     particles.updateWithViewProj(t, dt, f, camera->view, camera->proj);
 
-    vkResetFences(device, 1, &defInFlightFences[f]);
-    vkResetCommandBuffer(commandBuffers[f], 0);
-    recordDeferredCommandBuffer(commandBuffers[f], f, objects, skybox, envCube, particles);
+    vkResetFences(device, 1, &slot.defInFlight);
+    vkResetCommandBuffer(slot.drawCommands, 0);
+    recordDeferredCommandBuffer(slot.drawCommands, f, objects, skybox, envCube, particles);
 
-    VkSemaphore defWaitSemaphores[] = {envFinishedSemaphores[f]};
+    VkSemaphore defWaitSemaphores[] = {slot.envFinished};
     VkPipelineStageFlags defWaitStages[] = {VK_PIPELINE_STAGE_VERTEX_INPUT_BIT};
-    VkSemaphore defSignalSemaphores[] = {defFinishedSemaphores[f]};
+    VkSemaphore defSignalSemaphores[] = {slot.defFinished};
     VkSubmitInfo defSubmitInfo =
-        submitInfoFor(commandBuffers[f], 1, defWaitSemaphores, defWaitStages, defSignalSemaphores);
-    if (vkQueueSubmit(graphicsQueue, 1, &defSubmitInfo, defInFlightFences[f]) != VK_SUCCESS) {
+        submitInfoFor(slot.drawCommands, 1, defWaitSemaphores, defWaitStages, defSignalSemaphores);
+    if (vkQueueSubmit(graphicsQueue, 1, &defSubmitInfo, slot.defInFlight) != VK_SUCCESS) {
         throw std::runtime_error("failed to submit cubemap command buffer!");
     }
-    vkWaitForFences(device, 1, &defInFlightFences[f], VK_TRUE, UINT64_MAX);
+    vkWaitForFences(device, 1, &slot.defInFlight, VK_TRUE, UINT64_MAX);
 }
 
 void Renderer::submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& deferredObject, DisplayMode displayMode)
 {
     const uint32_t f = currentFrame;
-    vkResetFences(device, 1, &inFlightFences[f]);
-    vkResetCommandBuffer(commandBuffers[f], 0);
-    recordDrawCommandBuffer(commandBuffers[f], imageIndex, deferredObject, displayMode);
+    FrameSlot& slot = frames[f];
+    vkResetFences(device, 1, &slot.inFlight);
+    vkResetCommandBuffer(slot.drawCommands, 0);
+    recordDrawCommandBuffer(slot.drawCommands, imageIndex, deferredObject, displayMode);
 
-    VkSemaphore drawWaitSemaphores[] = {defFinishedSemaphores[f], imageAvailableSemaphores[f]};
+    VkSemaphore drawWaitSemaphores[] = {slot.defFinished, slot.imageAvailable};
     VkPipelineStageFlags drawWaitStages[] = {VK_PIPELINE_STAGE_VERTEX_INPUT_BIT,
                                              VK_PIPELINE_STAGE_COLOR_ATTACHMENT_OUTPUT_BIT};
     VkSemaphore drawSignalSemaphores[] = {renderFinishedSemaphores[imageIndex]};
     VkSubmitInfo submitInfo =
-        submitInfoFor(commandBuffers[f], 2, drawWaitSemaphores, drawWaitStages, drawSignalSemaphores);
-    if (vkQueueSubmit(graphicsQueue, 1, &submitInfo, inFlightFences[f]) != VK_SUCCESS) {
+        submitInfoFor(slot.drawCommands, 2, drawWaitSemaphores, drawWaitStages, drawSignalSemaphores);
+    if (vkQueueSubmit(graphicsQueue, 1, &submitInfo, slot.inFlight) != VK_SUCCESS) {
         throw std::runtime_error("failed to submit draw command buffer!");
     }
 }
@@ -122,13 +123,14 @@ void Renderer::drawFrame(ObjectList& objects, Camera* camera, float t, float dt,
                          DisplayMode displayMode)
 {
     const uint32_t f = currentFrame;
-    vkWaitForFences(device, 1, &inFlightFences[f], VK_TRUE, UINT64_MAX);
+    FrameSlot& slot = frames[f];
+    vkWaitForFences(device, 1, &slot.inFlight, VK_TRUE, UINT64_MAX);
 
     submitEnvironmentPass(objects, t, dt, skybox, envCube, particles);
     submitDeferredPass(objects, camera, t, dt, skybox, envCube, particles);
 
     uint32_t imageIndex;
-    VkResult result = frameTarget->acquire(imageAvailableSemaphores[f], imageIndex);
+    VkResult result = frameTarget->acquire(slot.imageAvailable, imageIndex);
     if (result == VK_ERROR_OUT_OF_DATE_KHR) {
         resetDefFinishedSemaphore(f);
         recreateSwapChain();

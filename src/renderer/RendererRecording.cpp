@@ -175,9 +175,9 @@ void Renderer::recordComputeCommandBuffer(VkCommandBuffer commandBuffer, Particl
     endRecording(commandBuffer, "failed to record compute command buffer!");
 }
 
-void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const std::vector<VkFramebuffer>& framebuffers,
-                                          ObjectList& objectList, CubemapObject& skybox, CubemapObject& envCube,
-                                          ParticleObject& particles)
+void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer,
+                                          const std::array<VkFramebuffer, 6>& framebuffers, ObjectList& objectList,
+                                          CubemapObject& skybox, CubemapObject& envCube, ParticleObject& particles)
 {
     auto* texture = dynamic_cast<DynEnvironmentTexture*>(envCube.getCubemap());
     VkExtent2D faceExtent{static_cast<uint32_t>(texture->getWidth()), static_cast<uint32_t>(texture->getHeight())};

@@ -14,45 +14,35 @@ void Renderer::createCommandPool()
     }
 }
 
-std::vector<VkCommandBuffer> Renderer::allocateCommandBuffers(const char* failureMessage) const
+VkCommandBuffer Renderer::allocateCommandBuffer(const char* failureMessage) const
 {
-    std::vector<VkCommandBuffer> buffers(MAX_FRAMES_IN_FLIGHT);
     VkCommandBufferAllocateInfo allocInfo{};
     allocInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_ALLOCATE_INFO;
     allocInfo.commandPool = commandPool;
     allocInfo.level = VK_COMMAND_BUFFER_LEVEL_PRIMARY;
-    allocInfo.commandBufferCount = static_cast<uint32_t>(buffers.size());
-    if (vkAllocateCommandBuffers(device, &allocInfo, buffers.data()) != VK_SUCCESS) {
+    allocInfo.commandBufferCount = 1;
+    VkCommandBuffer commandBuffer = VK_NULL_HANDLE;
+    if (vkAllocateCommandBuffers(device, &allocInfo, &commandBuffer) != VK_SUCCESS) {
         throw std::runtime_error(failureMessage);
     }
-    return buffers;
+    return commandBuffer;
 }
 
 void Renderer::createCommandBuffers()
 {
-    commandBuffers = allocateCommandBuffers("failed to allocate command buffers!");
-}
-
-void Renderer::createComputeCommandBuffers()
-{
-    computeCommandBuffers = allocateCommandBuffers("failed to allocate compute command buffers!");
-}
-
-void Renderer::createCubemapCommandBuffers()
-{
-    cubemapCommandBuffers = allocateCommandBuffers("failed to allocate command buffers!");
+    for (FrameSlot& slot : frames) {
+        slot.drawCommands = allocateCommandBuffer("failed to allocate command buffers!");
+    }
+    for (FrameSlot& slot : frames) {
+        slot.computeCommands = allocateCommandBuffer("failed to allocate compute command buffers!");
+    }
+    for (FrameSlot& slot : frames) {
+        slot.cubemapCommands = allocateCommandBuffer("failed to allocate command buffers!");
+    }
 }
 
 void Renderer::createSyncObjects()
 {
-    for (auto* semaphores :
-         {&imageAvailableSemaphores, &computeFinishedSemaphores, &envFinishedSemaphores, &defFinishedSemaphores}) {
-        semaphores->resize(MAX_FRAMES_IN_FLIGHT);
-    }
-    for (auto* fences : {&inFlightFences, &computeInFlightFences, &envInFlightFences, &defInFlightFences}) {
-        fences->resize(MAX_FRAMES_IN_FLIGHT);
-    }
-
     VkSemaphoreCreateInfo semaphoreInfo{};
     semaphoreInfo.sType = VK_STRUCTURE_TYPE_SEMAPHORE_CREATE_INFO;
     VkFenceCreateInfo fenceInfo{};
@@ -65,17 +55,13 @@ void Renderer::createSyncObjects()
             throw std::runtime_error(failureMessage);
         }
     };
-    for (size_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
-        if (vkCreateSemaphore(device, &semaphoreInfo, nullptr, &imageAvailableSemaphores[i]) != VK_SUCCESS ||
-            vkCreateFence(device, &fenceInfo, nullptr, &inFlightFences[i]) != VK_SUCCESS) {
-            throw std::runtime_error("failed to create graphics synchronization objects for a frame!");
-        }
-        createPair(computeFinishedSemaphores[i], computeInFlightFences[i],
+    for (FrameSlot& slot : frames) {
+        createPair(slot.imageAvailable, slot.inFlight,
+                   "failed to create graphics synchronization objects for a frame!");
+        createPair(slot.computeFinished, slot.computeInFlight,
                    "failed to create compute synchronization objects for a frame!");
-        createPair(envFinishedSemaphores[i], envInFlightFences[i],
-                   "failed to create cubemap synchronization objects for a frame!");
-        createPair(defFinishedSemaphores[i], defInFlightFences[i],
-                   "failed to create cubemap synchronization objects for a frame!");
+        createPair(slot.envFinished, slot.envInFlight, "failed to create cubemap synchronization objects for a frame!");
+        createPair(slot.defFinished, slot.defInFlight, "failed to create cubemap synchronization objects for a frame!");
     }
     matchRenderFinishedSemaphoresToImages();
 }
@@ -115,10 +101,10 @@ void Renderer::resetDefFinishedSemaphore(uint32_t frame)
     // signalled again, so replace it with a fresh, unsignalled one once the
     // queue no longer refers to it.
     vkQueueWaitIdle(graphicsQueue);
-    vkDestroySemaphore(device, defFinishedSemaphores[frame], nullptr);
+    vkDestroySemaphore(device, frames[frame].defFinished, nullptr);
     VkSemaphoreCreateInfo semaphoreInfo{};
     semaphoreInfo.sType = VK_STRUCTURE_TYPE_SEMAPHORE_CREATE_INFO;
-    if (vkCreateSemaphore(device, &semaphoreInfo, nullptr, &defFinishedSemaphores[frame]) != VK_SUCCESS) {
+    if (vkCreateSemaphore(device, &semaphoreInfo, nullptr, &frames[frame].defFinished) != VK_SUCCESS) {
         throw std::runtime_error("failed to create cubemap synchronization objects for a frame!");
     }
 }

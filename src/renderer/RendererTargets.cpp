@@ -147,19 +147,19 @@ void Renderer::createCubemapFramebuffers(CubemapObject& envCube)
     if (texture == nullptr) {
         throw std::runtime_error("cannot draw into a static cubemap!");
     }
-    firstCubemapFramebuffers.resize(6);
-    secondCubemapFramebuffers.resize(6);
     auto attachmentViews = texture->getAttachmentViews();
     auto depthAttachmentViews = texture->getDepthAttachmentViews();
     auto width = static_cast<uint32_t>(texture->getWidth());
     auto height = static_cast<uint32_t>(texture->getHeight());
-    for (size_t i = 0; i < 6; i++) {
-        firstCubemapFramebuffers[i] =
-            createFramebuffer(device, cubemapRenderPass, {attachmentViews[i], depthAttachmentViews[i]}, width, height);
-        secondCubemapFramebuffers[i] = createFramebuffer(
-            device, cubemapRenderPass, {attachmentViews[i + 6], depthAttachmentViews[i + 6]}, width, height);
+    for (uint32_t f = 0; f < MAX_FRAMES_IN_FLIGHT; f++) {
+        // Cube set s keeps its six faces at views 6s to 6s + 5.
+        const size_t firstView = 6 * previousFrameSlot(f);
+        for (size_t face = 0; face < 6; face++) {
+            frames[f].cubeFaceFramebuffers[face] = createFramebuffer(
+                device, cubemapRenderPass, {attachmentViews[firstView + face], depthAttachmentViews[firstView + face]},
+                width, height);
+        }
     }
-    cubemapFramebuffers = {firstCubemapFramebuffers, secondCubemapFramebuffers};
 }
 
 void Renderer::cleanupDeferredResources()
@@ -174,8 +174,9 @@ void Renderer::cleanupDeferredResources()
 
 void Renderer::cleanupCubemapResources()
 {
-    for (size_t i = 0; i < firstCubemapFramebuffers.size(); i++) {
-        vkDestroyFramebuffer(device, firstCubemapFramebuffers[i], nullptr);
-        vkDestroyFramebuffer(device, secondCubemapFramebuffers[i], nullptr);
+    for (const FrameSlot& slot : frames) {
+        for (VkFramebuffer framebuffer : slot.cubeFaceFramebuffers) {
+            vkDestroyFramebuffer(device, framebuffer, nullptr);
+        }
     }
 }
