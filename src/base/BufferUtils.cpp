@@ -1,5 +1,7 @@
 #include "base/BufferUtils.h"
 
+#include "base/ResultCheck.h"
+
 #include "base/StagingBuffer.h"
 #include "timing/StartupTally.h"
 
@@ -19,9 +21,7 @@ void BufferUtils::createBuffer(VkDeviceSize size, VkBufferUsageFlags usage, VkMe
     bufferInfo.size = size;
     bufferInfo.usage = usage;
     bufferInfo.sharingMode = VK_SHARING_MODE_EXCLUSIVE;
-    if (vkCreateBuffer(device, &bufferInfo, nullptr, &buffer) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create buffer!");
-    }
+    checkResult(vkCreateBuffer(device, &bufferInfo, nullptr, &buffer), "failed to create buffer!");
 
     VkMemoryRequirements memRequirements;
     vkGetBufferMemoryRequirements(device, buffer, &memRequirements);
@@ -30,9 +30,7 @@ void BufferUtils::createBuffer(VkDeviceSize size, VkBufferUsageFlags usage, VkMe
     allocInfo.sType = VK_STRUCTURE_TYPE_MEMORY_ALLOCATE_INFO;
     allocInfo.allocationSize = memRequirements.size;
     allocInfo.memoryTypeIndex = findMemoryType(memRequirements.memoryTypeBits, properties);
-    if (vkAllocateMemory(device, &allocInfo, nullptr, &bufferMemory) != VK_SUCCESS) {
-        throw std::runtime_error("failed to allocate buffer memory!");
-    }
+    checkResult(vkAllocateMemory(device, &allocInfo, nullptr, &bufferMemory), "failed to allocate buffer memory!");
     vkBindBufferMemory(device, buffer, bufferMemory, 0);
 }
 

@@ -1,5 +1,7 @@
 #include "base/FrameResources.h"
 
+#include "base/ResultCheck.h"
+
 #include <stdexcept>
 
 VkDescriptorPool createFramePool(VkDevice device, const std::vector<VkDescriptorPoolSize>& poolSizes)
@@ -11,9 +13,8 @@ VkDescriptorPool createFramePool(VkDevice device, const std::vector<VkDescriptor
     poolInfo.maxSets = MAX_FRAMES_IN_FLIGHT;
 
     VkDescriptorPool descriptorPool;
-    if (vkCreateDescriptorPool(device, &poolInfo, nullptr, &descriptorPool) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create descriptor pool!");
-    }
+    checkResult(vkCreateDescriptorPool(device, &poolInfo, nullptr, &descriptorPool),
+                "failed to create descriptor pool!");
     return descriptorPool;
 }
 
@@ -28,9 +29,8 @@ std::vector<VkDescriptorSet> allocateFrameSets(VkDevice device, VkDescriptorPool
     allocInfo.pSetLayouts = layouts.data();
 
     std::vector<VkDescriptorSet> descriptorSets(MAX_FRAMES_IN_FLIGHT);
-    if (vkAllocateDescriptorSets(device, &allocInfo, descriptorSets.data()) != VK_SUCCESS) {
-        throw std::runtime_error("failed to allocate descriptor sets!");
-    }
+    checkResult(vkAllocateDescriptorSets(device, &allocInfo, descriptorSets.data()),
+                "failed to allocate descriptor sets!");
     return descriptorSets;
 }
 

@@ -1,5 +1,7 @@
 #include "base/Framebuffers.h"
 
+#include "base/ResultCheck.h"
+
 #include <stdexcept>
 
 VkFramebuffer createFramebuffer(VkDevice device, VkRenderPass renderPass, const std::vector<VkImageView>& attachments,
@@ -15,8 +17,6 @@ VkFramebuffer createFramebuffer(VkDevice device, VkRenderPass renderPass, const 
     framebufferInfo.layers = 1;
 
     VkFramebuffer framebuffer;
-    if (vkCreateFramebuffer(device, &framebufferInfo, nullptr, &framebuffer) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create framebuffer!");
-    }
+    checkResult(vkCreateFramebuffer(device, &framebufferInfo, nullptr, &framebuffer), "failed to create framebuffer!");
     return framebuffer;
 }

@@ -1,5 +1,7 @@
 #include "base/ImageUtils.h"
 
+#include "base/ResultCheck.h"
+
 #include "base/StagingBuffer.h"
 
 #include <stdexcept>
@@ -22,9 +24,7 @@ void createImage(const BufferUtils& bufferUtils, const ImageShape& shape, VkForm
     imageInfo.usage = usage;
     imageInfo.samples = VK_SAMPLE_COUNT_1_BIT;
     imageInfo.sharingMode = VK_SHARING_MODE_EXCLUSIVE;
-    if (vkCreateImage(device, &imageInfo, nullptr, &image) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create image!");
-    }
+    checkResult(vkCreateImage(device, &imageInfo, nullptr, &image), "failed to create image!");
 
     VkMemoryRequirements memRequirements;
     vkGetImageMemoryRequirements(device, image, &memRequirements);
@@ -33,9 +33,7 @@ void createImage(const BufferUtils& bufferUtils, const ImageShape& shape, VkForm
     allocInfo.sType = VK_STRUCTURE_TYPE_MEMORY_ALLOCATE_INFO;
     allocInfo.allocationSize = memRequirements.size;
     allocInfo.memoryTypeIndex = bufferUtils.findMemoryType(memRequirements.memoryTypeBits, properties);
-    if (vkAllocateMemory(device, &allocInfo, nullptr, &imageMemory) != VK_SUCCESS) {
-        throw std::runtime_error("failed to allocate image memory!");
-    }
+    checkResult(vkAllocateMemory(device, &allocInfo, nullptr, &imageMemory), "failed to allocate image memory!");
     vkBindImageMemory(device, image, imageMemory, 0);
 }
 
@@ -131,9 +129,7 @@ VkImageView createImageView(VkDevice device, VkImage image, VkImageViewType view
     viewInfo.subresourceRange = {aspectMask, 0, 1, baseLayer, layerCount};
 
     VkImageView imageView;
-    if (vkCreateImageView(device, &viewInfo, nullptr, &imageView) != VK_SUCCESS) {
-        throw std::runtime_error(failureMessage);
-    }
+    checkResult(vkCreateImageView(device, &viewInfo, nullptr, &imageView), failureMessage);
     return imageView;
 }
 

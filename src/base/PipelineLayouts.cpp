@@ -1,5 +1,7 @@
 #include "base/PipelineLayouts.h"
 
+#include "base/ResultCheck.h"
+
 #include <stdexcept>
 
 VkDescriptorSetLayoutBinding layoutBinding(uint32_t binding, VkDescriptorType type, VkShaderStageFlags stageFlags)
@@ -23,9 +25,7 @@ VkDescriptorSetLayout makeDescriptorSetLayout(VkDevice device,
     layoutInfo.pBindings = layoutBindings.data();
 
     VkDescriptorSetLayout descriptorSetLayout;
-    if (vkCreateDescriptorSetLayout(device, &layoutInfo, nullptr, &descriptorSetLayout) != VK_SUCCESS) {
-        throw std::runtime_error(failureMessage);
-    }
+    checkResult(vkCreateDescriptorSetLayout(device, &layoutInfo, nullptr, &descriptorSetLayout), failureMessage);
     return descriptorSetLayout;
 }
 
@@ -41,8 +41,6 @@ VkPipelineLayout makePipelineLayout(VkDevice device, VkDescriptorSetLayout descr
     pipelineLayoutInfo.pPushConstantRanges = pushConstantRanges.data();
 
     VkPipelineLayout pipelineLayout;
-    if (vkCreatePipelineLayout(device, &pipelineLayoutInfo, nullptr, &pipelineLayout) != VK_SUCCESS) {
-        throw std::runtime_error(failureMessage);
-    }
+    checkResult(vkCreatePipelineLayout(device, &pipelineLayoutInfo, nullptr, &pipelineLayout), failureMessage);
     return pipelineLayout;
 }

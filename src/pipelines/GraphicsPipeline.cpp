@@ -1,5 +1,7 @@
 #include "pipelines/GraphicsPipeline.h"
 
+#include "base/ResultCheck.h"
+
 #include "base/PipelineLayouts.h"
 #include "timing/StartupTally.h"
 
@@ -213,8 +215,7 @@ void GraphicsPipeline::createPipelineObject(const std::vector<VkPipelineShaderSt
 
     VkPipeline graphicsPipeline;
     StartupTimer timer(StartupCost::Pipelines);
-    if (vkCreateGraphicsPipelines(device, VK_NULL_HANDLE, 1, &pipelineInfo, nullptr, &graphicsPipeline) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create graphics pipeline!");
-    }
+    checkResult(vkCreateGraphicsPipelines(device, VK_NULL_HANDLE, 1, &pipelineInfo, nullptr, &graphicsPipeline),
+                "failed to create graphics pipeline!");
     pipeline = graphicsPipeline;
 }

@@ -1,5 +1,7 @@
 #include "pipelines/Pipeline.h"
 
+#include "base/ResultCheck.h"
+
 #include <algorithm>
 #include <fstream>
 #include <stdexcept>
@@ -44,9 +46,7 @@ VkShaderModule Pipeline::createShaderModule(const std::vector<char>& code) const
     createInfo.pCode = words.data();
 
     VkShaderModule shaderModule;
-    if (vkCreateShaderModule(device, &createInfo, nullptr, &shaderModule) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create shader module!");
-    }
+    checkResult(vkCreateShaderModule(device, &createInfo, nullptr, &shaderModule), "failed to create shader module!");
     return shaderModule;
 }
 

@@ -1,5 +1,7 @@
 #include "renderer/GpuTimestamps.h"
 
+#include "base/ResultCheck.h"
+
 #include <cmath>
 #include <stdexcept>
 #include <vector>
@@ -39,9 +41,7 @@ GpuTimestamps::GpuTimestamps(VkDevice device, VkPhysicalDevice physicalDevice, u
     createInfo.sType = VK_STRUCTURE_TYPE_QUERY_POOL_CREATE_INFO;
     createInfo.queryType = VK_QUERY_TYPE_TIMESTAMP;
     createInfo.queryCount = 2 * timedPassCount * frameCount;
-    if (vkCreateQueryPool(device, &createInfo, nullptr, &queryPool) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create timestamp query pool!");
-    }
+    checkResult(vkCreateQueryPool(device, &createInfo, nullptr, &queryPool), "failed to create timestamp query pool!");
     recorded.assign(timedPassCount * frameCount, false);
 }
 

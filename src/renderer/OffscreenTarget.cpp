@@ -1,4 +1,6 @@
 #include "renderer/OffscreenTarget.h"
+
+#include "base/ResultCheck.h"
 #include "base/ReadBack.h"
 
 #include "base/ImageUtils.h"
@@ -30,9 +32,8 @@ void OffscreenTarget::createReadBackObjects()
     poolInfo.sType = VK_STRUCTURE_TYPE_COMMAND_POOL_CREATE_INFO;
     poolInfo.flags = VK_COMMAND_POOL_CREATE_RESET_COMMAND_BUFFER_BIT;
     poolInfo.queueFamilyIndex = queueFamily;
-    if (vkCreateCommandPool(device, &poolInfo, nullptr, &commandPool) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create the offscreen read-back objects!");
-    }
+    checkResult(vkCreateCommandPool(device, &poolInfo, nullptr, &commandPool),
+                "failed to create the offscreen read-back objects!");
     VkCommandBufferAllocateInfo allocInfo{};
     allocInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_ALLOCATE_INFO;
     allocInfo.commandPool = commandPool;
@@ -40,10 +41,10 @@ void OffscreenTarget::createReadBackObjects()
     allocInfo.commandBufferCount = 1;
     VkFenceCreateInfo fenceInfo{};
     fenceInfo.sType = VK_STRUCTURE_TYPE_FENCE_CREATE_INFO;
-    if (vkAllocateCommandBuffers(device, &allocInfo, &copyCommands) != VK_SUCCESS ||
-        vkCreateFence(device, &fenceInfo, nullptr, &copyFence) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create the offscreen read-back objects!");
-    }
+    checkResult(vkAllocateCommandBuffers(device, &allocInfo, &copyCommands),
+                "failed to create the offscreen read-back objects!");
+    checkResult(vkCreateFence(device, &fenceInfo, nullptr, &copyFence),
+                "failed to create the offscreen read-back objects!");
 
     const VkDeviceSize size = VkDeviceSize{imageExtent.width} * imageExtent.height * 4;
     bufferUtils.createBuffer(size, VK_BUFFER_USAGE_TRANSFER_DST_BIT,
@@ -92,9 +93,7 @@ void OffscreenTarget::submit(VkSemaphore wait, VkPipelineStageFlags waitStage, V
     submitInfo.pCommandBuffers = &commandBuffer;
     submitInfo.signalSemaphoreCount = signal != VK_NULL_HANDLE ? 1 : 0;
     submitInfo.pSignalSemaphores = &signal;
-    if (vkQueueSubmit(queue, 1, &submitInfo, fence) != VK_SUCCESS) {
-        throw std::runtime_error("failed to submit to the offscreen target!");
-    }
+    checkResult(vkQueueSubmit(queue, 1, &submitInfo, fence), "failed to submit to the offscreen target!");
 }
 
 // The presentation pass leaves the image in TRANSFER_SRC_OPTIMAL, and the
@@ -107,9 +106,7 @@ void OffscreenTarget::recordCopy(uint32_t imageIndex) const
     beginInfo.flags = VK_COMMAND_BUFFER_USAGE_ONE_TIME_SUBMIT_BIT;
     vkBeginCommandBuffer(copyCommands, &beginInfo);
     recordReadBack(copyCommands, images[imageIndex], imageExtent, readBackBuffer);
-    if (vkEndCommandBuffer(copyCommands) != VK_SUCCESS) {
-        throw std::runtime_error("failed to record the offscreen read-back!");
-    }
+    checkResult(vkEndCommandBuffer(copyCommands), "failed to record the offscreen read-back!");
 }
 
 // The images are B8G8R8A8; the frame handed out is RGBA.

@@ -1,5 +1,7 @@
 #include "renderer/RenderPasses.h"
 
+#include "base/ResultCheck.h"
+
 #include "textures/DefferedTexture.h"
 
 #include <array>
@@ -71,9 +73,7 @@ VkRenderPass createSingleSubpassRenderPass(VkDevice device, const std::vector<Vk
     renderPassInfo.pDependencies = dependencies.data();
 
     VkRenderPass renderPass;
-    if (vkCreateRenderPass(device, &renderPassInfo, nullptr, &renderPass) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create render pass!");
-    }
+    checkResult(vkCreateRenderPass(device, &renderPassInfo, nullptr, &renderPass), "failed to create render pass!");
     return renderPass;
 }
 

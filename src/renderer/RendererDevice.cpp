@@ -1,4 +1,6 @@
 #include "base/DebugMessenger.h"
+
+#include "base/ResultCheck.h"
 #include "renderer/Renderer.h"
 #include "renderer/SwapChainTarget.h"
 
@@ -44,9 +46,7 @@ void Renderer::createInstance()
         createInfo.pNext = &debugCreateInfo;
     }
 
-    if (vkCreateInstance(&createInfo, nullptr, &instance) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create instance!");
-    }
+    checkResult(vkCreateInstance(&createInfo, nullptr, &instance), "failed to create instance!");
 }
 
 bool Renderer::checkValidationLayerSupport() const
@@ -89,16 +89,12 @@ void Renderer::setupDebugMessenger()
 {
     VkDebugUtilsMessengerCreateInfoEXT createInfo;
     populateDebugMessengerCreateInfo(createInfo);
-    if (createDebugUtilsMessenger(instance, createInfo, debugMessenger) != VK_SUCCESS) {
-        throw std::runtime_error("failed to set up debug messenger!");
-    }
+    checkResult(createDebugUtilsMessenger(instance, createInfo, debugMessenger), "failed to set up debug messenger!");
 }
 
 void Renderer::createSurface()
 {
-    if (glfwCreateWindowSurface(instance, window, nullptr, &surface) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create window surface!");
-    }
+    checkResult(glfwCreateWindowSurface(instance, window, nullptr, &surface), "failed to create window surface!");
 }
 
 void Renderer::pickPhysicalDevice()
@@ -227,9 +223,7 @@ void Renderer::createLogicalDevice()
         createInfo.ppEnabledLayerNames = validationLayers.data();
     }
 
-    if (vkCreateDevice(physicalDevice, &createInfo, nullptr, &device) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create logical device!");
-    }
+    checkResult(vkCreateDevice(physicalDevice, &createInfo, nullptr, &device), "failed to create logical device!");
     vkGetDeviceQueue(device, indices.graphicsFamily.value(), 0, &graphicsQueue);
     vkGetDeviceQueue(device, indices.graphicsFamily.value(), 0, &computeQueue);
     vkGetDeviceQueue(device, indices.presentFamily.value(), 0, &presentQueue);

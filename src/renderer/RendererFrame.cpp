@@ -1,5 +1,7 @@
 #include "renderer/Renderer.h"
 
+#include "base/ResultCheck.h"
+
 #include "scene/Camera.h"
 #include "renderer/CubeFaceViews.h"
 #include "objects/CubemapObject.h"
@@ -44,9 +46,8 @@ void Renderer::submitCompute(ParticleObject& particles)
     recordComputeCommandBuffer(slot.computeCommands, particles);
 
     VkSubmitInfo submitInfo = submitInfoFor(slot.computeCommands, 0, nullptr, nullptr, &slot.computeFinished);
-    if (vkQueueSubmit(computeQueue, 1, &submitInfo, slot.computeInFlight) != VK_SUCCESS) {
-        throw std::runtime_error("failed to submit compute command buffer!");
-    }
+    checkResult(vkQueueSubmit(computeQueue, 1, &submitInfo, slot.computeInFlight),
+                "failed to submit compute command buffer!");
 }
 
 void Renderer::submitEnvironmentPass(ObjectList& objects, float t, float dt, CubemapObject& skybox,
@@ -69,9 +70,8 @@ void Renderer::submitEnvironmentPass(ObjectList& objects, float t, float dt, Cub
     VkPipelineStageFlags waitStages[] = {VK_PIPELINE_STAGE_VERTEX_INPUT_BIT};
     VkSemaphore signalSemaphores[] = {slot.envFinished};
     VkSubmitInfo envSubmitInfo = submitInfoFor(slot.cubemapCommands, 1, waitSemaphores, waitStages, signalSemaphores);
-    if (vkQueueSubmit(graphicsQueue, 1, &envSubmitInfo, slot.envInFlight) != VK_SUCCESS) {
-        throw std::runtime_error("failed to submit cubemap command buffer!");
-    }
+    checkResult(vkQueueSubmit(graphicsQueue, 1, &envSubmitInfo, slot.envInFlight),
+                "failed to submit cubemap command buffer!");
     vkWaitForFences(device, 1, &slot.envInFlight, VK_TRUE, UINT64_MAX);
 }
 
@@ -93,9 +93,8 @@ void Renderer::submitDeferredPass(ObjectList& objects, Camera* camera, float t, 
     VkSemaphore defSignalSemaphores[] = {slot.defFinished};
     VkSubmitInfo defSubmitInfo =
         submitInfoFor(slot.drawCommands, 1, defWaitSemaphores, defWaitStages, defSignalSemaphores);
-    if (vkQueueSubmit(graphicsQueue, 1, &defSubmitInfo, slot.defInFlight) != VK_SUCCESS) {
-        throw std::runtime_error("failed to submit cubemap command buffer!");
-    }
+    checkResult(vkQueueSubmit(graphicsQueue, 1, &defSubmitInfo, slot.defInFlight),
+                "failed to submit cubemap command buffer!");
     vkWaitForFences(device, 1, &slot.defInFlight, VK_TRUE, UINT64_MAX);
 }
 
@@ -113,9 +112,7 @@ void Renderer::submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& d
     VkSemaphore drawSignalSemaphores[] = {renderFinishedSemaphores[imageIndex]};
     VkSubmitInfo submitInfo =
         submitInfoFor(slot.drawCommands, 2, drawWaitSemaphores, drawWaitStages, drawSignalSemaphores);
-    if (vkQueueSubmit(graphicsQueue, 1, &submitInfo, slot.inFlight) != VK_SUCCESS) {
-        throw std::runtime_error("failed to submit draw command buffer!");
-    }
+    checkResult(vkQueueSubmit(graphicsQueue, 1, &submitInfo, slot.inFlight), "failed to submit draw command buffer!");
 }
 
 void Renderer::drawFrame(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
@@ -146,8 +143,7 @@ void Renderer::drawFrame(ObjectList& objects, Camera* camera, float t, float dt,
     if (result == VK_ERROR_OUT_OF_DATE_KHR || result == VK_SUBOPTIMAL_KHR || framebufferResized) {
         framebufferResized = false;
         recreateSwapChain();
-    } else if (result != VK_SUCCESS) {
-        throw std::runtime_error("failed to present swap chain image!");
-    }
+    } else
+        checkResult(result, "failed to present swap chain image!");
     currentFrame = (currentFrame + 1) % MAX_FRAMES_IN_FLIGHT;
 }

@@ -1,4 +1,6 @@
 #include "renderer/Renderer.h"
+
+#include "base/ResultCheck.h"
 #include "renderer/CubeFaceViews.h"
 #include "renderer/DrawOrder.h"
 #include "renderer/GpuTimestamps.h"
@@ -23,16 +25,12 @@ void beginRecording(VkCommandBuffer commandBuffer, const char* failureMessage)
 {
     VkCommandBufferBeginInfo beginInfo{};
     beginInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_BEGIN_INFO;
-    if (vkBeginCommandBuffer(commandBuffer, &beginInfo) != VK_SUCCESS) {
-        throw std::runtime_error(failureMessage);
-    }
+    checkResult(vkBeginCommandBuffer(commandBuffer, &beginInfo), failureMessage);
 }
 
 void endRecording(VkCommandBuffer commandBuffer, const char* failureMessage)
 {
-    if (vkEndCommandBuffer(commandBuffer) != VK_SUCCESS) {
-        throw std::runtime_error(failureMessage);
-    }
+    checkResult(vkEndCommandBuffer(commandBuffer), failureMessage);
 }
 
 void beginRenderPass(VkCommandBuffer commandBuffer, VkRenderPass renderPass, VkFramebuffer framebuffer,

@@ -1,5 +1,7 @@
 #include "renderer/Renderer.h"
 
+#include "base/ResultCheck.h"
+
 #include <stdexcept>
 
 void Renderer::createCommandPool()
@@ -9,9 +11,8 @@ void Renderer::createCommandPool()
     poolInfo.sType = VK_STRUCTURE_TYPE_COMMAND_POOL_CREATE_INFO;
     poolInfo.flags = VK_COMMAND_POOL_CREATE_RESET_COMMAND_BUFFER_BIT;
     poolInfo.queueFamilyIndex = queueFamilyIndices.graphicsFamily.value();
-    if (vkCreateCommandPool(device, &poolInfo, nullptr, &commandPool) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create graphics command pool!");
-    }
+    checkResult(vkCreateCommandPool(device, &poolInfo, nullptr, &commandPool),
+                "failed to create graphics command pool!");
 }
 
 VkCommandBuffer Renderer::allocateCommandBuffer(const char* failureMessage) const
@@ -22,9 +23,7 @@ VkCommandBuffer Renderer::allocateCommandBuffer(const char* failureMessage) cons
     allocInfo.level = VK_COMMAND_BUFFER_LEVEL_PRIMARY;
     allocInfo.commandBufferCount = 1;
     VkCommandBuffer commandBuffer = VK_NULL_HANDLE;
-    if (vkAllocateCommandBuffers(device, &allocInfo, &commandBuffer) != VK_SUCCESS) {
-        throw std::runtime_error(failureMessage);
-    }
+    checkResult(vkAllocateCommandBuffers(device, &allocInfo, &commandBuffer), failureMessage);
     return commandBuffer;
 }
 
@@ -50,10 +49,8 @@ void Renderer::createSyncObjects()
     fenceInfo.flags = VK_FENCE_CREATE_SIGNALED_BIT;
 
     auto createPair = [&](VkSemaphore& semaphore, VkFence& fence, const char* failureMessage) {
-        if (vkCreateSemaphore(device, &semaphoreInfo, nullptr, &semaphore) != VK_SUCCESS ||
-            vkCreateFence(device, &fenceInfo, nullptr, &fence) != VK_SUCCESS) {
-            throw std::runtime_error(failureMessage);
-        }
+        checkResult(vkCreateSemaphore(device, &semaphoreInfo, nullptr, &semaphore), failureMessage);
+        checkResult(vkCreateFence(device, &fenceInfo, nullptr, &fence), failureMessage);
     };
     for (FrameSlot& slot : frames) {
         createPair(slot.imageAvailable, slot.inFlight,
@@ -80,9 +77,8 @@ void Renderer::matchRenderFinishedSemaphoresToImages()
     semaphoreInfo.sType = VK_STRUCTURE_TYPE_SEMAPHORE_CREATE_INFO;
     renderFinishedSemaphores.resize(frameTarget->imageViews().size());
     for (VkSemaphore& semaphore : renderFinishedSemaphores) {
-        if (vkCreateSemaphore(device, &semaphoreInfo, nullptr, &semaphore) != VK_SUCCESS) {
-            throw std::runtime_error("failed to create graphics synchronization objects for a frame!");
-        }
+        checkResult(vkCreateSemaphore(device, &semaphoreInfo, nullptr, &semaphore),
+                    "failed to create graphics synchronization objects for a frame!");
     }
 }
 
@@ -104,7 +100,6 @@ void Renderer::resetDefFinishedSemaphore(uint32_t frame)
     vkDestroySemaphore(device, frames[frame].defFinished, nullptr);
     VkSemaphoreCreateInfo semaphoreInfo{};
     semaphoreInfo.sType = VK_STRUCTURE_TYPE_SEMAPHORE_CREATE_INFO;
-    if (vkCreateSemaphore(device, &semaphoreInfo, nullptr, &frames[frame].defFinished) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create cubemap synchronization objects for a frame!");
-    }
+    checkResult(vkCreateSemaphore(device, &semaphoreInfo, nullptr, &frames[frame].defFinished),
+                "failed to create cubemap synchronization objects for a frame!");
 }

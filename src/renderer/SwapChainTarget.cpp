@@ -1,5 +1,7 @@
 #include "renderer/SwapChainTarget.h"
 
+#include "base/ResultCheck.h"
+
 #include "renderer/SwapChainChoice.h"
 #include "base/ImageUtils.h"
 
@@ -68,9 +70,7 @@ void SwapChainTarget::createSwapChain()
     createInfo.clipped = VK_TRUE;
     createInfo.oldSwapchain = VK_NULL_HANDLE;
 
-    if (vkCreateSwapchainKHR(setting.device, &createInfo, nullptr, &swapChain) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create swap chain!");
-    }
+    checkResult(vkCreateSwapchainKHR(setting.device, &createInfo, nullptr, &swapChain), "failed to create swap chain!");
 
     vkGetSwapchainImagesKHR(setting.device, swapChain, &imageCount, nullptr);
     images.resize(imageCount);

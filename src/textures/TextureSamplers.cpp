@@ -1,5 +1,7 @@
 #include "textures/TextureSamplers.h"
 
+#include "base/ResultCheck.h"
+
 #include <stdexcept>
 
 namespace {
@@ -34,9 +36,7 @@ bool anisotropyPaysOff(VkPhysicalDevice physicalDevice)
 VkSampler createSampler(VkDevice device, const VkSamplerCreateInfo& samplerInfo)
 {
     VkSampler sampler;
-    if (vkCreateSampler(device, &samplerInfo, nullptr, &sampler) != VK_SUCCESS) {
-        throw std::runtime_error("failed to create texture sampler!");
-    }
+    checkResult(vkCreateSampler(device, &samplerInfo, nullptr, &sampler), "failed to create texture sampler!");
     return sampler;
 }
 
