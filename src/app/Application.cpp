@@ -142,8 +142,8 @@ void Application::update(float t, float dt)
     processInput(dt);
     pathCamera.followPath(t);
 
-    // The lighting pass of the frame that last used this index may still read
-    // its light buffer.
+    // The frame that last used this index may still read its records: this is
+    // the frame's one wait for the GPU.
     renderer.waitForCurrentFrame();
     const uint32_t f = renderer.getCurrentFrame();
     if (!controls.freeCameraMode) {
@@ -164,14 +164,9 @@ void Application::update(float t, float dt)
 
 void Application::draw(float t, float dt)
 {
-    Camera* camera = &pathCamera;
-    DisplayMode displayMode = scheduledDisplayMode(t);
-    if (controls.freeCameraMode) {
-        camera = &freeCamera;
-        displayMode = controls.displayMode;
-    }
+    DisplayMode displayMode = controls.freeCameraMode ? controls.displayMode : scheduledDisplayMode(t);
     displayMode = forcedDisplayMode.value_or(displayMode);
-    renderer.drawFrame(objects, camera, t, dt, skybox, envCube, particles, deferredObject, displayMode);
+    renderer.drawFrame(objects, t, dt, skybox, envCube, particles, deferredObject, displayMode);
 }
 
 void Application::cleanup()
