@@ -312,11 +312,9 @@ void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t i
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::Lighting);
     const VkExtent2D extent = frameTarget->extent();
     beginRenderPass(commandBuffer, renderPass, swapChainFramebuffers[imageIndex], extent, 1);
-    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, deferredObject.getPipeline());
+    // The mode only picks the pipeline: each runs its own mode's work alone.
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, deferredObject.getPipelineFor(displayMode));
     setViewportAndScissor(commandBuffer, extent);
-
-    vkCmdPushConstants(commandBuffer, deferredObject.getPipelineLayout(), VK_SHADER_STAGE_FRAGMENT_BIT, 0,
-                       sizeof(DisplayMode), &displayMode);
     drawMesh(commandBuffer, deferredObject, deferredObject.getPipelineLayout(),
              deferredObject.getDescriptorSet(currentFrame));
     if (overlay != nullptr && !frameTarget->isReadBackPending()) {
