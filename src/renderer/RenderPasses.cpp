@@ -119,18 +119,25 @@ createSingleSubpassRenderPass(VkDevice device, const std::vector<VkAttachmentDes
 VkRenderPass createPresentationRenderPass(VkDevice device, VkFormat colorFormat, VkImageLayout finalLayout,
                                           VkFormat depthFormat)
 {
+    // The lighting draw covers every pixel and nothing in the pass tests depth,
+    // so neither attachment is cleared.
     return createSingleSubpassRenderPass(
-        device, {colorAttachmentDescription(colorFormat, VK_IMAGE_LAYOUT_UNDEFINED, finalLayout),
+        device, {colorAttachmentDescription(colorFormat, VK_IMAGE_LAYOUT_UNDEFINED, finalLayout,
+                                            VK_ATTACHMENT_LOAD_OP_DONT_CARE),
                  depthAttachmentDescription(depthFormat, VK_ATTACHMENT_STORE_OP_DONT_CARE, VK_IMAGE_LAYOUT_UNDEFINED,
-                                            VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL)});
+                                            VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL,
+                                            VK_ATTACHMENT_LOAD_OP_DONT_CARE)});
 }
 
 VkRenderPass createGBufferRenderPass(VkDevice device, VkFormat depthFormat)
 {
+    // The sky is drawn last on every pixel that no mesh covers, writing all five
+    // targets, so the colour targets need no clear; the depth starts at the far plane.
     std::vector<VkAttachmentDescription> attachments;
     for (VkFormat format : DefferedTexture::attachmentFormats) {
-        attachments.push_back(
-            colorAttachmentDescription(format, VK_IMAGE_LAYOUT_UNDEFINED, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL));
+        attachments.push_back(colorAttachmentDescription(format, VK_IMAGE_LAYOUT_UNDEFINED,
+                                                         VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL,
+                                                         VK_ATTACHMENT_LOAD_OP_DONT_CARE));
     }
     attachments.push_back(depthAttachmentDescription(depthFormat, VK_ATTACHMENT_STORE_OP_DONT_CARE,
                                                      VK_IMAGE_LAYOUT_UNDEFINED,
