@@ -6,6 +6,7 @@
 #include <GLFW/glfw3.h>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 struct SwapChainSupportDetails {
@@ -25,6 +26,7 @@ struct SwapChainSetting {
     VkQueue presentQueue = VK_NULL_HANDLE;
     uint32_t graphicsFamily = 0;
     uint32_t presentFamily = 0;
+    std::optional<VkPresentModeKHR> requestedPresentMode;
 };
 
 // The window's swap chain: images are acquired from and presented to the
@@ -37,6 +39,7 @@ public:
     VkExtent2D extent() const override { return imageExtent; }
     VkImageLayout finalLayout() const override { return VK_IMAGE_LAYOUT_PRESENT_SRC_KHR; }
     const std::vector<VkImageView>& imageViews() const override { return views; }
+    VkPresentModeKHR presentMode() const { return mode; }
 
     VkResult acquire(VkSemaphore imageAvailable, uint32_t& imageIndex) override;
     VkResult present(VkSemaphore renderFinished, uint32_t imageIndex) override;
@@ -54,4 +57,5 @@ private:
     std::vector<VkImageView> views;
     VkFormat imageFormat = VK_FORMAT_UNDEFINED;
     VkExtent2D imageExtent{};
+    VkPresentModeKHR mode = VK_PRESENT_MODE_FIFO_KHR;
 };
