@@ -1,8 +1,8 @@
 #include "app/Timeline.h"
 
-namespace {
+#include <cmath>
 
-constexpr double cycleLength = 85.0;
+namespace {
 
 // Each scheduled mode lasts five seconds, starting after the first thirty.
 constexpr float scheduleStart = 30.0f;
@@ -21,13 +21,23 @@ DisplayMode scheduledDisplayMode(float t)
     return ShowFinal;
 }
 
+float cycleSecond(float t)
+{
+    const double second = std::fmod(static_cast<double>(t), timelineCycle);
+    const auto inCycle = static_cast<float>(second < 0.0 ? second + timelineCycle : second);
+    // A tiny negative second rounds to the cycle's length itself.
+    return inCycle < timelineCycle ? inCycle : 0.0f;
+}
+
 Timeline::Timeline(double now) : now(now) {}
+
+Timeline::Timeline(double now, float startTime) : now(now), start(now - static_cast<double>(startTime)) {}
 
 void Timeline::advance(double newNow)
 {
     dt = static_cast<float>(newNow - now);
     now = newNow;
-    if (now - start > cycleLength) {
+    if (now - start > timelineCycle) {
         start = now;
     }
 }
