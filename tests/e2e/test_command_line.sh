@@ -63,8 +63,10 @@ assert_validation_clean
 assert_equal "$(wc -l <"$WORK/stdout")" 1 "lines on standard output"
 line=$(cat "$WORK/stdout")
 echo "$line"
-echo "$line" | grep -q -E "^Kestrelwing [0-9.]+ on llvmpipe .*\(CPU\), driver [0-9.]+, Vulkan [0-9.]+, present mode fifo, 1920x1080 full screen, validation on$" ||
+echo "$line" | grep -q -E "^Kestrelwing [0-9.]+ on llvmpipe .*, CPU, driver [0-9.]+, Vulkan [0-9.]+, present mode fifo, 1920x1080 full screen, validation on$" ||
   fail "start line: $line"
+device=$(sed -n -E "s/^$lavapipe: (.*), CPU, driver .*/\1/p" "$WORK/gpus")
+echo "$line" | grep -q -F " on $device, CPU, " || fail "the start line does not name device $lavapipe, $device: $line"
 extra=$(stderr_lines)
 [ -z "$extra" ] || fail "standard error is not empty: $(echo "$extra" | head -3)"
 
