@@ -11,6 +11,8 @@ int main(int argc, char** argv)
         RunOptions options;
         OptionParser parser("kestrelwing");
         addRunOptions(parser, options);
+        parser.flag("--overlay", "start with the overlay shown (F2 shows and hides it)",
+                    [&] { options.overlay = true; });
         if (const auto code = readCommandLine(parser, std::vector<std::string>(argv + 1, argv + argc), options)) {
             return *code;
         }
