@@ -12,7 +12,10 @@ start_xvfb_server() {
   fi
   display="${1:-99}"
   while true; do
-    while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
+    # A server on its way out may have removed its lock file while it still
+    # holds its abstract socket, which clients try first.
+    while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ] ||
+      grep -q "@/tmp/.X11-unix/X${display}\$" /proc/net/unix 2>/dev/null; do
       display=$((display + 1))
     done
     "${launcher[@]}" Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
