@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "app/FramesUpTo.h"
+#include "renderer/DeviceDescription.h"
 #include "renderer/OffscreenTarget.h"
 #include "timing/StartupTally.h"
 
@@ -42,23 +43,11 @@ double tallyMilliseconds(StartupCost cost)
     return startupSeconds(cost) * 1e3;
 }
 
-// NVIDIA packs its driver version 10.8.8.6 bits; the others follow the API's packing.
-std::string driverVersion(const VkPhysicalDeviceProperties& properties)
-{
-    const uint32_t v = properties.driverVersion;
-    constexpr uint32_t nvidia = 0x10DE;
-    if (properties.vendorID == nvidia) {
-        return std::to_string(v >> 22) + "." + std::to_string((v >> 14) & 0xFF) + "." + std::to_string((v >> 6) & 0xFF);
-    }
-    return std::to_string(VK_VERSION_MAJOR(v)) + "." + std::to_string(VK_VERSION_MINOR(v)) + "." +
-           std::to_string(VK_VERSION_PATCH(v));
-}
-
 std::string deviceName(VkPhysicalDevice physicalDevice)
 {
     VkPhysicalDeviceProperties properties;
     vkGetPhysicalDeviceProperties(physicalDevice, &properties);
-    return std::string(properties.deviceName) + " (driver " + driverVersion(properties) + ")";
+    return std::string(properties.deviceName) + " (driver " + driverVersionText(properties) + ")";
 }
 
 // Frames are timed from the start of one loop turn to the start of the next,
@@ -119,17 +108,14 @@ std::unique_ptr<Application> startApplication(const BenchOptions& options)
     auto app = std::make_unique<Application>(sceneSize);
     app->findProjectRoot();
     if (options.offscreen) {
-        app->initOffscreen({static_cast<uint32_t>(options.width), static_cast<uint32_t>(options.height)},
-                           options.validation);
+        app->initOffscreen(options.size(), options.run.renderer);
     } else {
-        app->initWindow();
+        app->initWindow(options.run);
     }
     app->initVulkan();
     app->buildScene();
-    app->useFreeCamera(options.camera == BenchCamera::Free);
-    if (options.displayMode) {
-        app->forceDisplayMode(*options.displayMode);
-    }
+    app->useFreeCamera(options.run.camera == StartCamera::Free);
+    app->forceDisplayMode(options.run.displayMode);
     return app;
 }
 
@@ -162,9 +148,9 @@ BenchResult runBenchmark(const BenchOptions& options)
     result.height = renderer.getSwapChainExtent().height;
     result.timestampsSupported = timestamps.isSupported();
 
-    FrameLoop loop(*app, timestamps, options.startTime);
+    FrameLoop loop(*app, timestamps, options.startTime());
     std::vector<FrameSample> samples;
-    const int frameCount = 1 + options.warmupFrames + options.frames;
+    const int frameCount = 1 + options.warmupFrames + options.frames();
     for (int i = 0; i < frameCount; i++) {
         samples.push_back(loop.playFrame());
         if (i == 0) {

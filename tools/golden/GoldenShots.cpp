@@ -57,7 +57,7 @@ std::vector<FramePixels> renderGoldenShots(uint32_t width, uint32_t height)
     sceneSize.particleSeed = particleSeed;
     auto app = std::make_unique<Application>(sceneSize);
     app->findProjectRoot();
-    app->initOffscreen({width, height}, true);
+    app->initOffscreen({width, height});
     app->initVulkan();
     app->buildScene();
 
