@@ -44,7 +44,7 @@ protected:
         sceneSize.particleSeed = 1;
         app = std::make_unique<Application>(sceneSize);
         app->findProjectRoot();
-        app->initOffscreen({96, 54}, true);
+        app->initOffscreen({96, 54});
         app->initVulkan();
         app->buildScene();
     }
