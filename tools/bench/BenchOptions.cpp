@@ -1,5 +1,7 @@
 #include "BenchOptions.h"
 
+#include "video/VideoOutputCheck.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -8,6 +10,7 @@
 #include <map>
 #include <sstream>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 
@@ -83,6 +86,26 @@ DisplayMode displayMode(const std::string& text)
     return static_cast<DisplayMode>(mode);
 }
 
+// "WIDTHxHEIGHT", each side a whole number of at least 1.
+std::pair<int, int> sizeWxH(const std::string& text)
+{
+    const size_t x = text.find('x');
+    if (x == std::string::npos) {
+        throw badValue("--size", text, "WIDTHxHEIGHT, each a whole number of at least 1");
+    }
+    return {integerAtLeast("--size", text.substr(0, x), 1), integerAtLeast("--size", text.substr(x + 1), 1)};
+}
+
+// The recording's own numbers are read by the library, which names the option but not the program.
+template <typename Reading> auto recordingNumber(Reading reading, const std::string& text)
+{
+    try {
+        return reading(text);
+    } catch (const RecordingRefused& e) {
+        throw std::invalid_argument("kestrelwing_bench: " + std::string(e.what()));
+    }
+}
+
 void requireWritableFolder(const std::string& folder)
 {
     if (!std::filesystem::is_directory(folder) || access(folder.c_str(), W_OK) != 0) {
@@ -94,6 +117,12 @@ void requireWritableFolder(const std::string& folder)
 // make sense together.
 void checkCombinations(const BenchOptions& options, bool sizeGiven)
 {
+    if (options.record) {
+        if (!options.captureTimes.empty()) {
+            throw std::invalid_argument("kestrelwing_bench: --record and --capture go separately");
+        }
+        return;
+    }
     if (sizeGiven && !options.offscreen) {
         throw std::invalid_argument("kestrelwing_bench: --width and --height need --offscreen");
     }
@@ -112,13 +141,45 @@ void checkCombinations(const BenchOptions& options, bool sizeGiven)
 
 const std::string benchUsage =
     "usage: kestrelwing_bench [--frames N] [--warmup N] [--particles N] [--face PIXELS] [--time SECONDS] "
-    "[--csv FILE] [--offscreen [--width N] [--height N] [--no-validation]] [--camera path|free] [--mode 0-" +
-    lastDisplayMode + "] [--capture T1,T2,... --out DIR]";
+    "[--csv FILE] [--offscreen [--width N] [--height N] [--size WxH] [--no-validation]] [--camera path|free] "
+    "[--mode 0-" +
+    lastDisplayMode + "] [--capture T1,T2,... --out DIR] [--record FILE.mp4|FILE.webm [--fps N] [--seconds S]]";
+
+namespace {
+
+// The options that belong to --record: what it asked for, or a refusal
+// when they came without it. Until then they wait in `pending`.
+void settleRecording(BenchOptions& options, const RecordSettings& pending, bool recordingOnly, bool timeGiven,
+                     bool sizeGiven)
+{
+    if (!options.record) {
+        if (recordingOnly) {
+            throw std::invalid_argument("kestrelwing_bench: --fps and --seconds need --record");
+        }
+        return;
+    }
+    const std::string file = options.record->file;
+    options.record = pending;
+    options.record->file = file;
+    options.record->startTime = timeGiven ? options.startTime : 0.0f;
+    if (sizeGiven) {
+        options.record->size = {static_cast<uint32_t>(options.width), static_cast<uint32_t>(options.height)};
+    }
+    options.record->freeCamera = options.camera == BenchCamera::Free;
+    options.record->displayMode = options.displayMode;
+    options.record->validation = options.validation;
+    options.offscreen = true;
+}
+
+} // namespace
 
 BenchOptions parseBenchOptions(const std::vector<std::string>& arguments)
 {
     BenchOptions options;
     bool sizeGiven = false;
+    RecordSettings recording;
+    bool recordingOnly = false;
+    bool timeGiven = false;
     const std::map<std::string, std::function<void()>> flags = {
         {"--offscreen", [&] { options.offscreen = true; }},
         {"--no-validation", [&] { options.validation = false; }},
@@ -130,7 +191,11 @@ BenchOptions parseBenchOptions(const std::vector<std::string>& arguments)
          [&](const std::string& v) { options.sceneSize.particleCount = integerAtLeast("--particles", v, 1); }},
         {"--face",
          [&](const std::string& v) { options.sceneSize.environmentFaceSize = integerAtLeast("--face", v, 1); }},
-        {"--time", [&](const std::string& v) { options.startTime = timelineSecond("--time", v); }},
+        {"--time",
+         [&](const std::string& v) {
+             options.startTime = timelineSecond("--time", v);
+             timeGiven = true;
+         }},
         {"--csv", [&](const std::string& v) { options.csvPath = v; }},
         {"--width",
          [&](const std::string& v) {
@@ -141,6 +206,26 @@ BenchOptions parseBenchOptions(const std::vector<std::string>& arguments)
          [&](const std::string& v) {
              options.height = integerAtLeast("--height", v, 1);
              sizeGiven = true;
+         }},
+        {"--size",
+         [&](const std::string& v) {
+             std::tie(options.width, options.height) = sizeWxH(v);
+             sizeGiven = true;
+         }},
+        {"--record",
+         [&](const std::string& v) {
+             options.record = RecordSettings();
+             options.record->file = v;
+         }},
+        {"--fps",
+         [&](const std::string& v) {
+             recording.fps = recordingNumber(framesPerSecond, v);
+             recordingOnly = true;
+         }},
+        {"--seconds",
+         [&](const std::string& v) {
+             recording.seconds = recordingNumber(recordingSeconds, v);
+             recordingOnly = true;
          }},
         {"--camera", [&](const std::string& v) { options.camera = cameraNamed(v); }},
         {"--mode", [&](const std::string& v) { options.displayMode = displayMode(v); }},
@@ -160,6 +245,7 @@ BenchOptions parseBenchOptions(const std::vector<std::string>& arguments)
             throw std::invalid_argument("kestrelwing_bench: unknown option '" + name + "'; " + benchUsage);
         }
     }
+    settleRecording(options, recording, recordingOnly, timeGiven, sizeGiven);
     checkCombinations(options, sizeGiven);
     return options;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/RecordSettings.h"
 #include "app/SceneSize.h"
 #include "constants/DisplayModes.h"
 #include "constants/FullScreenSize.h"
@@ -31,6 +32,10 @@ struct BenchOptions {
     // Timeline seconds whose frames are saved as PNG files in captureFolder.
     std::vector<float> captureTimes;
     std::string captureFolder;
+
+    // --record FILE: the run records a video of the flight instead of measuring
+    // (offscreen; --time, --size, --mode and --camera apply, with --fps and --seconds).
+    std::optional<RecordSettings> record;
 };
 
 // Throws std::invalid_argument with one line that names the fault.

@@ -2,6 +2,8 @@
 #include "BenchReport.h"
 #include "BenchRun.h"
 
+#include "app/Recording.h"
+
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
@@ -14,6 +16,14 @@ int main(int argc, char** argv)
     } catch (const std::invalid_argument& e) {
         std::cerr << e.what() << std::endl;
         return 2;
+    }
+    if (options.record) {
+        try {
+            return recordCommand(*options.record, "kestrelwing_bench");
+        } catch (const std::exception& e) {
+            std::cerr << e.what() << std::endl;
+            return 1;
+        }
     }
     try {
         // The CSV is opened first: a run of minutes should not end unable to write it.
