@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  libvulkan-dev libglfw3-dev libx11-dev libxrandr-dev libglm-dev libstb-dev libtinyobjloader-dev libgtest-dev
+  libvulkan-dev libglfw3-dev libx11-dev libxrandr-dev libglm-dev libstb-dev libtinyobjloader-dev libgtest-dev libimgui-dev
   glslc mesa-vulkan-drivers vulkan-validationlayers
   xvfb xdotool imagemagick x11-utils
   clang libclang-rt-dev

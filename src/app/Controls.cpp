@@ -7,6 +7,7 @@ bool Controls::onKey(int key, int action)
     if (freeCameraMode) {
         trackMovementKey(key, action);
     }
+    trackSeekKey(key, action);
     return action == GLFW_RELEASE && onKeyReleased(key);
 }
 
@@ -44,6 +45,19 @@ void Controls::trackMovementKey(int key, int action)
     }
 }
 
+// A held arrow key repeats, so the timeline can be scrubbed.
+void Controls::trackSeekKey(int key, int action)
+{
+    if (action == GLFW_RELEASE) {
+        return;
+    }
+    if (key == GLFW_KEY_RIGHT) {
+        seekSteps++;
+    } else if (key == GLFW_KEY_LEFT) {
+        seekSteps--;
+    }
+}
+
 bool Controls::onKeyReleased(int key)
 {
     if (key == GLFW_KEY_ESCAPE) {
@@ -52,6 +66,12 @@ bool Controls::onKeyReleased(int key)
     if (key == GLFW_KEY_F1) {
         freeCameraMode = !freeCameraMode;
         releaseMovementKeys();
+    } else if (key == GLFW_KEY_F2) {
+        overlayShown = !overlayShown;
+    } else if (key == GLFW_KEY_P) {
+        pauseToggled = true;
+    } else if (key == GLFW_KEY_F12) {
+        screenshotRequested = true;
     } else if (key >= GLFW_KEY_F3 && key < GLFW_KEY_F3 + DisplayModeCount) {
         // GLFW numbers the function keys in a row: F3 onwards pick the modes in order.
         displayMode = static_cast<DisplayMode>(key - GLFW_KEY_F3);

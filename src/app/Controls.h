@@ -25,9 +25,17 @@ struct Controls {
     DisplayMode displayMode = ShowFinal;
     bool cursorCaptured = false;
     bool firstMouse = true;
+    bool overlayShown = false;
+
+    // Requests the frame loop takes and clears: pause or resume the timeline,
+    // move it by this many five-second steps, save the next frame.
+    bool pauseToggled = false;
+    int seekSteps = 0;
+    bool screenshotRequested = false;
 
 private:
     void trackMovementKey(int key, int action);
+    void trackSeekKey(int key, int action);
     void releaseMovementKeys();
     bool onKeyReleased(int key);
 };

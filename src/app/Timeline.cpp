@@ -1,5 +1,7 @@
 #include "app/Timeline.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr double cycleLength = 85.0;
@@ -26,8 +28,20 @@ Timeline::Timeline(double now) : now(now) {}
 void Timeline::advance(double newNow)
 {
     dt = static_cast<float>(newNow - now);
+    if (paused) {
+        start += newNow - now;
+    }
     now = newNow;
     if (now - start > cycleLength) {
         start = now;
     }
+}
+
+void Timeline::seek(double seconds)
+{
+    double t = std::fmod(now - start + seconds, cycleLength);
+    if (t < 0.0) {
+        t += cycleLength;
+    }
+    start = now - t;
 }

@@ -14,12 +14,22 @@ public:
     explicit Timeline(double now);
 
     float time() const { return static_cast<float>(now - start); }
-    float deltaTime() const { return dt; }
+    // Timeline seconds since the previous frame: none while paused.
+    float deltaTime() const { return paused ? 0.0f : dt; }
+    // Clock seconds since the previous frame, paused or not: the free camera
+    // moves by these, so a paused scene can still be walked around.
+    float frameSeconds() const { return dt; }
     // Records the clock reading after a frame; past the cycle the next frame starts again at 0.
     void advance(double newNow);
+
+    void togglePause() { paused = !paused; }
+    bool isPaused() const { return paused; }
+    // Moves the timeline by `seconds`, either way, wrapping around the cycle.
+    void seek(double seconds);
 
 private:
     double now;
     double start = 0.0;
     float dt = 0.0f;
+    bool paused = false;
 };

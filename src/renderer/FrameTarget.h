@@ -1,5 +1,7 @@
 #pragma once
 
+#include "renderer/FramePixels.h"
+
 #include <vulkan/vulkan.h>
 
 #include <vector>
@@ -27,4 +29,16 @@ public:
 
     virtual void create() = 0;
     virtual void destroy() = 0;
+
+    // Whether presented frames can be copied back to the host.
+    virtual bool canReadBack() const = 0;
+    // The next presented frame is copied back; present() returns once it is.
+    void readBackNextFrame() { readBackRequested = canReadBack(); }
+    bool isReadBackPending() const { return readBackRequested; }
+    // The frame the last read-back copied.
+    const FramePixels& lastReadBack() const { return readBack; }
+
+protected:
+    bool readBackRequested = false;
+    FramePixels readBack;
 };

@@ -1,12 +1,7 @@
 #include "renderer/OffscreenTarget.h"
 
-#include "base/ResultCheck.h"
-#include "base/ReadBack.h"
-
 #include "base/ImageUtils.h"
-
-#include <stdexcept>
-#include <utility>
+#include "base/ResultCheck.h"
 
 void OffscreenTarget::create()
 {
@@ -22,34 +17,7 @@ void OffscreenTarget::create()
                                    1, "failed to create texture image view!");
     }
 
-    createReadBackObjects();
-}
-
-void OffscreenTarget::createReadBackObjects()
-{
-    const VkDevice device = bufferUtils.getDevice();
-    VkCommandPoolCreateInfo poolInfo{};
-    poolInfo.sType = VK_STRUCTURE_TYPE_COMMAND_POOL_CREATE_INFO;
-    poolInfo.flags = VK_COMMAND_POOL_CREATE_RESET_COMMAND_BUFFER_BIT;
-    poolInfo.queueFamilyIndex = queueFamily;
-    checkResult(vkCreateCommandPool(device, &poolInfo, nullptr, &commandPool),
-                "failed to create the offscreen read-back objects!");
-    VkCommandBufferAllocateInfo allocInfo{};
-    allocInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_ALLOCATE_INFO;
-    allocInfo.commandPool = commandPool;
-    allocInfo.level = VK_COMMAND_BUFFER_LEVEL_PRIMARY;
-    allocInfo.commandBufferCount = 1;
-    VkFenceCreateInfo fenceInfo{};
-    fenceInfo.sType = VK_STRUCTURE_TYPE_FENCE_CREATE_INFO;
-    checkResult(vkAllocateCommandBuffers(device, &allocInfo, &copyCommands),
-                "failed to create the offscreen read-back objects!");
-    checkResult(vkCreateFence(device, &fenceInfo, nullptr, &copyFence),
-                "failed to create the offscreen read-back objects!");
-
-    const VkDeviceSize size = VkDeviceSize{imageExtent.width} * imageExtent.height * 4;
-    bufferUtils.createBuffer(size, VK_BUFFER_USAGE_TRANSFER_DST_BIT,
-                             VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT, readBackBuffer,
-                             readBackMemory);
+    imageReadBack = ImageReadBack(bufferUtils, queueFamily, imageExtent);
 }
 
 // Nothing has to be given back by a presentation engine, but the frame's
@@ -60,7 +28,7 @@ VkResult OffscreenTarget::acquire(VkSemaphore imageAvailable, uint32_t& imageInd
 {
     imageIndex = nextImage;
     nextImage = (nextImage + 1) % imageCount;
-    submit(VK_NULL_HANDLE, 0, imageAvailable, VK_NULL_HANDLE, VK_NULL_HANDLE);
+    submit(VK_NULL_HANDLE, imageAvailable);
     return VK_SUCCESS;
 }
 
@@ -69,55 +37,27 @@ VkResult OffscreenTarget::acquire(VkSemaphore imageAvailable, uint32_t& imageInd
 VkResult OffscreenTarget::present(VkSemaphore renderFinished, uint32_t imageIndex)
 {
     if (!readBackRequested) {
-        submit(renderFinished, VK_PIPELINE_STAGE_ALL_COMMANDS_BIT, VK_NULL_HANDLE, VK_NULL_HANDLE, VK_NULL_HANDLE);
+        submit(renderFinished, VK_NULL_HANDLE);
         return VK_SUCCESS;
     }
     readBackRequested = false;
-    recordCopy(imageIndex);
-    submit(renderFinished, VK_PIPELINE_STAGE_TRANSFER_BIT, VK_NULL_HANDLE, copyCommands, copyFence);
-    vkWaitForFences(bufferUtils.getDevice(), 1, &copyFence, VK_TRUE, UINT64_MAX);
-    vkResetFences(bufferUtils.getDevice(), 1, &copyFence);
-    copyOut();
+    // The presentation pass leaves the image in TRANSFER_SRC_OPTIMAL.
+    readBack = imageReadBack.copy(queue, images[imageIndex], VK_IMAGE_LAYOUT_TRANSFER_SRC_OPTIMAL, imageFormat,
+                                  renderFinished, VK_NULL_HANDLE);
     return VK_SUCCESS;
 }
 
-void OffscreenTarget::submit(VkSemaphore wait, VkPipelineStageFlags waitStage, VkSemaphore signal,
-                             VkCommandBuffer commandBuffer, VkFence fence) const
+void OffscreenTarget::submit(VkSemaphore wait, VkSemaphore signal) const
 {
+    const VkPipelineStageFlags waitStage = VK_PIPELINE_STAGE_ALL_COMMANDS_BIT;
     VkSubmitInfo submitInfo{};
     submitInfo.sType = VK_STRUCTURE_TYPE_SUBMIT_INFO;
     submitInfo.waitSemaphoreCount = wait != VK_NULL_HANDLE ? 1 : 0;
     submitInfo.pWaitSemaphores = &wait;
     submitInfo.pWaitDstStageMask = &waitStage;
-    submitInfo.commandBufferCount = commandBuffer != VK_NULL_HANDLE ? 1 : 0;
-    submitInfo.pCommandBuffers = &commandBuffer;
     submitInfo.signalSemaphoreCount = signal != VK_NULL_HANDLE ? 1 : 0;
     submitInfo.pSignalSemaphores = &signal;
-    checkResult(vkQueueSubmit(queue, 1, &submitInfo, fence), "failed to submit to the offscreen target!");
-}
-
-// The presentation pass leaves the image in TRANSFER_SRC_OPTIMAL, and the
-// semaphore wait orders the copy after it, so no barrier is needed here.
-void OffscreenTarget::recordCopy(uint32_t imageIndex) const
-{
-    vkResetCommandBuffer(copyCommands, 0);
-    VkCommandBufferBeginInfo beginInfo{};
-    beginInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_BEGIN_INFO;
-    beginInfo.flags = VK_COMMAND_BUFFER_USAGE_ONE_TIME_SUBMIT_BIT;
-    vkBeginCommandBuffer(copyCommands, &beginInfo);
-    recordReadBack(copyCommands, images[imageIndex], imageExtent, readBackBuffer);
-    checkResult(vkEndCommandBuffer(copyCommands), "failed to record the offscreen read-back!");
-}
-
-// The images are B8G8R8A8; the frame handed out is RGBA.
-void OffscreenTarget::copyOut()
-{
-    const size_t size = size_t{imageExtent.width} * imageExtent.height * 4;
-    readBack = FramePixels{imageExtent.width, imageExtent.height, std::vector<uint8_t>(size)};
-    readHostVisible(bufferUtils.getDevice(), readBackMemory, readBack.rgba.data(), size);
-    for (size_t i = 0; i < size; i += 4) {
-        std::swap(readBack.rgba[i], readBack.rgba[i + 2]);
-    }
+    checkResult(vkQueueSubmit(queue, 1, &submitInfo, VK_NULL_HANDLE), "failed to submit to the offscreen target!");
 }
 
 void OffscreenTarget::destroy()
@@ -131,8 +71,5 @@ void OffscreenTarget::destroy()
     images.clear();
     imageMemories.clear();
     views.clear();
-    vkDestroyBuffer(device, readBackBuffer, nullptr);
-    vkFreeMemory(device, readBackMemory, nullptr);
-    vkDestroyFence(device, copyFence, nullptr);
-    vkDestroyCommandPool(device, commandPool, nullptr);
+    imageReadBack.destroy();
 }

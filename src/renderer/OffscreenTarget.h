@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/BufferUtils.h"
-#include "renderer/FramePixels.h"
 #include "renderer/FrameTarget.h"
+#include "renderer/ImageReadBack.h"
 
 #include <vector>
 
@@ -32,16 +32,10 @@ public:
     void create() override;
     void destroy() override;
 
-    // The next presented frame is copied back; present() returns once it is.
-    void readBackNextFrame() { readBackRequested = true; }
-    const FramePixels& lastReadBack() const { return readBack; }
+    bool canReadBack() const override { return true; }
 
 private:
-    void createReadBackObjects();
-    void submit(VkSemaphore wait, VkPipelineStageFlags waitStage, VkSemaphore signal, VkCommandBuffer commandBuffer,
-                VkFence fence) const;
-    void recordCopy(uint32_t imageIndex) const;
-    void copyOut();
+    void submit(VkSemaphore wait, VkSemaphore signal) const;
 
     BufferUtils bufferUtils;
     VkQueue queue;
@@ -51,12 +45,5 @@ private:
     std::vector<VkDeviceMemory> imageMemories;
     std::vector<VkImageView> views;
     uint32_t nextImage = 0;
-
-    VkCommandPool commandPool = VK_NULL_HANDLE;
-    VkCommandBuffer copyCommands = VK_NULL_HANDLE;
-    VkFence copyFence = VK_NULL_HANDLE;
-    VkBuffer readBackBuffer = VK_NULL_HANDLE;
-    VkDeviceMemory readBackMemory = VK_NULL_HANDLE;
-    bool readBackRequested = false;
-    FramePixels readBack;
+    ImageReadBack imageReadBack;
 };

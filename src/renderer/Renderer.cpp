@@ -66,3 +66,8 @@ void Renderer::cleanup()
         glfwTerminate();
     }
 }
+
+uint32_t Renderer::getGraphicsFamily() const
+{
+    return findQueueFamilies(physicalDevice).graphicsFamily.value();
+}

@@ -23,6 +23,7 @@ class DefferedDrawObject;
 class GpuTimestamps;
 class GraphicsPipeline;
 class OffscreenTarget;
+class PresentationOverlay;
 
 struct QueueFamilyIndices {
     std::optional<uint32_t> graphicsFamily;
@@ -59,6 +60,9 @@ public:
     VkExtent2D getSwapChainExtent() const { return frameTarget->extent(); }
     // Null when the renderer presents to a window.
     OffscreenTarget* getOffscreenTarget() const { return offscreenTarget; }
+    FrameTarget& getFrameTarget() const { return *frameTarget; }
+    VkInstance getInstance() const { return instance; }
+    uint32_t getGraphicsFamily() const;
     bool isValidated() const { return validation; }
 
     void setFramebufferResized() { framebufferResized = true; }
@@ -68,6 +72,8 @@ public:
     // The pipeline made for the presentation render pass; it is rebuilt with
     // the pass when the surface's format changes.
     void attachPresentationPipeline(GraphicsPipeline* pipeline) { presentationPipeline = pipeline; }
+    // Optional: drawn over every presented frame but those read back; null for none.
+    void attachOverlay(PresentationOverlay* presentationOverlay) { overlay = presentationOverlay; }
 
     // Blocks until the frame that last used the current frame index has been
     // presented, so its uniform buffers may be rewritten.
@@ -178,5 +184,6 @@ private:
     uint32_t currentFrame = 0;
     GpuTimestamps* timestamps = nullptr;
     GraphicsPipeline* presentationPipeline = nullptr;
+    PresentationOverlay* overlay = nullptr;
     bool framebufferResized = false;
 };

@@ -1,4 +1,5 @@
 #include "renderer/Renderer.h"
+#include "renderer/PresentationOverlay.h"
 
 #include "base/ResultCheck.h"
 #include "renderer/CubeFaceViews.h"
@@ -260,6 +261,9 @@ void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t i
                        sizeof(DisplayMode), &displayMode);
     drawMesh(commandBuffer, deferredObject, deferredObject.getPipelineLayout(),
              deferredObject.getDescriptorSet(currentFrame));
+    if (overlay != nullptr && !frameTarget->isReadBackPending()) {
+        overlay->record(commandBuffer);
+    }
 
     vkCmdEndRenderPass(commandBuffer);
     endTimed(timestamps, commandBuffer, currentFrame, TimedPass::Lighting);

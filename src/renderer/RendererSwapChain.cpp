@@ -15,9 +15,9 @@ void Renderer::createFrameTarget()
 {
     const QueueFamilyIndices indices = findQueueFamilies(physicalDevice);
     if (window != nullptr) {
-        frameTarget = std::make_unique<SwapChainTarget>(SwapChainSetting{window, surface, physicalDevice, device,
-                                                                         presentQueue, indices.graphicsFamily.value(),
-                                                                         indices.presentFamily.value()});
+        frameTarget = std::make_unique<SwapChainTarget>(
+            SwapChainSetting{window, surface, physicalDevice, device, presentQueue, graphicsQueue,
+                             indices.graphicsFamily.value(), indices.presentFamily.value()});
     } else {
         auto target =
             std::make_unique<OffscreenTarget>(BufferUtils(device, physicalDevice, VK_NULL_HANDLE, graphicsQueue),

@@ -5,7 +5,7 @@
 #include "renderer/SwapChainChoice.h"
 #include "base/ImageUtils.h"
 
-#include <stdexcept>
+#include <iostream>
 
 SwapChainSupportDetails querySwapChainSupport(VkPhysicalDevice physicalDevice, VkSurfaceKHR surface)
 {
@@ -32,6 +32,46 @@ void SwapChainTarget::create()
 {
     createSwapChain();
     createImageViews();
+    createReadBack();
+}
+
+// Screenshots copy the presented image, which needs transfer-source usage;
+// a surface that does not offer it still presents, without screenshots.
+VkImageUsageFlags SwapChainTarget::imageUsage(const VkSurfaceCapabilitiesKHR& capabilities)
+{
+    readBackSupported = (capabilities.supportedUsageFlags & VK_IMAGE_USAGE_TRANSFER_SRC_BIT) != 0;
+    if (!readBackSupported && !readBackRefusalSaid) {
+        std::cerr << "The surface cannot copy its images: screenshots are off." << std::endl;
+        readBackRefusalSaid = true;
+    }
+    return VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT | (readBackSupported ? VK_IMAGE_USAGE_TRANSFER_SRC_BIT : 0);
+}
+
+void SwapChainTarget::createReadBack()
+{
+    readBackSupported = readBackSupported && isReadableFormat(imageFormat);
+    if (!readBackSupported) {
+        return;
+    }
+    imageReadBack =
+        ImageReadBack(BufferUtils(setting.device, setting.physicalDevice, VK_NULL_HANDLE, setting.graphicsQueue),
+                      setting.graphicsFamily, imageExtent);
+    VkSemaphoreCreateInfo semaphoreInfo{};
+    semaphoreInfo.sType = VK_STRUCTURE_TYPE_SEMAPHORE_CREATE_INFO;
+    copyFinishedSemaphores.resize(images.size());
+    for (VkSemaphore& semaphore : copyFinishedSemaphores) {
+        checkResult(vkCreateSemaphore(setting.device, &semaphoreInfo, nullptr, &semaphore),
+                    "failed to create the read-back objects!");
+    }
+}
+
+void SwapChainTarget::destroyReadBack()
+{
+    imageReadBack.destroy();
+    for (VkSemaphore semaphore : copyFinishedSemaphores) {
+        vkDestroySemaphore(setting.device, semaphore, nullptr);
+    }
+    copyFinishedSemaphores.clear();
 }
 
 void SwapChainTarget::createSwapChain()
@@ -54,7 +94,7 @@ void SwapChainTarget::createSwapChain()
     createInfo.imageColorSpace = surfaceFormat.colorSpace;
     createInfo.imageExtent = extent;
     createInfo.imageArrayLayers = 1;
-    createInfo.imageUsage = VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT;
+    createInfo.imageUsage = imageUsage(swapChainSupport.capabilities);
 
     uint32_t queueFamilyIndices[] = {setting.graphicsFamily, setting.presentFamily};
     if (setting.graphicsFamily != setting.presentFamily) {
@@ -95,10 +135,17 @@ VkResult SwapChainTarget::acquire(VkSemaphore imageAvailable, uint32_t& imageInd
 
 VkResult SwapChainTarget::present(VkSemaphore renderFinished, uint32_t imageIndex)
 {
+    VkSemaphore presentWait = renderFinished;
+    if (readBackRequested) {
+        readBackRequested = false;
+        presentWait = copyFinishedSemaphores[imageIndex];
+        readBack = imageReadBack.copy(setting.graphicsQueue, images[imageIndex], VK_IMAGE_LAYOUT_PRESENT_SRC_KHR,
+                                      imageFormat, renderFinished, presentWait);
+    }
     VkPresentInfoKHR presentInfo{};
     presentInfo.sType = VK_STRUCTURE_TYPE_PRESENT_INFO_KHR;
     presentInfo.waitSemaphoreCount = 1;
-    presentInfo.pWaitSemaphores = &renderFinished;
+    presentInfo.pWaitSemaphores = &presentWait;
     presentInfo.swapchainCount = 1;
     presentInfo.pSwapchains = &swapChain;
     presentInfo.pImageIndices = &imageIndex;
@@ -107,6 +154,7 @@ VkResult SwapChainTarget::present(VkSemaphore renderFinished, uint32_t imageInde
 
 void SwapChainTarget::destroy()
 {
+    destroyReadBack();
     for (auto imageView : views) {
         vkDestroyImageView(setting.device, imageView, nullptr);
     }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "base/BufferUtils.h"
 #include "renderer/FrameTarget.h"
+#include "renderer/ImageReadBack.h"
 
 #define GLFW_INCLUDE_VULKAN
 #include <GLFW/glfw3.h>
@@ -23,6 +25,8 @@ struct SwapChainSetting {
     VkPhysicalDevice physicalDevice = VK_NULL_HANDLE;
     VkDevice device = VK_NULL_HANDLE;
     VkQueue presentQueue = VK_NULL_HANDLE;
+    // Where a screenshot's copy is submitted.
+    VkQueue graphicsQueue = VK_NULL_HANDLE;
     uint32_t graphicsFamily = 0;
     uint32_t presentFamily = 0;
 };
@@ -44,9 +48,14 @@ public:
     void create() override;
     void destroy() override;
 
+    bool canReadBack() const override { return readBackSupported; }
+
 private:
     void createSwapChain();
     void createImageViews();
+    VkImageUsageFlags imageUsage(const VkSurfaceCapabilitiesKHR& capabilities);
+    void createReadBack();
+    void destroyReadBack();
 
     SwapChainSetting setting;
     VkSwapchainKHR swapChain = VK_NULL_HANDLE;
@@ -54,4 +63,10 @@ private:
     std::vector<VkImageView> views;
     VkFormat imageFormat = VK_FORMAT_UNDEFINED;
     VkExtent2D imageExtent{};
+    bool readBackSupported = false;
+    bool readBackRefusalSaid = false;
+    ImageReadBack imageReadBack;
+    // One per image: the present of a copied frame waits on it, and the
+    // presentation engine may hold it until that image comes back.
+    std::vector<VkSemaphore> copyFinishedSemaphores;
 };

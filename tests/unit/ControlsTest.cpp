@@ -128,3 +128,24 @@ TEST(ControlsTest, LeftClickTogglesTheCaptureAndNothingElseDoes)
     EXPECT_TRUE(controls.onMouseButton(GLFW_MOUSE_BUTTON_LEFT, GLFW_PRESS));
     EXPECT_FALSE(controls.cursorCaptured);
 }
+
+TEST(ControlsTest, OverlayPauseSeekAndScreenshotKeysLeaveTheCameraAndModeAlone)
+{
+    Controls controls;
+    pressAndRelease(controls, GLFW_KEY_F2);
+    pressAndRelease(controls, GLFW_KEY_P);
+    pressAndRelease(controls, GLFW_KEY_F12);
+    controls.onKey(GLFW_KEY_RIGHT, GLFW_PRESS);
+    controls.onKey(GLFW_KEY_RIGHT, GLFW_REPEAT);
+    controls.onKey(GLFW_KEY_RIGHT, GLFW_RELEASE);
+    pressAndRelease(controls, GLFW_KEY_LEFT);
+    EXPECT_TRUE(controls.overlayShown);
+    EXPECT_TRUE(controls.pauseToggled);
+    EXPECT_TRUE(controls.screenshotRequested);
+    EXPECT_EQ(controls.seekSteps, 1);
+    EXPECT_FALSE(controls.freeCameraMode);
+    EXPECT_EQ(controls.displayMode, ShowFinal);
+
+    pressAndRelease(controls, GLFW_KEY_F2);
+    EXPECT_FALSE(controls.overlayShown);
+}

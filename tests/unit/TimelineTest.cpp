@@ -71,3 +71,31 @@ TEST(TimelineTest, KeepsFrameTimesExactDaysAfterStartUp)
     }
     EXPECT_EQ(restarts, 1);
 }
+
+TEST(TimelineTest, PauseHoldsTheTimeWhileTheClockRuns)
+{
+    Timeline timeline(10.0);
+    timeline.togglePause();
+    timeline.advance(12.5);
+    EXPECT_FLOAT_EQ(timeline.time(), 10.0f);
+    EXPECT_EQ(timeline.deltaTime(), 0.0f);
+    EXPECT_FLOAT_EQ(timeline.frameSeconds(), 2.5f) << "the free camera still moves";
+    timeline.togglePause();
+    timeline.advance(13.0);
+    EXPECT_FLOAT_EQ(timeline.time(), 10.5f);
+    EXPECT_FLOAT_EQ(timeline.deltaTime(), 0.5f);
+}
+
+TEST(TimelineTest, SeekWrapsAroundTheCycleBothWays)
+{
+    Timeline timeline(28.0);
+    timeline.seek(5.0);
+    EXPECT_FLOAT_EQ(timeline.time(), 33.0f);
+    EXPECT_EQ(scheduledDisplayMode(timeline.time()), ShowAlbedo);
+    timeline.seek(-35.0);
+    EXPECT_FLOAT_EQ(timeline.time(), 83.0f);
+    timeline.seek(5.0);
+    EXPECT_FLOAT_EQ(timeline.time(), 3.0f);
+    timeline.advance(29.0);
+    EXPECT_FLOAT_EQ(timeline.time(), 4.0f) << "the clock goes on from the new time";
+}
