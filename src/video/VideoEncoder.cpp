@@ -63,6 +63,17 @@ void setUpAttributes(posix_spawnattr_t& attributes)
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
 }
 
+// execve's form: the program first, a null pointer last.
+std::vector<char*> argumentVector(const std::string& program, const std::vector<std::string>& arguments)
+{
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    return argv;
+}
+
 } // namespace
 
 VideoEncoder::VideoEncoder(const std::string& path, VideoStream stream)
@@ -84,12 +95,7 @@ VideoEncoder::VideoEncoder(const std::string& path, VideoStream stream)
 void VideoEncoder::start(const std::vector<std::string>& arguments)
 {
     const std::string program = encoderProgramPath();
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& argument : arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-
+    std::vector<char*> argv = argumentVector(program, arguments);
     int pipeEnds[2];
     output = std::tmpfile();
     if (program.empty() || output == nullptr || pipe2(pipeEnds, O_CLOEXEC) != 0) {
