@@ -4,8 +4,9 @@
 # 1280 x 720 and 30 frames a second, offscreen, with no display needed.
 #   bash scripts/record.sh [FILE] [options…]
 # FILE is out/flight.mp4 by default (.mp4 is H.264, .webm is VP9); options
-# given here (--fps, --seconds, --time, --size, --mode, --camera) replace the
-# defaults. Ctrl-C stops it and keeps the frames done so far in FILE.
+# given here (--fps, --seconds, --time, --size, --mode, --camera, as
+# kestrelwing --help lists them) replace the defaults. Ctrl-C stops it and
+# keeps the frames done so far in FILE.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 file="$root/out/flight.mp4"
@@ -17,6 +18,5 @@ else
 fi
 
 bash "$root/scripts/install-deps.sh" ffmpeg
-bash "$root/scripts/build.sh" kestrelwing_bench >/dev/null
-cd "$root"
-exec "$root/build/kestrelwing_bench" --record "$file" --size 1280x720 --fps 30 --seconds 85 --time 0 "$@"
+bash "$root/scripts/build.sh" kestrelwing >/dev/null
+exec "$root/build/kestrelwing" --record "$file" --size 1280x720 --fps 30 --seconds 85 --time 0 "$@"

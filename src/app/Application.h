@@ -5,6 +5,7 @@
 #include "app/FreeCamera.h"
 #include "scene/Light.h"
 #include "app/PathCamera.h"
+#include "app/RunOptions.h"
 #include "app/SceneSize.h"
 #include "app/SceneStore.h"
 #include "objects/CubemapObject.h"
@@ -30,15 +31,16 @@ public:
     Application() = default;
     explicit Application(SceneSize sceneSize) : sceneSize(sceneSize) {}
 
-    void run();
+    void run(const RunOptions& options = {});
 
     // The steps of run(), public for drivers that time the start-up and pace
     // the frames themselves (the benchmark); frame() is one turn of the loop.
     void findProjectRoot();
-    void initWindow();
+    // The window and the renderer for it, as the options ask.
+    void initWindow(const RunOptions& options = {});
     // In place of initWindow: no window, frames drawn into images of the
     // renderer's own at `extent`.
-    void initOffscreen(VkExtent2D extent, bool validation);
+    void initOffscreen(VkExtent2D extent, const RendererSettings& settings = {});
     void initVulkan();
     void buildScene();
     void frame(float t, float dt);
@@ -58,7 +60,9 @@ private:
     void buildMeshObjects(const Path& spaceshipPath);
     void buildSkyAndEffects();
     void buildCubeFacePipelines();
-    void mainLoop();
+    // Until the window closes, or after `frames` frames when given; the first
+    // frame is at timeline second `startTime` when given.
+    void mainLoop(std::optional<float> startTime, std::optional<int> frames);
     void update(float t, float dt);
     void processInput(float dt);
     void draw(float t, float dt);

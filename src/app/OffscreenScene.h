@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/SceneSize.h"
+#include "renderer/RendererSettings.h"
 
 #include <memory>
 
@@ -11,4 +12,5 @@ constexpr unsigned fixedParticleSeed = 1;
 
 // The demo's scene drawn into offscreen images of `extent`, the dust from the
 // fixed seed, ready for its first frame.
-std::unique_ptr<Application> startOffscreenScene(VkExtent2D extent, bool validation, SceneSize sceneSize = {});
+std::unique_ptr<Application> startOffscreenScene(VkExtent2D extent, const RendererSettings& settings = {},
+                                                 SceneSize sceneSize = {});

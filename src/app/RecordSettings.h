@@ -1,6 +1,7 @@
 #pragma once
 
 #include "constants/DisplayModes.h"
+#include "renderer/RendererSettings.h"
 
 #include <vulkan/vulkan.h>
 
@@ -18,14 +19,14 @@ struct RecordSettings {
     VkExtent2D size{1280, 720};
     bool freeCamera = false;
     std::optional<DisplayMode> displayMode;
-    bool validation = true;
+    RendererSettings renderer;
 
     // Every frame advances the timeline by exactly 1/fps; at least one frame.
     int frameCount() const;
 };
 
-// The readings of the recording's own numbers; each throws RecordingRefused
-// naming the option and the text when the text does not fit.
+// The readings of the recording's own numbers; each throws badValue naming
+// the option and the text when the text does not fit.
 int framesPerSecond(const std::string& text);
 float recordingSeconds(const std::string& text);
 

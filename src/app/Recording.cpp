@@ -71,7 +71,7 @@ RecordingResult recordFlight(const RecordSettings& asked, std::ostream& progress
     // Starting the scene moves into the project's root; the file stays where it was asked for.
     RecordSettings settings = asked;
     settings.file = std::filesystem::absolute(asked.file).string();
-    auto app = startOffscreenScene(settings.size, settings.validation);
+    auto app = startOffscreenScene(settings.size, settings.renderer);
     app->useFreeCamera(settings.freeCamera);
     app->forceDisplayMode(settings.displayMode);
     RecordingResult result;

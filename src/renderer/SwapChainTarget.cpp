@@ -79,7 +79,8 @@ void SwapChainTarget::createSwapChain()
     SwapChainSupportDetails swapChainSupport = querySwapChainSupport(setting.physicalDevice, setting.surface);
 
     VkSurfaceFormatKHR surfaceFormat = chooseSwapSurfaceFormat(swapChainSupport.formats);
-    VkPresentModeKHR presentMode = chooseSwapPresentMode(swapChainSupport.presentModes);
+    VkPresentModeKHR presentMode =
+        chooseSwapPresentMode(swapChainSupport.presentModes, setting.requestedPresentMode);
     int width = 0;
     int height = 0;
     glfwGetFramebufferSize(setting.window, &width, &height);
@@ -117,6 +118,7 @@ void SwapChainTarget::createSwapChain()
     vkGetSwapchainImagesKHR(setting.device, swapChain, &imageCount, images.data());
     imageFormat = surfaceFormat.format;
     imageExtent = extent;
+    mode = presentMode;
 }
 
 void SwapChainTarget::createImageViews()

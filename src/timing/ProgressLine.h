@@ -13,6 +13,11 @@ std::string progressText(int done, int total, double elapsedSeconds);
 class ProgressLine {
 public:
     ProgressLine(std::ostream& out, std::string label, int total);
+    // Work that ends in an exception leaves the line ended too, so its
+    // message starts a line of its own.
+    ~ProgressLine() { end(); }
+    ProgressLine(const ProgressLine&) = delete;
+    ProgressLine& operator=(const ProgressLine&) = delete;
 
     void show(int done);
     // The last state stays on its line; what is printed next starts a new one.

@@ -4,7 +4,7 @@
 # before a frame is drawn, a failing encoder (code 1, no file), and Ctrl-C
 # (code 130, a playable file of the frames done).
 source "$(dirname "$0")/harness.sh"
-RECORDER="$(dirname "$PROGRAM")/kestrelwing_bench"
+BENCH="$(dirname "$PROGRAM")/kestrelwing_bench"
 unset DISPLAY
 cd "$SOURCE_ROOT"
 
@@ -13,7 +13,7 @@ cd "$SOURCE_ROOT"
 PSNR_FLOOR=33
 
 # The recorder looks for ffmpeg on RECORDER_PATH when it is set.
-record() { PATH="${RECORDER_PATH:-$PATH}" "$RECORDER" --record "$@" >"$WORK/stdout" 2>"$WORK/stderr"; }
+record() { PATH="${RECORDER_PATH:-$PATH}" "$PROGRAM" --record "$@" >"$WORK/stdout" 2>"$WORK/stderr"; }
 probe() { ffprobe -v error -count_frames -select_streams v:0 -show_entries "stream=$2" -of csv=p=0 "$1"; }
 frame_hashes() { ffmpeg -v error -i "$1" -f framemd5 - | grep -v '^#'; }
 
@@ -25,7 +25,7 @@ assert_equal "$(probe "$WORK/out/a.mp4" codec_name,pix_fmt,width,height,nb_read_
 grep -q "frame 20/20" "$WORK/stderr" || fail "no progress line reached 20/20"
 assert_equal "$(ls -A "$WORK/out")" "a.mp4" "files in the output folder"
 
-"$RECORDER" --offscreen --size 320x180 --frames 1 --warmup 0 --capture 5 --out "$WORK" --csv "$WORK/bench.csv" \
+"$BENCH" --offscreen --size 320x180 --frames 1 --warmup 0 --capture 5 --out "$WORK" --csv "$WORK/bench.csv" \
   >/dev/null 2>"$WORK/stderr" || fail "capture failed with code $?"
 ffmpeg -v error -i "$WORK/out/a.mp4" -frames:v 1 "$WORK/first.png"
 psnr=$(compare -metric PSNR "$WORK/first.png" "$WORK/t05.00.png" null: 2>&1 || true)
@@ -41,22 +41,26 @@ assert_equal "$(probe "$WORK/out/c.webm" codec_name,width,height,nb_read_frames)
 refused() {
   local expected="$1" code=0
   shift
-  record "$@" || code=$?
+  PATH="${RECORDER_PATH:-$PATH}" "$PROGRAM" "$@" >"$WORK/stdout" 2>"$WORK/stderr" || code=$?
   assert_equal "$code" 2 "exit code for $*"
   assert_equal "$(wc -l <"$WORK/stderr")" 1 "lines of error for $*"
   grep -q -- "$expected" "$WORK/stderr" || fail "for $*: $(cat "$WORK/stderr")"
 }
 mkdir "$WORK/empty"
-refused "the file must end in .mp4 (H.264) or .webm (VP9)" "$WORK/empty/x.avi"
-refused "the folder '$WORK/nowhere' does not exist" "$WORK/nowhere/x.mp4"
-refused "--fps takes a whole number of frames a second from 1 to 240, not '0'" "$WORK/empty/x.mp4" --fps 0
-refused "--seconds takes a number of seconds above 0 and at most 86400, not 'two'" "$WORK/empty/x.mp4" --seconds two
-refused "--time takes timeline seconds from 0 to below 85, not '90'" "$WORK/empty/x.mp4" --time 90
-refused "a video needs an even width and height" "$WORK/empty/x.mp4" --size 321x180
-RECORDER_PATH="$WORK/empty" refused "sudo apt-get install ffmpeg" "$WORK/empty/x.mp4"
+refused "the file must end in .mp4 (H.264) or .webm (VP9)" --record "$WORK/empty/x.avi"
+refused "the folder '$WORK/nowhere' does not exist" --record "$WORK/nowhere/x.mp4"
+refused "--fps takes a whole number of at least 1, not '0'" --record "$WORK/empty/x.mp4" --fps 0
+refused "--seconds takes a finite number of seconds, not 'two'" --record "$WORK/empty/x.mp4" --seconds two
+refused "--seconds takes a number of seconds above 0 and at most 86400, not '-2'" --record "$WORK/empty/x.mp4" --seconds -2
+refused "--time takes a finite number of seconds, not 'soon'" --record "$WORK/empty/x.mp4" --time soon
+refused "--size takes WIDTHxHEIGHT" --record "$WORK/empty/x.mp4" --size 320x
+refused "--offscreen, --fps and --seconds go with --record" --fps 10
+refused "--record takes its length from --seconds, not --frames" --record "$WORK/empty/x.mp4" --frames 3
+refused "a video needs an even width and height" --record "$WORK/empty/x.mp4" --size 321x180
+RECORDER_PATH="$WORK/empty" refused "sudo apt-get install ffmpeg" --record "$WORK/empty/x.mp4"
 if [ "$(id -u)" -ne 0 ]; then
   chmod 500 "$WORK/empty"
-  refused "is not writable" "$WORK/empty/x.mp4"
+  refused "is not writable" --record "$WORK/empty/x.mp4"
   chmod 700 "$WORK/empty"
 fi
 assert_equal "$(ls -A "$WORK/empty")" "" "files left by refusals"
@@ -70,11 +74,11 @@ code=0
 RECORDER_PATH="$WORK/fake:$PATH" record "$WORK/empty/x.mp4" --size 320x180 --fps 10 --seconds 2 || code=$?
 assert_equal "$code" 1 "exit code when ffmpeg fails"
 assert_equal "$(tail -n 1 "$WORK/stderr")" \
-  "kestrelwing_bench: ffmpeg failed: av_interleaved_write_frame(): No space left on device" "last line"
+  "kestrelwing: ffmpeg failed: av_interleaved_write_frame(): No space left on device" "last line"
 assert_equal "$(ls -A "$WORK/empty")" "" "files left by the failed encoder"
 
 # Ctrl-C keeps the frames done so far as a playable file.
-"$RECORDER" --record "$WORK/out/stopped.mp4" --size 320x180 --fps 10 --seconds 30 >"$WORK/stdout" 2>"$WORK/stderr" &
+"$PROGRAM" --record "$WORK/out/stopped.mp4" --size 320x180 --fps 10 --seconds 30 >"$WORK/stdout" 2>"$WORK/stderr" &
 APP_PID=$!
 for _ in $(seq 300); do
   grep -q "frame [3-9]/300" "$WORK/stderr" && break

@@ -1,7 +1,7 @@
 #include "app/FixedSteps.h"
+#include "app/OptionParser.h"
 #include "app/RecordSettings.h"
 #include "timing/ProgressLine.h"
-#include "video/VideoOutputCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -33,10 +33,10 @@ TEST(RecordSettingsTest, BadNumbersAreRefused)
     EXPECT_EQ(framesPerSecond("24"), 24);
     EXPECT_FLOAT_EQ(recordingSeconds("2.5"), 2.5f);
     for (const char* bad : {"0", "-5", "2.5", "30fps", "", "241"}) {
-        EXPECT_THROW(framesPerSecond(bad), RecordingRefused) << bad;
+        EXPECT_THROW(framesPerSecond(bad), OptionError) << bad;
     }
     for (const char* bad : {"0", "-1", "nan", "inf", "2s", "", "86401"}) {
-        EXPECT_THROW(recordingSeconds(bad), RecordingRefused) << bad;
+        EXPECT_THROW(recordingSeconds(bad), OptionError) << bad;
     }
 }
 

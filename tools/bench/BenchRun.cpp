@@ -6,6 +6,7 @@
 #include "app/FixedSteps.h"
 #include "app/FramesUpTo.h"
 #include "app/OffscreenScene.h"
+#include "renderer/DeviceDescription.h"
 #include "renderer/OffscreenTarget.h"
 #include "timing/StartupTally.h"
 
@@ -38,23 +39,11 @@ double tallyMilliseconds(StartupCost cost)
     return startupSeconds(cost) * 1e3;
 }
 
-// NVIDIA packs its driver version 10.8.8.6 bits; the others follow the API's packing.
-std::string driverVersion(const VkPhysicalDeviceProperties& properties)
-{
-    const uint32_t v = properties.driverVersion;
-    constexpr uint32_t nvidia = 0x10DE;
-    if (properties.vendorID == nvidia) {
-        return std::to_string(v >> 22) + "." + std::to_string((v >> 14) & 0xFF) + "." + std::to_string((v >> 6) & 0xFF);
-    }
-    return std::to_string(VK_VERSION_MAJOR(v)) + "." + std::to_string(VK_VERSION_MINOR(v)) + "." +
-           std::to_string(VK_VERSION_PATCH(v));
-}
-
 std::string deviceName(VkPhysicalDevice physicalDevice)
 {
     VkPhysicalDeviceProperties properties;
     vkGetPhysicalDeviceProperties(physicalDevice, &properties);
-    return std::string(properties.deviceName) + " (driver " + driverVersion(properties) + ")";
+    return std::string(properties.deviceName) + " (driver " + driverVersionText(properties) + ")";
 }
 
 // Frames are timed from the start of one loop turn to the start of the next,
@@ -113,7 +102,7 @@ std::unique_ptr<Application> startWindowedScene(const BenchOptions& options)
     sceneSize.particleSeed = fixedParticleSeed;
     auto app = std::make_unique<Application>(sceneSize);
     app->findProjectRoot();
-    app->initWindow();
+    app->initWindow(options.run);
     app->initVulkan();
     app->buildScene();
     return app;
@@ -121,14 +110,10 @@ std::unique_ptr<Application> startWindowedScene(const BenchOptions& options)
 
 std::unique_ptr<Application> startApplication(const BenchOptions& options)
 {
-    auto app = options.offscreen
-                   ? startOffscreenScene({static_cast<uint32_t>(options.width), static_cast<uint32_t>(options.height)},
-                                         options.validation, options.sceneSize)
-                   : startWindowedScene(options);
-    app->useFreeCamera(options.camera == BenchCamera::Free);
-    if (options.displayMode) {
-        app->forceDisplayMode(*options.displayMode);
-    }
+    auto app = options.offscreen ? startOffscreenScene(options.size(), options.run.renderer, options.sceneSize)
+                                 : startWindowedScene(options);
+    app->useFreeCamera(options.run.camera == StartCamera::Free);
+    app->forceDisplayMode(options.run.displayMode);
     return app;
 }
 
@@ -161,9 +146,9 @@ BenchResult runBenchmark(const BenchOptions& options)
     result.height = renderer.getSwapChainExtent().height;
     result.timestampsSupported = timestamps.isSupported();
 
-    FrameLoop loop(*app, timestamps, options.startTime);
+    FrameLoop loop(*app, timestamps, options.startTime());
     std::vector<FrameSample> samples;
-    const int frameCount = 1 + options.warmupFrames + options.frames;
+    const int frameCount = 1 + options.warmupFrames + options.frames();
     for (int i = 0; i < frameCount; i++) {
         samples.push_back(loop.playFrame());
         if (i == 0) {

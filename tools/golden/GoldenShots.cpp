@@ -53,7 +53,7 @@ const std::vector<GoldenShot>& goldenShots()
 
 std::vector<FramePixels> renderGoldenShots(uint32_t width, uint32_t height)
 {
-    auto app = startOffscreenScene({width, height}, true);
+    auto app = startOffscreenScene({width, height});
 
     std::vector<FramePixels> frames;
     for (const GoldenShot& shot : goldenShots()) {
