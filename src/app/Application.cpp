@@ -23,6 +23,7 @@ Application* applicationOf(GLFWwindow* window)
 
 void Application::run(const RunOptions& options)
 {
+    startFolder = std::filesystem::current_path();
     findProjectRoot();
     initWindow(options);
     initVulkan();
@@ -30,6 +31,7 @@ void Application::run(const RunOptions& options)
     buildScene();
     useFreeCamera(options.camera == StartCamera::Free);
     forceDisplayMode(options.displayMode);
+    initViewer(options.overlay);
     mainLoop(options.startTime, options.frames);
 }
 
@@ -108,7 +110,10 @@ void Application::mainLoop(std::optional<float> startTime, std::optional<int> fr
 {
     Timeline timeline = startTime ? Timeline(glfwGetTime(), *startTime) : Timeline(glfwGetTime());
     for (int played = 1; !glfwWindowShouldClose(window); played++) {
-        frame(timeline.time(), timeline.deltaTime());
+        // Keys pressed since the last frame move the timeline before this frame reads it.
+        glfwPollEvents();
+        applyTimelineKeys(timeline);
+        frame(timeline.time(), timeline.deltaTime(), timeline.frameSeconds());
         // The last frame asked for ends the run as a close request would.
         if (frames && played >= *frames) {
             glfwSetWindowShouldClose(window, GLFW_TRUE);
@@ -121,9 +126,9 @@ void Application::mainLoop(std::optional<float> startTime, std::optional<int> fr
     cleanup();
 }
 
-void Application::frame(float t, float dt)
+void Application::frame(float t, float dt, float cameraDt)
 {
-    update(t, dt);
+    update(t, dt, cameraDt);
     draw(t, dt);
 }
 
@@ -149,13 +154,13 @@ void Application::processInput(float dt)
     freeCamera.updateMatrices();
 }
 
-void Application::update(float t, float dt)
+void Application::update(float t, float dt, float cameraDt)
 {
     if (window != nullptr) {
         glfwPollEvents();
         glfwGetCursorPos(window, &cursorX, &cursorY);
     }
-    processInput(dt);
+    processInput(cameraDt);
     pathCamera.followPath(t);
 
     // The lighting pass of the frame that last used this index may still read
@@ -187,12 +192,18 @@ void Application::draw(float t, float dt)
         displayMode = controls.displayMode;
     }
     displayMode = forcedDisplayMode.value_or(displayMode);
+    prepareOverlay(t, displayMode);
+    if (controls.screenshotRequested) {
+        renderer.getFrameTarget().readBackNextFrame();
+    }
     renderer.drawFrame(objects, camera, t, dt, skybox, envCube, particles, deferredObject, displayMode);
+    saveRequestedScreenshot(t);
 }
 
 void Application::cleanup()
 {
     renderer.waitIdle();
+    cleanupViewer();
     objects.cleanup();
     skybox.cleanup();
     envCube.cleanup();
@@ -223,6 +234,10 @@ void Application::keyCallback(GLFWwindow* window, int key, int, int action, int)
 void Application::mouseButtonCallback(GLFWwindow* window, int button, int action, int)
 {
     Application* app = applicationOf(window);
+    // A click on the overlay is the overlay's, not a request for mouse-look.
+    if (app->controls.overlayShown && app->overlay.wantsMouse()) {
+        return;
+    }
     if (app->controls.onMouseButton(button, action)) {
         glfwSetInputMode(window, GLFW_CURSOR, app->controls.cursorCaptured ? GLFW_CURSOR_HIDDEN : GLFW_CURSOR_NORMAL);
     }

@@ -24,8 +24,9 @@ void checkRecordOptions(const RecordOptions& record, const RunOptions& run)
     if (run.frames) {
         throw OptionError("--record takes its length from --seconds, not --frames");
     }
-    if (run.fullScreen || run.renderer.presentMode) {
-        throw OptionError("--record draws offscreen: --fullscreen, --windowed and --present-mode do not apply");
+    if (run.fullScreen || run.renderer.presentMode || run.overlay) {
+        throw OptionError(
+            "--record draws offscreen: --fullscreen, --windowed, --present-mode and --overlay do not apply");
     }
 }
 

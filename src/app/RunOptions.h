@@ -22,6 +22,8 @@ struct RunOptions {
     // A second of the timeline's cycle.
     std::optional<float> startTime;
     std::optional<int> frames;
+    // The demo's own: start with the overlay shown.
+    bool overlay = false;
     bool help = false;
     bool version = false;
 

@@ -14,6 +14,8 @@ int main(int argc, char** argv)
         RecordOptions record;
         OptionParser parser("kestrelwing");
         addRunOptions(parser, options);
+        parser.flag("--overlay", "start with the overlay shown (F2 shows and hides it)",
+                    [&] { options.overlay = true; });
         addRecordOptions(parser, record);
         if (const auto code = readCommandLine(parser, std::vector<std::string>(argv + 1, argv + argc), options,
                                               [&] { checkRecordOptions(record, options); })) {

@@ -13,7 +13,11 @@ XVFB_PID=""
 
 cleanup_harness() {
   [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  # Waited for, so that the next test's server does not meet this one on its way out.
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
   rm -rf "$WORK"
 }
 trap cleanup_harness EXIT
