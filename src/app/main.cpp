@@ -1,5 +1,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/RecordOptions.h"
+#include "app/Recording.h"
 #include "renderer/RefusedChoice.h"
 
 #include <exception>
@@ -9,12 +11,18 @@ int main(int argc, char** argv)
 {
     try {
         RunOptions options;
+        RecordOptions record;
         OptionParser parser("kestrelwing");
         addRunOptions(parser, options);
         parser.flag("--overlay", "start with the overlay shown (F2 shows and hides it)",
                     [&] { options.overlay = true; });
-        if (const auto code = readCommandLine(parser, std::vector<std::string>(argv + 1, argv + argc), options)) {
+        addRecordOptions(parser, record);
+        if (const auto code = readCommandLine(parser, std::vector<std::string>(argv + 1, argv + argc), options,
+                                              [&] { checkRecordOptions(record, options); })) {
             return *code;
+        }
+        if (record.file) {
+            return recordCommand(recordSettings(record, options), parser.programName());
         }
         Application app;
         app.run(options);

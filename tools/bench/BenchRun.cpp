@@ -3,7 +3,9 @@
 #include "WindowGrab.h"
 
 #include "app/Application.h"
+#include "app/FixedSteps.h"
 #include "app/FramesUpTo.h"
+#include "app/OffscreenScene.h"
 #include "renderer/DeviceDescription.h"
 #include "renderer/OffscreenTarget.h"
 #include "timing/StartupTally.h"
@@ -17,12 +19,6 @@ namespace {
 // The timeline advances by this much per frame whatever the frame took, so
 // every run sees the same camera poses and particle steps.
 constexpr float timelineStep = 1.0f / 30.0f;
-
-// Every run starts from the same dust, so that captures can be compared.
-constexpr unsigned particleSeed = 1;
-
-// Frames played before each capture, so that it shows its own time alone.
-constexpr int captureLeadIn = 2;
 
 using Clock = std::chrono::steady_clock;
 
@@ -55,7 +51,7 @@ std::string deviceName(VkPhysicalDevice physicalDevice)
 class FrameLoop {
 public:
     FrameLoop(Application& app, GpuTimestamps& timestamps, float startTime)
-        : app(app), renderer(app.getRenderer()), timestamps(timestamps), time(startTime)
+        : app(app), renderer(app.getRenderer()), timestamps(timestamps), steps(startTime, timelineStep)
     {
     }
 
@@ -65,8 +61,7 @@ public:
         const double cpuStart = threadCpuMilliseconds();
         collectFinishedFrame();
         slots.push_back(renderer.getCurrentFrame());
-        app.frame(time, timelineStep);
-        time += timelineStep;
+        app.frame(steps.at(static_cast<long>(slots.size()) - 1), steps.step());
         return {millisecondsSince(wallStart), threadCpuMilliseconds() - cpuStart, {}};
     }
 
@@ -95,25 +90,28 @@ private:
     Application& app;
     Renderer& renderer;
     GpuTimestamps& timestamps;
-    float time;
+    FixedSteps steps;
     std::vector<uint32_t> slots;
     size_t collected = 0;
     std::vector<GpuTimestamps::PassTimes> gpuTimes;
 };
 
-std::unique_ptr<Application> startApplication(const BenchOptions& options)
+std::unique_ptr<Application> startWindowedScene(const BenchOptions& options)
 {
     SceneSize sceneSize = options.sceneSize;
-    sceneSize.particleSeed = particleSeed;
+    sceneSize.particleSeed = fixedParticleSeed;
     auto app = std::make_unique<Application>(sceneSize);
     app->findProjectRoot();
-    if (options.offscreen) {
-        app->initOffscreen(options.size(), options.run.renderer);
-    } else {
-        app->initWindow(options.run);
-    }
+    app->initWindow(options.run);
     app->initVulkan();
     app->buildScene();
+    return app;
+}
+
+std::unique_ptr<Application> startApplication(const BenchOptions& options)
+{
+    auto app = options.offscreen ? startOffscreenScene(options.size(), options.run.renderer, options.sceneSize)
+                                 : startWindowedScene(options);
     app->useFreeCamera(options.run.camera == StartCamera::Free);
     app->forceDisplayMode(options.run.displayMode);
     return app;
@@ -122,7 +120,7 @@ std::unique_ptr<Application> startApplication(const BenchOptions& options)
 void saveCaptures(Application& app, const BenchOptions& options)
 {
     for (float t : options.captureTimes) {
-        playFramesUpTo(app, t, captureLeadIn, timelineStep);
+        playFramesUpTo(app, t, captureLeadInFrames, captureLeadInStep);
         app.getRenderer().waitIdle();
         const OffscreenTarget* target = app.getRenderer().getOffscreenTarget();
         const FramePixels frame = target != nullptr ? target->lastReadBack() : grabWindow(app.getWindow());
