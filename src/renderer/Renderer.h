@@ -5,6 +5,7 @@
 
 #include "constants/DisplayModes.h"
 #include "constants/FramesInFlight.h"
+#include "renderer/DrawCounts.h"
 #include "renderer/FrameSlot.h"
 #include "renderer/FrameTarget.h"
 
@@ -90,6 +91,9 @@ public:
                    DisplayMode displayMode);
 
     void recreateSwapChain();
+
+    // The draws of the last frame that drawFrame recorded in full.
+    const DrawCounts& lastFrameDrawCounts() const { return lastFrameCounts; }
 
 private:
     // Instance and device.
@@ -183,6 +187,8 @@ private:
     std::vector<VkSemaphore> renderFinishedSemaphores;
     uint32_t currentFrame = 0;
     GpuTimestamps* timestamps = nullptr;
+    DrawCounts recordingCounts;
+    DrawCounts lastFrameCounts;
     GraphicsPipeline* presentationPipeline = nullptr;
     PresentationOverlay* overlay = nullptr;
     bool framebufferResized = false;

@@ -122,6 +122,7 @@ void Renderer::drawFrame(ObjectList& objects, Camera* camera, float t, float dt,
     const uint32_t f = currentFrame;
     FrameSlot& slot = frames[f];
     vkWaitForFences(device, 1, &slot.inFlight, VK_TRUE, UINT64_MAX);
+    recordingCounts = DrawCounts{};
 
     submitEnvironmentPass(objects, t, dt, skybox, envCube, particles);
     submitDeferredPass(objects, camera, t, dt, skybox, envCube, particles);
@@ -138,6 +139,7 @@ void Renderer::drawFrame(ObjectList& objects, Camera* camera, float t, float dt,
     }
 
     submitPresentationPass(imageIndex, deferredObject, displayMode);
+    lastFrameCounts = recordingCounts;
 
     result = frameTarget->present(renderFinishedSemaphores[imageIndex], imageIndex);
     if (result == VK_ERROR_OUT_OF_DATE_KHR || result == VK_SUBOPTIMAL_KHR || framebufferResized) {

@@ -117,7 +117,7 @@ std::vector<ImageObject*> withoutRepeats(const std::vector<ImageObject*>& object
 // bound again only where the draws move on to another mesh. The list's update wrote the same
 // view and projection into every object's uniforms.
 void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<ImageObject*>& objectList,
-                           VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView)
+                           VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView, DrawCounts& counts)
 {
     const std::vector<ImageObject*> objects = withoutRepeats(objectList);
     if (objects.empty()) {
@@ -138,12 +138,22 @@ void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<Imag
             boundMesh = draw.mesh;
         }
         vkCmdDrawIndexed(commandBuffer, draw.range.count, 1, draw.range.first, 0, 0);
+        counts.indexedTriangles(draw.range.count);
     }
+}
+
+// The whole mesh, counted.
+template <typename Mesh>
+void drawCountedMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet,
+                     DrawCounts& counts)
+{
+    drawMesh(commandBuffer, mesh, layout, descriptorSet);
+    counts.indexedTriangles(mesh.getIndexCount());
 }
 
 // Nothing is recorded for a view that the plume cannot reach.
 void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkPipeline pipeline,
-                   VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame)
+                   VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame, DrawCounts& counts)
 {
     const UniformBufferObject& uniforms = particles.getDrawUniforms();
     if (!ViewFrustum(uniforms.proj * particlePush * uniforms.view * uniforms.model).reaches(plumeBounds())) {
@@ -157,6 +167,7 @@ void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkP
     VkDescriptorSet drawSet = particles.getDrawDescriptorSets()[frame];
     vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &drawSet, 0, nullptr);
     vkCmdDraw(commandBuffer, static_cast<uint32_t>(particles.getParticleCount()), 1, 0, 0);
+    counts.pointList(static_cast<uint32_t>(particles.getParticleCount()));
 }
 
 } // namespace
@@ -194,17 +205,18 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer,
         vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
                            sizeof(glm::mat4), &viewMat);
         drawMeshesFrontToBack(commandBuffer, objectList.getObjects(), envCube.getImageToCubePipelineLayout(),
-                              currentFrame, viewMat);
+                              currentFrame, viewMat, recordingCounts);
 
         vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getCubeToCubePipeline());
         vkCmdPushConstants(commandBuffer, envCube.getCubeToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
                            sizeof(glm::mat4), &cubemapPush);
         setSkyViewport(commandBuffer, faceExtent);
-        drawMesh(commandBuffer, skybox, envCube.getCubeToCubePipelineLayout(), skybox.getDescriptorSet(currentFrame));
+        drawCountedMesh(commandBuffer, skybox, envCube.getCubeToCubePipelineLayout(),
+                        skybox.getDescriptorSet(currentFrame), recordingCounts);
         setViewportAndScissor(commandBuffer, faceExtent);
 
         drawParticles(commandBuffer, particles, particles.getCubemapPipeline(), particles.getCubemapPipelineLayout(),
-                      viewMat, currentFrame);
+                      viewMat, currentFrame, recordingCounts);
         vkCmdEndRenderPass(commandBuffer);
         endTimed(timestamps, commandBuffer, currentFrame, environmentFace(face));
     }
@@ -227,20 +239,22 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
     vkCmdPushConstants(commandBuffer, envCube.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
                        &identity);
     drawMeshesFrontToBack(commandBuffer, objectList.getObjects(), objectList.getPipelineLayout(), currentFrame,
-                          identity);
+                          identity, recordingCounts);
 
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, skybox.getPipeline());
     vkCmdPushConstants(commandBuffer, skybox.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
                        &identity);
     setSkyViewport(commandBuffer, deferredExtent);
-    drawMesh(commandBuffer, skybox, skybox.getPipelineLayout(), skybox.getDescriptorSet(currentFrame));
+    drawCountedMesh(commandBuffer, skybox, skybox.getPipelineLayout(), skybox.getDescriptorSet(currentFrame),
+                    recordingCounts);
     setViewportAndScissor(commandBuffer, deferredExtent);
 
     drawParticles(commandBuffer, particles, particles.getDrawPipeline(), particles.getDrawPipelineLayout(), identity,
-                  currentFrame);
+                  currentFrame, recordingCounts);
 
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getPipeline());
-    drawMesh(commandBuffer, envCube, envCube.getPipelineLayout(), envCube.getDescriptorSet(currentFrame));
+    drawCountedMesh(commandBuffer, envCube, envCube.getPipelineLayout(), envCube.getDescriptorSet(currentFrame),
+                    recordingCounts);
 
     vkCmdEndRenderPass(commandBuffer);
     endTimed(timestamps, commandBuffer, currentFrame, TimedPass::GBuffer);
@@ -259,8 +273,8 @@ void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t i
 
     vkCmdPushConstants(commandBuffer, deferredObject.getPipelineLayout(), VK_SHADER_STAGE_FRAGMENT_BIT, 0,
                        sizeof(DisplayMode), &displayMode);
-    drawMesh(commandBuffer, deferredObject, deferredObject.getPipelineLayout(),
-             deferredObject.getDescriptorSet(currentFrame));
+    drawCountedMesh(commandBuffer, deferredObject, deferredObject.getPipelineLayout(),
+                    deferredObject.getDescriptorSet(currentFrame), recordingCounts);
     if (overlay != nullptr && !frameTarget->isReadBackPending()) {
         overlay->record(commandBuffer);
     }

@@ -78,7 +78,7 @@ public:
         slots.push_back(renderer.getCurrentFrame());
         app.frame(time, timelineStep);
         time += timelineStep;
-        return {millisecondsSince(wallStart), threadCpuMilliseconds() - cpuStart, {}};
+        return {millisecondsSince(wallStart), threadCpuMilliseconds() - cpuStart, {}, renderer.lastFrameDrawCounts()};
     }
 
     // After the device is idle, the frames whose timestamps are still unread.
