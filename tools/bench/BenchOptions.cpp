@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -63,6 +64,38 @@ std::vector<float> timelineSeconds(const std::string& option, const std::string&
     return seconds;
 }
 
+float finiteNumber(const std::string& text, bool& ok)
+{
+    size_t used = 0;
+    float value = 0.0f;
+    try {
+        value = std::stof(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    ok = ok && !text.empty() && used == text.size() && std::isfinite(value);
+    return value;
+}
+
+// Three comma-separated finite numbers, a point of the scene.
+glm::vec3 scenePoint(const std::string& option, const std::string& text)
+{
+    std::vector<std::string> items;
+    std::stringstream list(text);
+    for (std::string item; std::getline(list, item, ',');) {
+        items.push_back(item);
+    }
+    bool ok = items.size() == 3 && text.back() != ',';
+    glm::vec3 point(0.0f);
+    for (size_t i = 0; ok && i < 3; i++) {
+        point[static_cast<int>(i)] = finiteNumber(items[i], ok);
+    }
+    if (!ok) {
+        throw badValue(option, text, "a point X,Y,Z");
+    }
+    return point;
+}
+
 BenchCamera cameraNamed(const std::string& text)
 {
     if (text == "path") {
@@ -100,6 +133,12 @@ void checkCombinations(const BenchOptions& options, bool sizeGiven)
     if (!options.validation && !options.offscreen) {
         throw std::invalid_argument("kestrelwing_bench: --no-validation needs --offscreen");
     }
+    if (options.eye && options.camera != BenchCamera::Free) {
+        throw std::invalid_argument("kestrelwing_bench: --eye and --look-at need --camera free");
+    }
+    if (options.eye && *options.eye == options.lookAt) {
+        throw std::invalid_argument("kestrelwing_bench: --look-at must differ from --eye");
+    }
     if (options.captureTimes.empty() != options.captureFolder.empty()) {
         throw std::invalid_argument("kestrelwing_bench: --capture and --out go together");
     }
@@ -112,13 +151,15 @@ void checkCombinations(const BenchOptions& options, bool sizeGiven)
 
 const std::string benchUsage =
     "usage: kestrelwing_bench [--frames N] [--warmup N] [--particles N] [--face PIXELS] [--time SECONDS] "
-    "[--csv FILE] [--offscreen [--width N] [--height N] [--no-validation]] [--camera path|free] [--mode 0-" +
+    "[--csv FILE] [--offscreen [--width N] [--height N] [--no-validation]] [--camera path|free [--eye X,Y,Z "
+    "--look-at X,Y,Z]] [--mode 0-" +
     lastDisplayMode + "] [--capture T1,T2,... --out DIR]";
 
 BenchOptions parseBenchOptions(const std::vector<std::string>& arguments)
 {
     BenchOptions options;
     bool sizeGiven = false;
+    bool lookAtGiven = false;
     const std::map<std::string, std::function<void()>> flags = {
         {"--offscreen", [&] { options.offscreen = true; }},
         {"--no-validation", [&] { options.validation = false; }},
@@ -143,6 +184,12 @@ BenchOptions parseBenchOptions(const std::vector<std::string>& arguments)
              sizeGiven = true;
          }},
         {"--camera", [&](const std::string& v) { options.camera = cameraNamed(v); }},
+        {"--eye", [&](const std::string& v) { options.eye = scenePoint("--eye", v); }},
+        {"--look-at",
+         [&](const std::string& v) {
+             options.lookAt = scenePoint("--look-at", v);
+             lookAtGiven = true;
+         }},
         {"--mode", [&](const std::string& v) { options.displayMode = displayMode(v); }},
         {"--capture", [&](const std::string& v) { options.captureTimes = timelineSeconds("--capture", v); }},
         {"--out", [&](const std::string& v) { options.captureFolder = v; }},
@@ -159,6 +206,9 @@ BenchOptions parseBenchOptions(const std::vector<std::string>& arguments)
         } else {
             throw std::invalid_argument("kestrelwing_bench: unknown option '" + name + "'; " + benchUsage);
         }
+    }
+    if (options.eye.has_value() != lookAtGiven) {
+        throw std::invalid_argument("kestrelwing_bench: --eye and --look-at go together");
     }
     checkCombinations(options, sizeGiven);
     return options;

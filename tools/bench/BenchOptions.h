@@ -4,6 +4,8 @@
 #include "constants/DisplayModes.h"
 #include "constants/FullScreenSize.h"
 
+#include <glm/glm.hpp>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +29,9 @@ struct BenchOptions {
     bool validation = true;
 
     BenchCamera camera = BenchCamera::Path;
+    // Free camera only: where it stands and what it looks at, instead of its starting pose.
+    std::optional<glm::vec3> eye;
+    glm::vec3 lookAt{0.0f};
     std::optional<DisplayMode> displayMode;
     // Timeline seconds whose frames are saved as PNG files in captureFolder.
     std::vector<float> captureTimes;

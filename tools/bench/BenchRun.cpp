@@ -127,6 +127,11 @@ std::unique_ptr<Application> startApplication(const BenchOptions& options)
     app->initVulkan();
     app->buildScene();
     app->useFreeCamera(options.camera == BenchCamera::Free);
+    if (options.eye) {
+        FreeCamera& camera = app->getFreeCamera();
+        camera.position = *options.eye;
+        camera.front = glm::normalize(options.lookAt - *options.eye);
+    }
     if (options.displayMode) {
         app->forceDisplayMode(*options.displayMode);
     }
