@@ -7,6 +7,7 @@
 #include "app/PathCamera.h"
 #include "app/SceneSize.h"
 #include "app/SceneStore.h"
+#include "constants/FieldOfView.h"
 #include "objects/CubemapObject.h"
 #include "objects/DefferedDrawObject.h"
 #include "objects/ObjectList.h"
@@ -68,7 +69,7 @@ private:
     static void mouseButtonCallback(GLFWwindow* window, int button, int action, int mods);
 
     SceneSize sceneSize;
-    float fov = 60.0f;
+    float fov = FIELD_OF_VIEW_DEGREES;
     GLFWwindow* window = nullptr;
     Renderer renderer;
     BufferUtils bufferUtils;
