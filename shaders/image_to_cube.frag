@@ -4,10 +4,11 @@
 // Meshes as the reflective cube sees them. There is no G-buffer in this pass, so
 // the colour is finished here with a cheap version of the main lighting (sky
 // ambient and sun diffuse, no specular), tone-mapped and hazed like the main
-// image. The face is sRGB: the value written is linear.
+// image. The face is sRGB: the value written is linear. Six faces of these
+// pixels cost more than the whole main frame, and a six-unit mirror shows no
+// bump: the surface normal is the mesh's own, without the normal map.
 #include "mesh_fragment_inputs.glsl"
 #include "material_buffer.glsl"
-#include "surface_normal.glsl"
 #include "scene_light.glsl"
 
 layout(location = 3) flat in vec3 eyePosition;
@@ -18,8 +19,8 @@ void main()
 {
     vec2 texCoord = meshTexCoord();
     vec3 albedo = texture(colorTexture, texCoord).rgb;
-    vec3 normalTexel = texture(normalTexture, texCoord).rgb;
-    vec3 normal = mappedNormal(tangentAndSign.xyz, tangentAndSign.w, normalAndV.xyz, normalTexel);
+    float normalLength = length(normalAndV.xyz);
+    vec3 normal = normalLength > 1e-6 ? normalAndV.xyz / normalLength : vec3(0.0, -1.0, 0.0);
 
     float ambientWeight = mix(0.35, 1.0, clamp(material.materialVector.x, 0.0, 1.0));
     float diffuseWeight = clamp(material.materialVector.y, 0.0, 1.0);

@@ -18,9 +18,15 @@
 #include "textures/DynEnvironmentTexture.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 namespace {
+
+// The reflective cube is six units wide: beyond this distance the haze has swallowed most of
+// what its faces would show, and the ground's far tiles are most of their vertices. The faces
+// show the sky there, whose lower half is the same hazed sand.
+constexpr float environmentReach = 450.0f;
 
 void beginRecording(VkCommandBuffer commandBuffer, const char* failureMessage)
 {
@@ -117,7 +123,8 @@ std::vector<ImageObject*> withoutRepeats(const std::vector<ImageObject*>& object
 // bound again only where the draws move on to another mesh. The list's update wrote the same
 // view and projection into every object's uniforms.
 void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<ImageObject*>& objectList,
-                           VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView, DrawCounts& counts)
+                           VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView, float reach,
+                           DrawCounts& counts)
 {
     const std::vector<ImageObject*> objects = withoutRepeats(objectList);
     if (objects.empty()) {
@@ -131,7 +138,7 @@ void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<Imag
     const glm::mat4 eyeFromWorld = faceView * shared.view;
     const glm::vec3 eye(glm::inverse(eyeFromWorld)[3]);
     size_t boundMesh = objects.size();
-    for (const PartDraw& draw : frontToBack(meshes, shared.proj * eyeFromWorld, eye)) {
+    for (const PartDraw& draw : frontToBack(meshes, shared.proj * eyeFromWorld, eye, reach)) {
         if (draw.mesh != boundMesh) {
             ImageObject& object = *objects[draw.mesh];
             bindMesh(commandBuffer, object, layout, object.getDescriptorSet(frame));
@@ -205,7 +212,7 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer,
         vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
                            sizeof(glm::mat4), &viewMat);
         drawMeshesFrontToBack(commandBuffer, objectList.getObjects(), envCube.getImageToCubePipelineLayout(),
-                              currentFrame, viewMat, recordingCounts);
+                              currentFrame, viewMat, environmentReach, recordingCounts);
 
         vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getCubeToCubePipeline());
         vkCmdPushConstants(commandBuffer, envCube.getCubeToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
@@ -239,7 +246,7 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
     vkCmdPushConstants(commandBuffer, envCube.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
                        &identity);
     drawMeshesFrontToBack(commandBuffer, objectList.getObjects(), objectList.getPipelineLayout(), currentFrame,
-                          identity, recordingCounts);
+                          identity, std::numeric_limits<float>::infinity(), recordingCounts);
 
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, skybox.getPipeline());
     vkCmdPushConstants(commandBuffer, skybox.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
