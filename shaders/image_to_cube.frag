@@ -9,6 +9,7 @@
 // bump: the surface normal is the mesh's own, without the normal map.
 #include "mesh_fragment_inputs.glsl"
 #include "material_buffer.glsl"
+#include "surface_normal.glsl"
 #include "scene_light.glsl"
 
 layout(location = 3) flat in vec3 eyePosition;
@@ -19,8 +20,9 @@ void main()
 {
     vec2 texCoord = meshTexCoord();
     vec3 albedo = texture(colorTexture, texCoord).rgb;
+    // A normal that interpolates to nothing still lies across the surface's tangent.
     float normalLength = length(normalAndV.xyz);
-    vec3 normal = normalLength > 1e-6 ? normalAndV.xyz / normalLength : vec3(0.0, -1.0, 0.0);
+    vec3 normal = normalLength > 1e-6 ? normalAndV.xyz / normalLength : anyPerpendicular(tangentAndSign.xyz);
 
     float ambientWeight = mix(0.35, 1.0, clamp(material.materialVector.x, 0.0, 1.0));
     float diffuseWeight = clamp(material.materialVector.y, 0.0, 1.0);
