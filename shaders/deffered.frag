@@ -75,6 +75,7 @@ struct Surface {
     int kind;
     vec3 coefficients;
     vec3 material;
+    float bakedOcclusion; // the texture's own, 1 where a surface has none
     vec3 position;
 };
 
@@ -103,7 +104,9 @@ Surface readSurface(ivec2 texel)
     s.normal = normal.xyz;
     s.kind = int(clamp(floor(normal.w + 0.5), float(KIND_LIT), float(KIND_DUST)));
     s.coefficients = texelFetch(coefficientsTarget, texel, 0).rgb;
-    s.material = texelFetch(materialTarget, texel, 0).rgb;
+    vec4 material = texelFetch(materialTarget, texel, 0);
+    s.material = material.rgb;
+    s.bakedOcclusion = clamp(material.a, 0.0, 1.0);
     s.position = finiteOr(texelFetch(worldPositionTarget, texel, 0), vec4(0.0)).xyz;
     return s;
 }
@@ -223,10 +226,12 @@ Occlusion occlusionOf(Surface s, ivec2 texel)
     vec2 size = vec2(textureSize(worldPositionTarget, 0));
     ScreenCamera camera = screenCamera(light.cameraPosition, ray, vec2(texel) + 0.5, size);
     Occlusion occlusion;
-    occlusion.ambient = ambientOcclusion(camera, texel, s.position, surfaceNormal(s, v), s.kind == KIND_LIT,
-                                         worldPositionTarget);
-    occlusion.sun = sunVisibility(camera, s.position, surfaceNormal(s, v), sunDirection(), s.kind == KIND_LIT,
-                                  worldPositionTarget);
+    occlusion.ambient = s.bakedOcclusion * ambientOcclusion(camera, texel, s.position, surfaceNormal(s, v),
+                                                            s.kind == KIND_LIT, worldPositionTarget);
+    // A crease of the texture also keeps some sun out, the part its normals do not.
+    occlusion.sun = mix(1.0, s.bakedOcclusion, 0.5) * sunVisibility(camera, s.position, surfaceNormal(s, v),
+                                                                     sunDirection(), s.kind == KIND_LIT,
+                                                                     worldPositionTarget);
     return occlusion;
 }
 
