@@ -34,7 +34,10 @@ void writeSurface(const std::filesystem::path& assets, const char* colorFile, co
                   const SurfaceTexture& texture)
 {
     writeImage(assets / colorFile, texture.color);
-    const std::vector<float> occlusion = heightOcclusion(texture.height, texture.normalStrength);
+    std::vector<float> occlusion = heightOcclusion(texture.height, texture.normalStrength);
+    for (size_t i = 0; i < texture.exposure.size(); ++i) {
+        occlusion[i] *= texture.exposure[i];
+    }
     writeImage(assets / normalFile, surfaceMap(texture.height, texture.normalStrength, occlusion));
 }
 
