@@ -212,9 +212,9 @@ vec3 dustColor(Surface s, vec3 albedo, View v)
     return toneMap(dustRadiance(albedo, surfaceNormal(s, v), sunDirection(), sunColor()));
 }
 
-vec3 withHaze(vec3 color, View v)
+vec3 withHaze(vec3 color, Surface s)
 {
-    return mix(color, hazeColor(v.direction, sunDirection()), hazeAmount(v.distance));
+    return throughHaze(color, light.cameraPosition, s.position, sunDirection());
 }
 
 // Read from the G-buffer around the pixel, in uniform control flow: the quads
@@ -256,7 +256,7 @@ vec3 shadedColor(Surface s, bool lightingView, Occlusion occlusion)
 
     vec3 color = s.kind == KIND_UNLIT ? sky : (s.kind == KIND_MIRROR ? s.albedo : (s.kind == KIND_DUST ? dust : lit));
     bool hazed = !lightingView && s.kind != KIND_UNLIT;
-    return hazed ? withHaze(color, v) : color;
+    return hazed ? withHaze(color, s) : color;
 }
 
 // The sRGB decoding curve: writing decode(v) makes v appear on screen as is.

@@ -29,9 +29,6 @@ void main()
     float sunLight = max(dot(normal, SUN_DIRECTION), 0.0) * SUN_INTENSITY / PI;
     vec3 lit = albedo * (skyAmbient(normal) * ambientWeight + diffuseWeight * sunLight);
 
-    vec3 toSurface = meshWorldPosition() - eyePosition;
-    float distance = length(toSurface);
-    vec3 viewDirection = distance > 1e-4 ? toSurface / distance : SUN_DIRECTION;
-    vec3 color = mix(toneMap(lit), hazeColor(viewDirection, SUN_DIRECTION), hazeAmount(distance));
+    vec3 color = throughHaze(toneMap(lit), eyePosition, meshWorldPosition(), SUN_DIRECTION);
     outColor = vec4(isFiniteColor(color) ? color : HAZE_COLOR, 1.0);
 }
