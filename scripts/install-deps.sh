@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need,
-# skipping those already present.
+# skipping those already present. Packages named as arguments come too: the
+# test and record scripts add ffmpeg, which only recording and its tests use.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   glslc mesa-vulkan-drivers vulkan-validationlayers
   xvfb xdotool imagemagick x11-utils
   clang libclang-rt-dev
+  "$@"
 )
 
 missing=()

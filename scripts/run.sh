@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and plays the demo. Without a display it
-# runs inside its own Xvfb and saves a screenshot every few seconds under out/.
+# Installs what is missing, builds, and plays the demo, from any directory;
+# arguments go on to the program (kestrelwing --help lists them). Without a
+# display it runs inside its own Xvfb and saves a screenshot every few seconds
+# under out/. KESTRELWING_BUILD_DIR names another build folder than build/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+program="${KESTRELWING_BUILD_DIR:-$root/build}/kestrelwing"
 bash "$root/scripts/install-deps.sh"
 # The demo with its shaders and generated assets; the tests are not needed to play it.
 bash "$root/scripts/build.sh" kestrelwing
 
 if [ -n "${DISPLAY:-}" ]; then
-  exec "$root/build/kestrelwing"
+  exec "$program" "$@"
 fi
 
 source "$root/scripts/xvfb.sh"
@@ -17,7 +20,7 @@ start_xvfb_server --own-session || { echo "Xvfb did not start on $DISPLAY" >&2; 
 xvfb=$XVFB_PID
 
 mkdir -p "$root/out"
-"$root/build/kestrelwing" &
+"$program" "$@" &
 demo=$!
 # The program first, then its X server: a server gone under a running program
 # makes it fail on its way out.

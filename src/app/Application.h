@@ -3,10 +3,14 @@
 #include "scene/Camera.h"
 #include "app/Controls.h"
 #include "app/FreeCamera.h"
+#include "app/Overlay.h"
+#include "app/OverlayState.h"
 #include "scene/Light.h"
 #include "app/PathCamera.h"
+#include "app/RunOptions.h"
 #include "app/SceneSize.h"
 #include "app/SceneStore.h"
+#include "app/Timeline.h"
 #include "constants/FieldOfView.h"
 #include "objects/CubemapObject.h"
 #include "objects/DefferedDrawObject.h"
@@ -20,8 +24,10 @@
 #include "pipelines/ParticleDrawPipeline.h"
 #include "pipelines/RenderDefferedPipeline.h"
 #include "base/BufferUtils.h"
+#include "renderer/GpuTimestamps.h"
 #include "renderer/Renderer.h"
 
+#include <filesystem>
 #include <optional>
 
 // The one top-level object: owns the window, the renderer, the scene, the
@@ -31,18 +37,21 @@ public:
     Application() = default;
     explicit Application(SceneSize sceneSize) : sceneSize(sceneSize) {}
 
-    void run();
+    void run(const RunOptions& options = {});
 
     // The steps of run(), public for drivers that time the start-up and pace
     // the frames themselves (the benchmark); frame() is one turn of the loop.
     void findProjectRoot();
-    void initWindow();
+    // The window and the renderer for it, as the options ask.
+    void initWindow(const RunOptions& options = {});
     // In place of initWindow: no window, frames drawn into images of the
     // renderer's own at `extent`.
-    void initOffscreen(VkExtent2D extent, bool validation);
+    void initOffscreen(VkExtent2D extent, const RendererSettings& settings = {});
     void initVulkan();
     void buildScene();
-    void frame(float t, float dt);
+    void frame(float t, float dt) { frame(t, dt, dt); }
+    // `cameraDt` moves the free camera: clock seconds even while the timeline is paused.
+    void frame(float t, float dt, float cameraDt);
     void cleanup();
     Renderer& getRenderer() { return renderer; }
     GLFWwindow* getWindow() const { return window; }
@@ -59,10 +68,20 @@ private:
     void buildMeshObjects(const Path& spaceshipPath);
     void buildSkyAndEffects();
     void buildCubeFacePipelines();
-    void mainLoop();
-    void update(float t, float dt);
+    // Until the window closes, or after `frames` frames when given; the first
+    // frame is at timeline second `startTime` when given.
+    void mainLoop(std::optional<float> startTime, std::optional<int> frames);
+    void update(float t, float dt, float cameraDt);
     void processInput(float dt);
     void draw(float t, float dt);
+
+    // What a viewer of the window does besides steering (ApplicationViewer.cpp):
+    // the overlay, pause and seek, screenshots.
+    void initViewer(bool overlayShown);
+    void applyTimelineKeys(Timeline& timeline);
+    void prepareOverlay(float t, DisplayMode displayMode);
+    void saveRequestedScreenshot(float t);
+    void cleanupViewer();
 
     static void framebufferResizeCallback(GLFWwindow* window, int width, int height);
     static void keyCallback(GLFWwindow* window, int key, int scancode, int action, int mods);
@@ -98,4 +117,12 @@ private:
     double cursorX = 0.0;
     double cursorY = 0.0;
     Path cameraPath;
+
+    Overlay overlay;
+    OverlayState overlayState;
+    GpuTimestamps overlayTimestamps;
+    bool paused = false;
+    double lastFrameClock = 0.0;
+    // Where the program was started: screenshots go into screenshots/ there.
+    std::filesystem::path startFolder;
 };

@@ -8,3 +8,9 @@ class Application;
 // the timeline alone, not on where the run was before. Offscreen, the last
 // frame is read back (Renderer::getOffscreenTarget()->lastReadBack()).
 void playFramesUpTo(Application& app, float t, int leadInFrames, float step);
+
+// The lead-in of a still of one timeline second, the same for the benchmark's
+// captures and a recording's first frame, so that both show that second alike
+// (the path camera aims where the ship was a frame before).
+constexpr int captureLeadInFrames = 2;
+constexpr float captureLeadInStep = 1.0f / 30.0f;

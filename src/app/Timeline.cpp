@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr double cycleLength = 85.0;
-
 // Each scheduled mode lasts five seconds, starting after the first thirty.
 constexpr float scheduleStart = 30.0f;
 constexpr float scheduleStep = 5.0f;
@@ -23,7 +21,17 @@ DisplayMode scheduledDisplayMode(float t)
     return ShowFinal;
 }
 
+float cycleSecond(float t)
+{
+    const double second = std::fmod(static_cast<double>(t), timelineCycle);
+    const auto inCycle = static_cast<float>(second < 0.0 ? second + timelineCycle : second);
+    // A tiny negative second rounds to the cycle's length itself.
+    return inCycle < timelineCycle ? inCycle : 0.0f;
+}
+
 Timeline::Timeline(double now) : now(now) {}
+
+Timeline::Timeline(double now, float startTime) : now(now), start(now - static_cast<double>(startTime)) {}
 
 void Timeline::advance(double newNow)
 {
@@ -32,16 +40,12 @@ void Timeline::advance(double newNow)
         start += newNow - now;
     }
     now = newNow;
-    if (now - start > cycleLength) {
+    if (now - start > timelineCycle) {
         start = now;
     }
 }
 
 void Timeline::seek(double seconds)
 {
-    double t = std::fmod(now - start + seconds, cycleLength);
-    if (t < 0.0) {
-        t += cycleLength;
-    }
-    start = now - t;
+    start = now - cycleSecond(static_cast<float>(now - start + seconds));
 }

@@ -2,8 +2,15 @@
 
 #include "constants/DisplayModes.h"
 
+// The length of one cycle of the timeline, in seconds.
+constexpr double timelineCycle = 85.0;
+
 // Display mode of the lighting pass at time t of the path-mode timeline.
 DisplayMode scheduledDisplayMode(float t);
+
+// Second `t` of the endless timeline as a second of one cycle, from 0 to below
+// the cycle's length; before 0 counts back from the end of the cycle.
+float cycleSecond(float t);
 
 // The demo's endless timeline: seconds since the last restart. Clock readings
 // count from start-up and are kept in double: in float their resolution falls
@@ -12,6 +19,8 @@ class Timeline {
 public:
     // `now` is the clock reading of the first frame.
     explicit Timeline(double now);
+    // The first frame is at timeline second `startTime`, within the first cycle.
+    Timeline(double now, float startTime);
 
     float time() const { return static_cast<float>(now - start); }
     // Timeline seconds since the previous frame: none while paused.

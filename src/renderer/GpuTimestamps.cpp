@@ -97,6 +97,9 @@ GpuTimestamps::PassTimes GpuTimestamps::read(uint32_t frame) const
 
 void GpuTimestamps::cleanup()
 {
+    if (queryPool == VK_NULL_HANDLE) {
+        return;
+    }
     vkDestroyQueryPool(device, queryPool, nullptr);
     queryPool = VK_NULL_HANDLE;
 }

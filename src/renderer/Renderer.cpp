@@ -5,7 +5,7 @@
 void Renderer::initVulkan()
 {
     createInstance();
-    if (validation) {
+    if (settings.validation) {
         setupDebugMessenger();
     }
     if (window != nullptr) {
@@ -53,7 +53,7 @@ void Renderer::cleanup()
     vkDestroyCommandPool(device, commandPool, nullptr);
     vkDestroyDevice(device, nullptr);
 
-    if (validation) {
+    if (settings.validation) {
         destroyDebugUtilsMessenger(instance, debugMessenger);
     }
     if (window != nullptr) {

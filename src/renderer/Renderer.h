@@ -7,7 +7,9 @@
 #include "constants/FramesInFlight.h"
 #include "renderer/DrawCounts.h"
 #include "renderer/FrameSlot.h"
+#include "renderer/DeviceChoice.h"
 #include "renderer/FrameTarget.h"
+#include "renderer/RendererSettings.h"
 
 #include <glm/glm.hpp>
 
@@ -25,6 +27,7 @@ class GpuTimestamps;
 class GraphicsPipeline;
 class OffscreenTarget;
 class PresentationOverlay;
+class SwapChainTarget;
 
 struct QueueFamilyIndices {
     std::optional<uint32_t> graphicsFamily;
@@ -40,11 +43,11 @@ struct QueueFamilyIndices {
 class Renderer {
 public:
     Renderer() = default;
-    // Presents to the window's swap chain, under the validation layer.
-    explicit Renderer(GLFWwindow* window) : window(window) {}
+    // Presents to the window's swap chain.
+    explicit Renderer(GLFWwindow* window, RendererSettings settings = {}) : window(window), settings(settings) {}
     // Draws into images of its own of the given size: no window, surface or
-    // display is needed. Without validation only for timing.
-    static Renderer offscreen(VkExtent2D extent, bool validation = true);
+    // display is needed.
+    static Renderer offscreen(VkExtent2D extent, RendererSettings settings = {});
 
     void initVulkan();
     void waitIdle();
@@ -64,7 +67,9 @@ public:
     FrameTarget& getFrameTarget() const { return *frameTarget; }
     VkInstance getInstance() const { return instance; }
     uint32_t getGraphicsFamily() const;
-    bool isValidated() const { return validation; }
+    bool isValidated() const { return settings.validation; }
+    // The swap chain's present mode; nothing when there is no window.
+    std::optional<VkPresentModeKHR> getPresentMode() const;
 
     void setFramebufferResized() { framebufferResized = true; }
 
@@ -103,7 +108,7 @@ private:
     void setupDebugMessenger();
     void createSurface();
     void pickPhysicalDevice();
-    bool isDeviceSuitable(VkPhysicalDevice candidate) const;
+    DeviceFacts deviceFacts(VkPhysicalDevice candidate) const;
     QueueFamilyIndices findQueueFamilies(VkPhysicalDevice candidate) const;
     bool checkDeviceExtensionSupport(VkPhysicalDevice candidate) const;
     std::vector<const char*> requiredDeviceExtensions() const;
@@ -162,10 +167,11 @@ private:
     VkQueue graphicsQueue = VK_NULL_HANDLE;
     VkQueue computeQueue = VK_NULL_HANDLE;
     VkQueue presentQueue = VK_NULL_HANDLE;
-    bool validation = true;
+    RendererSettings settings;
     VkExtent2D offscreenExtent{};
     std::unique_ptr<FrameTarget> frameTarget;
     OffscreenTarget* offscreenTarget = nullptr;
+    SwapChainTarget* swapChainTarget = nullptr;
     std::vector<VkFramebuffer> swapChainFramebuffers;
     std::vector<VkFramebuffer> deferredFramebuffers;
     VkRenderPass renderPass = VK_NULL_HANDLE;

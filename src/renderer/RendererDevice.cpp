@@ -1,6 +1,8 @@
 #include "base/DebugMessenger.h"
 
 #include "base/ResultCheck.h"
+#include "constants/ProgramInfo.h"
+#include "renderer/RefusedChoice.h"
 #include "renderer/Renderer.h"
 #include "renderer/SwapChainTarget.h"
 
@@ -19,28 +21,29 @@ const std::vector<const char*> swapChainExtensions = {VK_KHR_SWAPCHAIN_EXTENSION
 
 void Renderer::createInstance()
 {
-    if (validation && !checkValidationLayerSupport()) {
+    if (settings.validation && !checkValidationLayerSupport()) {
         throw std::runtime_error("validation layers requested, but not available!");
     }
 
     VkApplicationInfo appInfo{};
     appInfo.sType = VK_STRUCTURE_TYPE_APPLICATION_INFO;
-    appInfo.pApplicationName = "Hello Triangle";
-    appInfo.applicationVersion = VK_MAKE_VERSION(1, 0, 0);
+    // Drivers and tools tell programs apart by these, e.g. to apply a profile.
+    appInfo.pApplicationName = programName;
+    appInfo.applicationVersion = VK_MAKE_VERSION(programVersionMajor, programVersionMinor, programVersionPatch);
     appInfo.pEngineName = "No Engine";
     appInfo.engineVersion = VK_MAKE_VERSION(1, 0, 0);
     appInfo.apiVersion = VK_API_VERSION_1_0;
 
     auto extensions = getRequiredExtensions();
     VkDebugUtilsMessengerCreateInfoEXT debugCreateInfo;
-    populateDebugMessengerCreateInfo(debugCreateInfo);
+    populateDebugMessengerCreateInfo(debugCreateInfo, settings.verbose);
 
     VkInstanceCreateInfo createInfo{};
     createInfo.sType = VK_STRUCTURE_TYPE_INSTANCE_CREATE_INFO;
     createInfo.pApplicationInfo = &appInfo;
     createInfo.enabledExtensionCount = static_cast<uint32_t>(extensions.size());
     createInfo.ppEnabledExtensionNames = extensions.data();
-    if (validation) {
+    if (settings.validation) {
         createInfo.enabledLayerCount = static_cast<uint32_t>(validationLayers.size());
         createInfo.ppEnabledLayerNames = validationLayers.data();
         createInfo.pNext = &debugCreateInfo;
@@ -79,7 +82,7 @@ std::vector<const char*> Renderer::getRequiredExtensions() const
         const char** glfwExtensions = glfwGetRequiredInstanceExtensions(&glfwExtensionCount);
         extensions.assign(glfwExtensions, glfwExtensions + glfwExtensionCount);
     }
-    if (validation) {
+    if (settings.validation) {
         extensions.push_back(VK_EXT_DEBUG_UTILS_EXTENSION_NAME);
     }
     return extensions;
@@ -88,7 +91,7 @@ std::vector<const char*> Renderer::getRequiredExtensions() const
 void Renderer::setupDebugMessenger()
 {
     VkDebugUtilsMessengerCreateInfoEXT createInfo;
-    populateDebugMessengerCreateInfo(createInfo);
+    populateDebugMessengerCreateInfo(createInfo, settings.verbose);
     checkResult(createDebugUtilsMessenger(instance, createInfo, debugMessenger), "failed to set up debug messenger!");
 }
 
@@ -107,39 +110,36 @@ void Renderer::pickPhysicalDevice()
     std::vector<VkPhysicalDevice> devices(deviceCount);
     vkEnumeratePhysicalDevices(instance, &deviceCount, devices.data());
 
-    for (const auto& candidate : devices) {
-        if (isDeviceSuitable(candidate)) {
-            physicalDevice = candidate;
-            break;
-        }
+    std::vector<DeviceFacts> facts;
+    for (VkPhysicalDevice candidate : devices) {
+        facts.push_back(deviceFacts(candidate));
     }
-    if (physicalDevice == VK_NULL_HANDLE) {
+    const std::optional<size_t> chosen = chooseDevice(facts, settings.device, std::cerr);
+    if (!chosen && settings.device) {
+        throw RefusedChoice("--gpu " + std::to_string(*settings.device) + " names a device that cannot draw here");
+    }
+    if (!chosen) {
         throw std::runtime_error("failed to find a suitable GPU!");
     }
+    physicalDevice = devices[*chosen];
 }
 
-bool Renderer::isDeviceSuitable(VkPhysicalDevice candidate) const
+DeviceFacts Renderer::deviceFacts(VkPhysicalDevice candidate) const
 {
-    QueueFamilyIndices indices = findQueueFamilies(candidate);
-    bool extensionsSupported = checkDeviceExtensionSupport(candidate);
+    DeviceFacts facts;
+    vkGetPhysicalDeviceProperties(candidate, &facts.properties);
+    vkGetPhysicalDeviceFeatures(candidate, &facts.features);
+    const QueueFamilyIndices indices = findQueueFamilies(candidate);
+    facts.graphicsQueue = indices.graphicsFamily.has_value();
+    facts.presentation = indices.presentFamily.has_value();
+    facts.swapChainExtension = checkDeviceExtensionSupport(candidate);
     // Without a window nothing is presented, so any device will do.
-    bool swapChainAdequate = window == nullptr;
-    if (extensionsSupported && window != nullptr) {
+    facts.surfaceOffers = window == nullptr;
+    if (facts.swapChainExtension && window != nullptr) {
         SwapChainSupportDetails swapChainSupport = querySwapChainSupport(candidate, surface);
-        swapChainAdequate = !swapChainSupport.formats.empty() && !swapChainSupport.presentModes.empty();
+        facts.surfaceOffers = !swapChainSupport.formats.empty() && !swapChainSupport.presentModes.empty();
     }
-
-    VkPhysicalDeviceFeatures supportedFeatures;
-    vkGetPhysicalDeviceFeatures(candidate, &supportedFeatures);
-    if (!supportedFeatures.samplerAnisotropy) {
-        std::cerr << "Anisotropic filtering is not supported on this device.\n";
-        return false;
-    }
-    if (!supportedFeatures.independentBlend) {
-        std::cerr << "Independent blending is not supported on this device.\n";
-        return false;
-    }
-    return indices.isComplete() && extensionsSupported && swapChainAdequate && supportedFeatures.samplerAnisotropy;
+    return facts;
 }
 
 QueueFamilyIndices Renderer::findQueueFamilies(VkPhysicalDevice candidate) const
@@ -218,7 +218,7 @@ void Renderer::createLogicalDevice()
     const std::vector<const char*> deviceExtensions = requiredDeviceExtensions();
     createInfo.enabledExtensionCount = static_cast<uint32_t>(deviceExtensions.size());
     createInfo.ppEnabledExtensionNames = deviceExtensions.data();
-    if (validation) {
+    if (settings.validation) {
         createInfo.enabledLayerCount = static_cast<uint32_t>(validationLayers.size());
         createInfo.ppEnabledLayerNames = validationLayers.data();
     }

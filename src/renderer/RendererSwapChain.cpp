@@ -3,21 +3,31 @@
 #include "renderer/Renderer.h"
 #include "renderer/SwapChainTarget.h"
 
-Renderer Renderer::offscreen(VkExtent2D extent, bool validation)
+Renderer Renderer::offscreen(VkExtent2D extent, RendererSettings settings)
 {
     Renderer renderer;
     renderer.offscreenExtent = extent;
-    renderer.validation = validation;
+    renderer.settings = settings;
     return renderer;
+}
+
+std::optional<VkPresentModeKHR> Renderer::getPresentMode() const
+{
+    if (swapChainTarget == nullptr) {
+        return std::nullopt;
+    }
+    return swapChainTarget->presentMode();
 }
 
 void Renderer::createFrameTarget()
 {
     const QueueFamilyIndices indices = findQueueFamilies(physicalDevice);
     if (window != nullptr) {
-        frameTarget = std::make_unique<SwapChainTarget>(
+        auto target = std::make_unique<SwapChainTarget>(
             SwapChainSetting{window, surface, physicalDevice, device, presentQueue, graphicsQueue,
-                             indices.graphicsFamily.value(), indices.presentFamily.value()});
+                             indices.graphicsFamily.value(), indices.presentFamily.value(), settings.presentMode});
+        swapChainTarget = target.get();
+        frameTarget = std::move(target);
     } else {
         auto target =
             std::make_unique<OffscreenTarget>(BufferUtils(device, physicalDevice, VK_NULL_HANDLE, graphicsQueue),

@@ -1,5 +1,8 @@
 #include "renderer/SwapChainChoice.h"
 
+#include "renderer/PresentModeNames.h"
+#include "renderer/RefusedChoice.h"
+
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
@@ -18,10 +21,22 @@ VkSurfaceFormatKHR chooseSwapSurfaceFormat(const std::vector<VkSurfaceFormatKHR>
     return availableFormats.front();
 }
 
-VkPresentModeKHR chooseSwapPresentMode(const std::vector<VkPresentModeKHR>& availablePresentModes)
+VkPresentModeKHR chooseSwapPresentMode(const std::vector<VkPresentModeKHR>& availablePresentModes,
+                                       std::optional<VkPresentModeKHR> requested)
 {
-    const bool hasMailbox = std::find(availablePresentModes.begin(), availablePresentModes.end(),
-                                      VK_PRESENT_MODE_MAILBOX_KHR) != availablePresentModes.end();
+    const auto offered = [&](VkPresentModeKHR mode) {
+        return std::find(availablePresentModes.begin(), availablePresentModes.end(), mode) !=
+               availablePresentModes.end();
+    };
+    if (requested) {
+        if (!offered(*requested)) {
+            throw RefusedChoice("--present-mode " + presentModeName(*requested) +
+                                " is not offered by this surface, which offers " +
+                                presentModeList(availablePresentModes));
+        }
+        return *requested;
+    }
+    const bool hasMailbox = offered(VK_PRESENT_MODE_MAILBOX_KHR);
     // FIFO is the one mode every presenting driver must offer.
     return hasMailbox ? VK_PRESENT_MODE_MAILBOX_KHR : VK_PRESENT_MODE_FIFO_KHR;
 }

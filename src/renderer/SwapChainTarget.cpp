@@ -28,6 +28,22 @@ SwapChainSupportDetails querySwapChainSupport(VkPhysicalDevice physicalDevice, V
     return details;
 }
 
+namespace {
+
+// Images drawn by one queue family and presented by another are shared by both.
+void shareBetween(VkSwapchainCreateInfoKHR& createInfo, const uint32_t (&queueFamilyIndices)[2])
+{
+    if (queueFamilyIndices[0] != queueFamilyIndices[1]) {
+        createInfo.imageSharingMode = VK_SHARING_MODE_CONCURRENT;
+        createInfo.queueFamilyIndexCount = 2;
+        createInfo.pQueueFamilyIndices = queueFamilyIndices;
+    } else {
+        createInfo.imageSharingMode = VK_SHARING_MODE_EXCLUSIVE;
+    }
+}
+
+} // namespace
+
 void SwapChainTarget::create()
 {
     createSwapChain();
@@ -79,7 +95,7 @@ void SwapChainTarget::createSwapChain()
     SwapChainSupportDetails swapChainSupport = querySwapChainSupport(setting.physicalDevice, setting.surface);
 
     VkSurfaceFormatKHR surfaceFormat = chooseSwapSurfaceFormat(swapChainSupport.formats);
-    VkPresentModeKHR presentMode = chooseSwapPresentMode(swapChainSupport.presentModes);
+    VkPresentModeKHR presentMode = chooseSwapPresentMode(swapChainSupport.presentModes, setting.requestedPresentMode);
     int width = 0;
     int height = 0;
     glfwGetFramebufferSize(setting.window, &width, &height);
@@ -96,14 +112,8 @@ void SwapChainTarget::createSwapChain()
     createInfo.imageArrayLayers = 1;
     createInfo.imageUsage = imageUsage(swapChainSupport.capabilities);
 
-    uint32_t queueFamilyIndices[] = {setting.graphicsFamily, setting.presentFamily};
-    if (setting.graphicsFamily != setting.presentFamily) {
-        createInfo.imageSharingMode = VK_SHARING_MODE_CONCURRENT;
-        createInfo.queueFamilyIndexCount = 2;
-        createInfo.pQueueFamilyIndices = queueFamilyIndices;
-    } else {
-        createInfo.imageSharingMode = VK_SHARING_MODE_EXCLUSIVE;
-    }
+    const uint32_t queueFamilyIndices[] = {setting.graphicsFamily, setting.presentFamily};
+    shareBetween(createInfo, queueFamilyIndices);
     createInfo.preTransform = swapChainSupport.capabilities.currentTransform;
     createInfo.compositeAlpha = VK_COMPOSITE_ALPHA_OPAQUE_BIT_KHR;
     createInfo.presentMode = presentMode;
@@ -117,6 +127,7 @@ void SwapChainTarget::createSwapChain()
     vkGetSwapchainImagesKHR(setting.device, swapChain, &imageCount, images.data());
     imageFormat = surfaceFormat.format;
     imageExtent = extent;
+    mode = presentMode;
 }
 
 void SwapChainTarget::createImageViews()

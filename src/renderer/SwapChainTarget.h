@@ -8,6 +8,7 @@
 #include <GLFW/glfw3.h>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 struct SwapChainSupportDetails {
@@ -29,6 +30,7 @@ struct SwapChainSetting {
     VkQueue graphicsQueue = VK_NULL_HANDLE;
     uint32_t graphicsFamily = 0;
     uint32_t presentFamily = 0;
+    std::optional<VkPresentModeKHR> requestedPresentMode;
 };
 
 // The window's swap chain: images are acquired from and presented to the
@@ -41,6 +43,7 @@ public:
     VkExtent2D extent() const override { return imageExtent; }
     VkImageLayout finalLayout() const override { return VK_IMAGE_LAYOUT_PRESENT_SRC_KHR; }
     const std::vector<VkImageView>& imageViews() const override { return views; }
+    VkPresentModeKHR presentMode() const { return mode; }
 
     VkResult acquire(VkSemaphore imageAvailable, uint32_t& imageIndex) override;
     VkResult present(VkSemaphore renderFinished, uint32_t imageIndex) override;
@@ -69,4 +72,5 @@ private:
     // One per image: the present of a copied frame waits on it, and the
     // presentation engine may hold it until that image comes back.
     std::vector<VkSemaphore> copyFinishedSemaphores;
+    VkPresentModeKHR mode = VK_PRESENT_MODE_FIFO_KHR;
 };

@@ -13,7 +13,11 @@ XVFB_PID=""
 
 cleanup_harness() {
   [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  # Waited for, so that the next test's server does not meet this one on its way out.
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
   rm -rf "$WORK"
 }
 trap cleanup_harness EXIT
@@ -34,10 +38,12 @@ start_xvfb() {
   start_xvfb_server 100 || fail "Xvfb did not start on $DISPLAY"
 }
 
-# run_app DIR: starts the program in DIR in the background; stderr goes to $WORK/stderr.
+# run_app DIR [OPTION...]: starts the program in DIR with the options in the
+# background; stdout goes to $WORK/stdout, stderr to $WORK/stderr.
 run_app() {
   local dir="$1"
-  (cd "$dir" && exec "$PROGRAM") >"$WORK/stdout" 2>"$WORK/stderr" &
+  shift
+  (cd "$dir" && exec "$PROGRAM" "$@") >"$WORK/stdout" 2>"$WORK/stderr" &
   APP_PID=$!
 }
 
@@ -56,10 +62,12 @@ wait_app() {
   APP_PID=""
 }
 
-# run_to_exit DIR SECONDS: runs the program to its end; sets APP_EXIT.
+# run_to_exit DIR SECONDS [OPTION...]: runs the program to its end; sets APP_EXIT.
 run_to_exit() {
-  run_app "$1"
-  wait_app "$2"
+  local dir="$1" limit="$2"
+  shift 2
+  run_app "$dir" "$@"
+  wait_app "$limit"
 }
 
 # Screenshots are PNG at zlib level 1 without filtering: a quarter of the
@@ -122,8 +130,9 @@ assert_equal() { [ "$1" = "$2" ] || fail "$3: expected '$2', got '$1'"; }
 # assert_gt A B MESSAGE: floating-point A > B.
 assert_gt() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }' || fail "$3: $1 is not above $2"; }
 
-# Screenshots worth keeping for a look afterwards go to build/e2e-shots/<test>/.
-SHOTS="$SOURCE_ROOT/build/e2e-shots/$(basename "$0" .sh)"
+# Screenshots worth keeping for a look afterwards go to e2e-shots/<test>/ in
+# the build folder, beside the program.
+SHOTS="$(dirname "$PROGRAM")/e2e-shots/$(basename "$0" .sh)"
 rm -rf "$SHOTS"
 mkdir -p "$SHOTS"
 keep_shot() { cp "$1" "$SHOTS/$2"; }

@@ -9,10 +9,15 @@ expect_single_line() {
   assert_equal "$lines" "$expected" "standard error"
 }
 
-# No assets folder anywhere above the working directory.
-mkdir -p "$WORK/nowhere/deeper"
+# No assets folder anywhere above the working directory, nor above the
+# program's own folder: a copy of it outside the project.
+mkdir -p "$WORK/nowhere/deeper" "$WORK/nowhere/bin"
+cp "$PROGRAM" "$WORK/nowhere/bin/kestrelwing"
+built="$PROGRAM"
+PROGRAM="$WORK/nowhere/bin/kestrelwing"
 run_to_exit "$WORK/nowhere/deeper" 30
 code=$APP_EXIT
+PROGRAM="$built"
 expect_single_line "Project root not found. Assets folder missing." "$code"
 
 # No display to open the window on.

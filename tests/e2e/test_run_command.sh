@@ -8,7 +8,11 @@ source "$(dirname "$0")/harness.sh"
 out="$SOURCE_ROOT/out"
 mkdir -p "$out"
 touch "$WORK/started"
-( unset DISPLAY; exec setsid bash "$SOURCE_ROOT/scripts/run.sh" ) >"$WORK/stdout" 2>"$WORK/stderr" &
+# The build folder under test, wherever it is; started from elsewhere, as the
+# command works from any directory.
+build="$(dirname "$PROGRAM")"
+( unset DISPLAY; cd /; KESTRELWING_BUILD_DIR="$build" exec setsid bash "$SOURCE_ROOT/scripts/run.sh" ) \
+  >"$WORK/stdout" 2>"$WORK/stderr" &
 RUN_PID=$!
 RUN_XVFB=""
 cleanup_run() {
@@ -34,7 +38,7 @@ RUN_XVFB=$(tr -d ' ' <"/tmp/.X${display}-lock")
 kill -0 "$RUN_XVFB" 2>/dev/null || fail "no X server running for display :$display"
 
 # Make names each target it brings up to date: the demo's, not the tests'.
-if grep -q '^CMAKE_GENERATOR:INTERNAL=Unix Makefiles$' "$SOURCE_ROOT/build/CMakeCache.txt"; then
+if grep -q '^CMAKE_GENERATOR:INTERNAL=Unix Makefiles$' "$build/CMakeCache.txt"; then
   grep -q 'Built target kestrelwing$' "$WORK/stdout" || fail "the run command did not build the demo"
   if grep -E 'Built target (unit_tests|kestrelwing_bench|close_window)$' "$WORK/stdout"; then
     fail "the run command built more than the demo needs"

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Renders the reference shots offscreen, with no display, and compares them
 # with the PNG files beside this script; a shot that fails is written to
-# build/golden-actual/ for a look. Any validation message fails the run too.
+# golden-actual/ in the build folder, beside the tool, for a look. Any
+# validation message fails the run too.
 set -euo pipefail
-golden_tool="$1"
-source_root="$2"
-actual="$source_root/build/golden-actual"
+golden_tool="$(realpath "$1")"
+actual="$(dirname "$golden_tool")/golden-actual"
 rm -rf "$actual"
 mkdir -p "$actual"
 stderr="$(mktemp)"

@@ -47,6 +47,28 @@ TEST(ProjectRootTest, ReportsAMissingAssetsDirectory)
     }
 }
 
+TEST(ProjectRootTest, FallsBackToTheExecutablesFolderAndAbove)
+{
+    TempDir dir;
+    const fs::path elsewhere = dir.path() / "elsewhere";
+    const fs::path root = dir.path() / "project";
+    fs::create_directories(elsewhere);
+    fs::create_directories(root / "assets");
+    fs::create_directories(root / "build" / "bin");
+    EXPECT_EQ(findProjectRoot(elsewhere, root / "build" / "bin"), root);
+    // Beside the executable, as a build folder outside the sources has it.
+    fs::create_directories(root / "build" / "bin" / "assets");
+    EXPECT_EQ(findProjectRoot(elsewhere, root / "build" / "bin"), root / "build" / "bin");
+    // The working directory comes first.
+    fs::create_directories(elsewhere / "assets");
+    EXPECT_EQ(findProjectRoot(elsewhere, root / "build" / "bin"), elsewhere);
+}
+
+TEST(ProjectRootTest, TheExecutablesFolderIsKnown)
+{
+    EXPECT_TRUE(fs::exists(executableFolder() / "unit_tests"));
+}
+
 TEST(ProjectRootTest, AnEmptyStartIsRefused)
 {
     EXPECT_THROW(findProjectRoot(fs::path()), std::runtime_error);

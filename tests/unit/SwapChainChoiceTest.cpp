@@ -1,5 +1,7 @@
 #include "renderer/SwapChainChoice.h"
 
+#include "renderer/RefusedChoice.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -43,6 +45,22 @@ TEST(SwapChainChoiceTest, PrefersMailboxAndOtherwiseFifo)
     EXPECT_EQ(chooseSwapPresentMode({VK_PRESENT_MODE_IMMEDIATE_KHR, VK_PRESENT_MODE_FIFO_RELAXED_KHR}),
               VK_PRESENT_MODE_FIFO_KHR);
     EXPECT_EQ(chooseSwapPresentMode({}), VK_PRESENT_MODE_FIFO_KHR);
+}
+
+// Lavapipe under Xvfb offers every mode that can be asked for, so a refusal is
+// only seen here.
+TEST(SwapChainChoiceTest, ARequestedModeIsTakenOrRefusedNamingTheModesOffered)
+{
+    const std::vector<VkPresentModeKHR> offered = {VK_PRESENT_MODE_FIFO_KHR, VK_PRESENT_MODE_MAILBOX_KHR,
+                                                   VK_PRESENT_MODE_FIFO_RELAXED_KHR};
+    EXPECT_EQ(chooseSwapPresentMode(offered, VK_PRESENT_MODE_FIFO_KHR), VK_PRESENT_MODE_FIFO_KHR);
+    try {
+        chooseSwapPresentMode(offered, VK_PRESENT_MODE_IMMEDIATE_KHR);
+        FAIL() << "immediate was granted";
+    } catch (const RefusedChoice& e) {
+        EXPECT_STREQ(e.what(), "--present-mode immediate is not offered by this surface, which offers fifo, "
+                               "mailbox and fifo_relaxed");
+    }
 }
 
 TEST(SwapChainChoiceTest, UsesTheSurfaceExtentWhenItIsDefinite)

@@ -28,6 +28,25 @@ TEST(TimelineTest, FirstCycleCountsFromTheClockOrigin)
     EXPECT_FLOAT_EQ(timeline.deltaTime(), 0.25f);
 }
 
+TEST(TimelineTest, AStartTimeIsTheFirstFramesTimeAndTheCycleStillEndsAt85)
+{
+    Timeline timeline(1000.0, 80.0f);
+    EXPECT_FLOAT_EQ(timeline.time(), 80.0f);
+    timeline.advance(1004.0);
+    EXPECT_FLOAT_EQ(timeline.time(), 84.0f);
+    timeline.advance(1005.5);
+    EXPECT_EQ(timeline.time(), 0.0f);
+}
+
+TEST(TimelineTest, AnySecondMapsIntoOneCycle)
+{
+    EXPECT_FLOAT_EQ(cycleSecond(10.0f), 10.0f);
+    EXPECT_FLOAT_EQ(cycleSecond(95.0f), 10.0f);
+    EXPECT_FLOAT_EQ(cycleSecond(-10.0f), 75.0f);
+    EXPECT_EQ(cycleSecond(-1e-9f), 0.0f);
+    EXPECT_EQ(cycleSecond(170.0f), 0.0f);
+}
+
 TEST(TimelineTest, RestartsAfter85SecondsWithTimeExactlyZero)
 {
     Timeline timeline(84.9f);

@@ -1,39 +1,17 @@
 #include "BenchOptions.h"
 
+#include "app/OptionValues.h"
+#include "app/Timeline.h"
+#include "constants/FullScreenSize.h"
+
 #include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
-#include <map>
 #include <sstream>
-#include <stdexcept>
 
 namespace {
-
-constexpr float cycleSeconds = 85.0f;
-const std::string lastDisplayMode = std::to_string(DisplayModeCount - 1);
-
-std::invalid_argument badValue(const std::string& option, const std::string& value, const std::string& expected)
-{
-    return std::invalid_argument("kestrelwing_bench: " + option + " takes " + expected + ", not '" + value + "'");
-}
-
-int integerAtLeast(const std::string& option, const std::string& text, int smallest)
-{
-    size_t used = 0;
-    int value = 0;
-    try {
-        value = std::stoi(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (text.empty() || used != text.size() || value < smallest) {
-        throw badValue(option, text, "a whole number of at least " + std::to_string(smallest));
-    }
-    return value;
-}
 
 float timelineSecond(const std::string& option, const std::string& text)
 {
@@ -44,7 +22,7 @@ float timelineSecond(const std::string& option, const std::string& text)
     } catch (const std::exception&) {
         used = 0;
     }
-    if (text.empty() || used != text.size() || !(value >= 0.0f && value < cycleSeconds)) {
+    if (text.empty() || used != text.size() || !(value >= 0.0f && value < timelineCycle)) {
         throw badValue(option, text, "timeline seconds from 0 to below 85");
     }
     return value;
@@ -96,122 +74,77 @@ glm::vec3 scenePoint(const std::string& option, const std::string& text)
     return point;
 }
 
-BenchCamera cameraNamed(const std::string& text)
+// --width and --height each set one side of the offscreen size.
+void setSide(BenchOptions& options, const std::string& option, const std::string& text, uint32_t VkExtent2D::*side)
 {
-    if (text == "path") {
-        return BenchCamera::Path;
-    }
-    if (text == "free") {
-        return BenchCamera::Free;
-    }
-    throw badValue("--camera", text, "path or free");
-}
-
-DisplayMode displayMode(const std::string& text)
-{
-    const int mode = integerAtLeast("--mode", text, 0);
-    if (mode >= DisplayModeCount) {
-        throw badValue("--mode", text, "a display mode from 0 to " + lastDisplayMode);
-    }
-    return static_cast<DisplayMode>(mode);
+    VkExtent2D size = options.run.size.value_or(VkExtent2D{fullScreenWidth, fullScreenHeight});
+    size.*side = static_cast<uint32_t>(wholeNumberAtLeast(option, text, 1));
+    options.run.size = size;
+    options.sizeByAxis = true;
 }
 
 void requireWritableFolder(const std::string& folder)
 {
     if (!std::filesystem::is_directory(folder) || access(folder.c_str(), W_OK) != 0) {
-        throw std::invalid_argument("kestrelwing_bench: --out '" + folder + "' is not a folder this run can write to");
-    }
-}
-
-// Options after a run of flags and pairs have been read: the ones that only
-// make sense together.
-void checkCombinations(const BenchOptions& options, bool sizeGiven)
-{
-    if (sizeGiven && !options.offscreen) {
-        throw std::invalid_argument("kestrelwing_bench: --width and --height need --offscreen");
-    }
-    if (!options.validation && !options.offscreen) {
-        throw std::invalid_argument("kestrelwing_bench: --no-validation needs --offscreen");
-    }
-    if (options.eye && options.camera != BenchCamera::Free) {
-        throw std::invalid_argument("kestrelwing_bench: --eye and --look-at need --camera free");
-    }
-    if (options.eye && *options.eye == options.lookAt) {
-        throw std::invalid_argument("kestrelwing_bench: --look-at must differ from --eye");
-    }
-    if (options.captureTimes.empty() != options.captureFolder.empty()) {
-        throw std::invalid_argument("kestrelwing_bench: --capture and --out go together");
-    }
-    if (!options.captureFolder.empty()) {
-        requireWritableFolder(options.captureFolder);
+        throw OptionError("--out '" + folder + "' is not a folder this run can write to");
     }
 }
 
 } // namespace
 
-const std::string benchUsage =
-    "usage: kestrelwing_bench [--frames N] [--warmup N] [--particles N] [--face PIXELS] [--time SECONDS] "
-    "[--csv FILE] [--offscreen [--width N] [--height N] [--no-validation]] [--camera path|free [--eye X,Y,Z "
-    "--look-at X,Y,Z]] [--mode 0-" +
-    lastDisplayMode + "] [--capture T1,T2,... --out DIR]";
-
-BenchOptions parseBenchOptions(const std::vector<std::string>& arguments)
+void addBenchOptions(OptionParser& parser, BenchOptions& options)
 {
-    BenchOptions options;
-    bool sizeGiven = false;
-    bool lookAtGiven = false;
-    const std::map<std::string, std::function<void()>> flags = {
-        {"--offscreen", [&] { options.offscreen = true; }},
-        {"--no-validation", [&] { options.validation = false; }},
-    };
-    const std::map<std::string, std::function<void(const std::string&)>> pairs = {
-        {"--frames", [&](const std::string& v) { options.frames = integerAtLeast("--frames", v, 1); }},
-        {"--warmup", [&](const std::string& v) { options.warmupFrames = integerAtLeast("--warmup", v, 0); }},
-        {"--particles",
-         [&](const std::string& v) { options.sceneSize.particleCount = integerAtLeast("--particles", v, 1); }},
-        {"--face",
-         [&](const std::string& v) { options.sceneSize.environmentFaceSize = integerAtLeast("--face", v, 1); }},
-        {"--time", [&](const std::string& v) { options.startTime = timelineSecond("--time", v); }},
-        {"--csv", [&](const std::string& v) { options.csvPath = v; }},
-        {"--width",
-         [&](const std::string& v) {
-             options.width = integerAtLeast("--width", v, 1);
-             sizeGiven = true;
-         }},
-        {"--height",
-         [&](const std::string& v) {
-             options.height = integerAtLeast("--height", v, 1);
-             sizeGiven = true;
-         }},
-        {"--camera", [&](const std::string& v) { options.camera = cameraNamed(v); }},
-        {"--eye", [&](const std::string& v) { options.eye = scenePoint("--eye", v); }},
-        {"--look-at",
-         [&](const std::string& v) {
-             options.lookAt = scenePoint("--look-at", v);
-             lookAtGiven = true;
-         }},
-        {"--mode", [&](const std::string& v) { options.displayMode = displayMode(v); }},
-        {"--capture", [&](const std::string& v) { options.captureTimes = timelineSeconds("--capture", v); }},
-        {"--out", [&](const std::string& v) { options.captureFolder = v; }},
-    };
-    for (size_t i = 0; i < arguments.size(); i++) {
-        const std::string& name = arguments[i];
-        if (auto flag = flags.find(name); flag != flags.end()) {
-            flag->second();
-        } else if (auto pair = pairs.find(name); pair != pairs.end()) {
-            if (i + 1 >= arguments.size()) {
-                throw std::invalid_argument("kestrelwing_bench: " + name + " needs a value");
-            }
-            pair->second(arguments[++i]);
-        } else {
-            throw std::invalid_argument("kestrelwing_bench: unknown option '" + name + "'; " + benchUsage);
-        }
+    addRunOptions(parser, options.run);
+    parser.flag("--offscreen", "no window and no display: frames go to images of the renderer's own",
+                [&] { options.offscreen = true; });
+    parser.value("--width", "N", "the offscreen width (with --offscreen)",
+                 [&](const std::string& v) { setSide(options, "--width", v, &VkExtent2D::width); });
+    parser.value("--height", "N", "the offscreen height (with --offscreen)",
+                 [&](const std::string& v) { setSide(options, "--height", v, &VkExtent2D::height); });
+    parser.value("--warmup", "N", "frames played before the measured ones (5)",
+                 [&](const std::string& v) { options.warmupFrames = wholeNumberAtLeast("--warmup", v, 0); });
+    parser.value("--particles", "N", "particles in the scene", [&](const std::string& v) {
+        options.sceneSize.particleCount = wholeNumberAtLeast("--particles", v, 1);
+    });
+    parser.value("--face", "PIXELS", "side of the environment cube's faces", [&](const std::string& v) {
+        options.sceneSize.environmentFaceSize = wholeNumberAtLeast("--face", v, 1);
+    });
+    parser.value("--csv", "FILE", "per-frame times (bench.csv)", [&](const std::string& v) { options.csvPath = v; });
+    parser.value("--capture", "T1,T2,...", "save the frames at these timeline seconds (with --out)",
+                 [&](const std::string& v) { options.captureTimes = timelineSeconds("--capture", v); });
+    parser.value("--out", "DIR", "the folder of the captures", [&](const std::string& v) { options.captureFolder = v; });
+    parser.value("--eye", "X,Y,Z", "where the free camera stands (with --camera free and --look-at; up is -y)",
+                 [&](const std::string& v) { options.eye = scenePoint("--eye", v); });
+    parser.value("--look-at", "X,Y,Z", "what the free camera looks at (with --eye)",
+                 [&](const std::string& v) { options.lookAt = scenePoint("--look-at", v); });
+}
+
+void checkBenchOptions(const BenchOptions& options)
+{
+    if (options.sizeByAxis && !options.offscreen) {
+        throw OptionError("--width and --height need --offscreen");
     }
-    if (options.eye.has_value() != lookAtGiven) {
-        throw std::invalid_argument("kestrelwing_bench: --eye and --look-at go together");
+    if (!options.run.renderer.validation && !options.offscreen) {
+        throw OptionError("--no-validation needs --offscreen");
     }
-    checkCombinations(options, sizeGiven);
-    return options;
+    if (options.offscreen && (options.run.fullScreen || options.run.renderer.presentMode)) {
+        throw OptionError("--offscreen has no window for --windowed, --fullscreen or --present-mode");
+    }
+    if (options.eye.has_value() != options.lookAt.has_value()) {
+        throw OptionError("--eye and --look-at go together");
+    }
+    if (options.eye && options.run.camera != StartCamera::Free) {
+        throw OptionError("--eye and --look-at need --camera free");
+    }
+    if (options.eye && *options.eye == *options.lookAt) {
+        throw OptionError("--look-at must differ from --eye");
+    }
+    if (options.captureTimes.empty() != options.captureFolder.empty()) {
+        throw OptionError("--capture and --out go together");
+    }
+    if (!options.captureFolder.empty()) {
+        requireWritableFolder(options.captureFolder);
+    }
 }
 
 std::string captureFileName(float t)

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/OptionParser.h"
+#include "app/RunOptions.h"
 #include "app/SceneSize.h"
-#include "constants/DisplayModes.h"
-#include "constants/FullScreenSize.h"
 
 #include <glm/glm.hpp>
 
@@ -10,38 +10,40 @@
 #include <string>
 #include <vector>
 
-enum class BenchCamera { Path, Free };
-
 // What one benchmark run measures.
 struct BenchOptions {
+    // The options shared with the demo: the window, the device, validation,
+    // --mode, --camera, --time (the first measured frame) and --frames (the
+    // measured frames).
+    RunOptions run;
     int warmupFrames = 5;
-    int frames = 30;
     SceneSize sceneSize;
-    // Timeline second of the first measured frame; every run flies the same poses.
-    float startTime = 10.0f;
     std::string csvPath = "bench.csv";
 
-    // Without a window: frames go to images of the renderer's own of this size.
+    // Without a window: frames go to images of the renderer's own of size().
     bool offscreen = false;
-    int width = fullScreenWidth;
-    int height = fullScreenHeight;
-    // Only for timing on a GPU; the report's header says so.
-    bool validation = true;
+    // --width or --height was given; they only size the offscreen images.
+    bool sizeByAxis = false;
 
-    BenchCamera camera = BenchCamera::Path;
     // Free camera only: where it stands and what it looks at, instead of its starting pose.
     std::optional<glm::vec3> eye;
-    glm::vec3 lookAt{0.0f};
-    std::optional<DisplayMode> displayMode;
+    std::optional<glm::vec3> lookAt;
+
     // Timeline seconds whose frames are saved as PNG files in captureFolder.
     std::vector<float> captureTimes;
     std::string captureFolder;
+
+    int frames() const { return run.frames.value_or(30); }
+    // Every run flies the same poses from here.
+    float startTime() const { return run.startTime.value_or(10.0f); }
+    VkExtent2D size() const { return run.windowSize(); }
 };
 
-// Throws std::invalid_argument with one line that names the fault.
-BenchOptions parseBenchOptions(const std::vector<std::string>& arguments);
+// Registers the shared options and the benchmark's own with `parser`.
+void addBenchOptions(OptionParser& parser, BenchOptions& options);
+
+// The rules between options that only make sense together; throws OptionError.
+void checkBenchOptions(const BenchOptions& options);
 
 // The file a capture at timeline second `t` is saved as, e.g. "t20.00.png".
 std::string captureFileName(float t);
-
-extern const std::string benchUsage;

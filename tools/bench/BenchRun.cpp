@@ -3,7 +3,10 @@
 #include "WindowGrab.h"
 
 #include "app/Application.h"
+#include "app/FixedSteps.h"
 #include "app/FramesUpTo.h"
+#include "app/OffscreenScene.h"
+#include "renderer/DeviceDescription.h"
 #include "renderer/OffscreenTarget.h"
 #include "timing/StartupTally.h"
 
@@ -16,12 +19,6 @@ namespace {
 // The timeline advances by this much per frame whatever the frame took, so
 // every run sees the same camera poses and particle steps.
 constexpr float timelineStep = 1.0f / 30.0f;
-
-// Every run starts from the same dust, so that captures can be compared.
-constexpr unsigned particleSeed = 1;
-
-// Frames played before each capture, so that it shows its own time alone.
-constexpr int captureLeadIn = 2;
 
 using Clock = std::chrono::steady_clock;
 
@@ -42,23 +39,11 @@ double tallyMilliseconds(StartupCost cost)
     return startupSeconds(cost) * 1e3;
 }
 
-// NVIDIA packs its driver version 10.8.8.6 bits; the others follow the API's packing.
-std::string driverVersion(const VkPhysicalDeviceProperties& properties)
-{
-    const uint32_t v = properties.driverVersion;
-    constexpr uint32_t nvidia = 0x10DE;
-    if (properties.vendorID == nvidia) {
-        return std::to_string(v >> 22) + "." + std::to_string((v >> 14) & 0xFF) + "." + std::to_string((v >> 6) & 0xFF);
-    }
-    return std::to_string(VK_VERSION_MAJOR(v)) + "." + std::to_string(VK_VERSION_MINOR(v)) + "." +
-           std::to_string(VK_VERSION_PATCH(v));
-}
-
 std::string deviceName(VkPhysicalDevice physicalDevice)
 {
     VkPhysicalDeviceProperties properties;
     vkGetPhysicalDeviceProperties(physicalDevice, &properties);
-    return std::string(properties.deviceName) + " (driver " + driverVersion(properties) + ")";
+    return std::string(properties.deviceName) + " (driver " + driverVersionText(properties) + ")";
 }
 
 // Frames are timed from the start of one loop turn to the start of the next,
@@ -66,7 +51,7 @@ std::string deviceName(VkPhysicalDevice physicalDevice)
 class FrameLoop {
 public:
     FrameLoop(Application& app, GpuTimestamps& timestamps, float startTime)
-        : app(app), renderer(app.getRenderer()), timestamps(timestamps), time(startTime)
+        : app(app), renderer(app.getRenderer()), timestamps(timestamps), steps(startTime, timelineStep)
     {
     }
 
@@ -76,8 +61,7 @@ public:
         const double cpuStart = threadCpuMilliseconds();
         collectFinishedFrame();
         slots.push_back(renderer.getCurrentFrame());
-        app.frame(time, timelineStep);
-        time += timelineStep;
+        app.frame(steps.at(static_cast<long>(slots.size()) - 1), steps.step());
         return {millisecondsSince(wallStart), threadCpuMilliseconds() - cpuStart, {}, renderer.lastFrameDrawCounts()};
     }
 
@@ -106,34 +90,34 @@ private:
     Application& app;
     Renderer& renderer;
     GpuTimestamps& timestamps;
-    float time;
+    FixedSteps steps;
     std::vector<uint32_t> slots;
     size_t collected = 0;
     std::vector<GpuTimestamps::PassTimes> gpuTimes;
 };
 
-std::unique_ptr<Application> startApplication(const BenchOptions& options)
+std::unique_ptr<Application> startWindowedScene(const BenchOptions& options)
 {
     SceneSize sceneSize = options.sceneSize;
-    sceneSize.particleSeed = particleSeed;
+    sceneSize.particleSeed = fixedParticleSeed;
     auto app = std::make_unique<Application>(sceneSize);
     app->findProjectRoot();
-    if (options.offscreen) {
-        app->initOffscreen({static_cast<uint32_t>(options.width), static_cast<uint32_t>(options.height)},
-                           options.validation);
-    } else {
-        app->initWindow();
-    }
+    app->initWindow(options.run);
     app->initVulkan();
     app->buildScene();
-    app->useFreeCamera(options.camera == BenchCamera::Free);
+    return app;
+}
+
+std::unique_ptr<Application> startApplication(const BenchOptions& options)
+{
+    auto app = options.offscreen ? startOffscreenScene(options.size(), options.run.renderer, options.sceneSize)
+                                 : startWindowedScene(options);
+    app->useFreeCamera(options.run.camera == StartCamera::Free);
+    app->forceDisplayMode(options.run.displayMode);
     if (options.eye) {
         FreeCamera& camera = app->getFreeCamera();
         camera.position = *options.eye;
-        camera.front = glm::normalize(options.lookAt - *options.eye);
-    }
-    if (options.displayMode) {
-        app->forceDisplayMode(*options.displayMode);
+        camera.front = glm::normalize(*options.lookAt - *options.eye);
     }
     return app;
 }
@@ -141,7 +125,7 @@ std::unique_ptr<Application> startApplication(const BenchOptions& options)
 void saveCaptures(Application& app, const BenchOptions& options)
 {
     for (float t : options.captureTimes) {
-        playFramesUpTo(app, t, captureLeadIn, timelineStep);
+        playFramesUpTo(app, t, captureLeadInFrames, captureLeadInStep);
         app.getRenderer().waitIdle();
         const OffscreenTarget* target = app.getRenderer().getOffscreenTarget();
         const FramePixels frame = target != nullptr ? target->lastReadBack() : grabWindow(app.getWindow());
@@ -167,9 +151,9 @@ BenchResult runBenchmark(const BenchOptions& options)
     result.height = renderer.getSwapChainExtent().height;
     result.timestampsSupported = timestamps.isSupported();
 
-    FrameLoop loop(*app, timestamps, options.startTime);
+    FrameLoop loop(*app, timestamps, options.startTime());
     std::vector<FrameSample> samples;
-    const int frameCount = 1 + options.warmupFrames + options.frames;
+    const int frameCount = 1 + options.warmupFrames + options.frames();
     for (int i = 0; i < frameCount; i++) {
         samples.push_back(loop.playFrame());
         if (i == 0) {

@@ -2,6 +2,9 @@
 #include "BenchReport.h"
 #include "BenchRun.h"
 
+#include "app/CommandLine.h"
+#include "renderer/RefusedChoice.h"
+
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
@@ -9,13 +12,13 @@
 int main(int argc, char** argv)
 {
     BenchOptions options;
+    OptionParser parser("kestrelwing_bench");
+    addBenchOptions(parser, options);
     try {
-        options = parseBenchOptions(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const std::invalid_argument& e) {
-        std::cerr << e.what() << std::endl;
-        return 2;
-    }
-    try {
+        if (const auto code = readCommandLine(parser, std::vector<std::string>(argv + 1, argv + argc), options.run,
+                                              [&] { checkBenchOptions(options); })) {
+            return *code;
+        }
         // The CSV is opened first: a run of minutes should not end unable to write it.
         std::ofstream csv(options.csvPath);
         if (!csv) {
@@ -24,6 +27,9 @@ int main(int argc, char** argv)
         const BenchResult result = runBenchmark(options);
         writeFrameCsv(csv, result);
         printReport(std::cout, options, result);
+    } catch (const RefusedChoice& e) {
+        std::cerr << "kestrelwing_bench: " << e.what() << std::endl;
+        return 2;
     } catch (const std::exception& e) {
         std::cerr << e.what() << std::endl;
         return 1;

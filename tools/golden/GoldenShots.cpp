@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/FramesUpTo.h"
+#include "app/OffscreenScene.h"
 #include "renderer/OffscreenTarget.h"
 
 #include <memory>
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr float step = 1.0f / 30.0f;
-constexpr unsigned particleSeed = 1;
 constexpr float freeCameraTime = 12.0f;
 
 void aim(Application& app, const GoldenShot& shot)
@@ -53,13 +53,7 @@ const std::vector<GoldenShot>& goldenShots()
 
 std::vector<FramePixels> renderGoldenShots(uint32_t width, uint32_t height)
 {
-    SceneSize sceneSize;
-    sceneSize.particleSeed = particleSeed;
-    auto app = std::make_unique<Application>(sceneSize);
-    app->findProjectRoot();
-    app->initOffscreen({width, height}, true);
-    app->initVulkan();
-    app->buildScene();
+    auto app = startOffscreenScene({width, height});
 
     std::vector<FramePixels> frames;
     for (const GoldenShot& shot : goldenShots()) {
