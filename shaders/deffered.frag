@@ -33,8 +33,8 @@
 // again: the dust sprites light themselves (wrapped diffuse, forward scattering)
 // because only the albedo target blends them over what lies behind.
 //
-// Display modes (the push constant `displayMode`) are listed in
-// constants/DisplayModes.h. Any other value shows the final image. The modes
+// Display modes (the specialisation constant `DISPLAY_MODE`, one pipeline per
+// mode) are listed in constants/DisplayModes.h. The modes
 // from normals to position show the stored numbers: a value v appears on screen
 // as the display level v.
 
@@ -56,9 +56,8 @@ layout(set = 0, binding = 3) uniform sampler2D coefficientsTarget;
 layout(set = 0, binding = 4) uniform sampler2D materialTarget;
 layout(set = 0, binding = 5) uniform sampler2D worldPositionTarget;
 
-layout(push_constant) uniform DisplayPush {
-    int displayMode;
-} display;
+// Fixed when the pipeline is made, so that the compiler keeps only this mode's work.
+layout(constant_id = 0) const int DISPLAY_MODE = MODE_FINAL;
 
 layout(location = 0) in vec2 screenCoord;
 
@@ -315,7 +314,7 @@ ModeAndCoord overviewQuarter(vec2 coord)
 
 void main()
 {
-    ModeAndCoord shown = ModeAndCoord(display.displayMode, clamp(screenCoord, 0.0, 1.0), false);
+    ModeAndCoord shown = ModeAndCoord(DISPLAY_MODE, clamp(screenCoord, 0.0, 1.0), false);
     if (shown.mode == MODE_OVERVIEW) {
         shown = overviewQuarter(shown.coord);
     }

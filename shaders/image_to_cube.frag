@@ -4,9 +4,7 @@
 // Meshes as the reflective cube sees them. There is no G-buffer in this pass, so
 // the colour is finished here with a cheap version of the main lighting (sky
 // ambient and sun diffuse, no specular), tone-mapped and hazed like the main
-// image. The face is sRGB: the value written is linear. Six faces of these
-// pixels cost more than the whole main frame, and a six-unit mirror shows no
-// bump: the surface normal is the mesh's own, without the normal map.
+// image. The face is sRGB: the value written is linear.
 #include "mesh_fragment_inputs.glsl"
 #include "material_buffer.glsl"
 #include "surface_normal.glsl"
@@ -20,14 +18,16 @@ void main()
 {
     vec2 texCoord = meshTexCoord();
     vec3 albedo = texture(colorTexture, texCoord).rgb;
-    // A normal that interpolates to nothing still lies across the surface's tangent.
-    float normalLength = length(normalAndV.xyz);
-    vec3 normal = normalLength > 1e-6 ? normalAndV.xyz / normalLength : anyPerpendicular(tangentAndSign.xyz);
+    vec3 normalTexel = texture(normalTexture, texCoord).rgb;
+    vec3 normal = mappedNormal(tangentAndSign.xyz, tangentAndSign.w, normalAndV.xyz, normalTexel);
 
     float ambientWeight = mix(0.35, 1.0, clamp(material.materialVector.x, 0.0, 1.0));
     float diffuseWeight = clamp(material.materialVector.y, 0.0, 1.0);
     float sunLight = max(dot(normal, SUN_DIRECTION), 0.0) * SUN_INTENSITY / PI;
-    vec3 lit = albedo * (skyAmbient(normal) * ambientWeight + diffuseWeight * sunLight);
+    // The normal map's blue channel is the texture's baked occlusion, as in the G-buffer pass.
+    float occlusion = clamp(normalTexel.b, 0.0, 1.0);
+    vec3 lit = albedo * (skyAmbient(normal) * ambientWeight * occlusion
+                         + diffuseWeight * sunLight * mix(1.0, occlusion, 0.5));
 
     vec3 color = throughHaze(toneMap(lit), eyePosition, meshWorldPosition(), SUN_DIRECTION);
     outColor = vec4(isFiniteColor(color) ? color : HAZE_COLOR, 1.0);

@@ -163,8 +163,8 @@ void Application::update(float t, float dt, float cameraDt)
     processInput(cameraDt);
     pathCamera.followPath(t);
 
-    // The lighting pass of the frame that last used this index may still read
-    // its light buffer.
+    // The frame that last used this index may still read its records: this is
+    // the frame's one wait for the GPU.
     renderer.waitForCurrentFrame();
     const uint32_t f = renderer.getCurrentFrame();
     if (!controls.freeCameraMode) {
@@ -185,18 +185,13 @@ void Application::update(float t, float dt, float cameraDt)
 
 void Application::draw(float t, float dt)
 {
-    Camera* camera = &pathCamera;
-    DisplayMode displayMode = scheduledDisplayMode(t);
-    if (controls.freeCameraMode) {
-        camera = &freeCamera;
-        displayMode = controls.displayMode;
-    }
+    DisplayMode displayMode = controls.freeCameraMode ? controls.displayMode : scheduledDisplayMode(t);
     displayMode = forcedDisplayMode.value_or(displayMode);
     prepareOverlay(t, displayMode);
     if (controls.screenshotRequested) {
         renderer.getFrameTarget().readBackNextFrame();
     }
-    renderer.drawFrame(objects, camera, t, dt, skybox, envCube, particles, deferredObject, displayMode);
+    renderer.drawFrame(objects, t, dt, skybox, envCube, particles, deferredObject, displayMode);
     saveRequestedScreenshot(t);
 }
 

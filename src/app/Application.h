@@ -61,6 +61,9 @@ public:
     void useFreeCamera(bool on) { controls.freeCameraMode = on; }
     void forceDisplayMode(std::optional<DisplayMode> mode) { forcedDisplayMode = mode; }
     FreeCamera& getFreeCamera() { return freeCamera; }
+    // The scene as the renderer draws it, for drivers that check what it drew.
+    ObjectList& getObjects() { return objects; }
+    CubemapObject& getEnvironmentCube() { return envCube; }
 
 private:
     void initCameras(int width, int height);

@@ -4,13 +4,18 @@
 
 #include <stdexcept>
 
-VkDescriptorPool createFramePool(VkDevice device, const std::vector<VkDescriptorPoolSize>& poolSizes)
+VkDescriptorPool createFramePool(VkDevice device, const std::vector<VkDescriptorPoolSize>& poolSizes,
+                                 uint32_t setsPerFrame)
 {
+    std::vector<VkDescriptorPoolSize> sizes = poolSizes;
+    for (VkDescriptorPoolSize& size : sizes) {
+        size.descriptorCount *= setsPerFrame;
+    }
     VkDescriptorPoolCreateInfo poolInfo{};
     poolInfo.sType = VK_STRUCTURE_TYPE_DESCRIPTOR_POOL_CREATE_INFO;
-    poolInfo.poolSizeCount = static_cast<uint32_t>(poolSizes.size());
-    poolInfo.pPoolSizes = poolSizes.data();
-    poolInfo.maxSets = MAX_FRAMES_IN_FLIGHT;
+    poolInfo.poolSizeCount = static_cast<uint32_t>(sizes.size());
+    poolInfo.pPoolSizes = sizes.data();
+    poolInfo.maxSets = MAX_FRAMES_IN_FLIGHT * setsPerFrame;
 
     VkDescriptorPool descriptorPool;
     checkResult(vkCreateDescriptorPool(device, &poolInfo, nullptr, &descriptorPool),

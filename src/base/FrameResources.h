@@ -9,8 +9,10 @@
 // The per-frame-in-flight resources every drawn object owns: persistently
 // mapped uniform buffers, one descriptor pool and one descriptor set per frame.
 
-// A pool for one set per frame with the given descriptor counts.
-VkDescriptorPool createFramePool(VkDevice device, const std::vector<VkDescriptorPoolSize>& poolSizes);
+// A pool for one set per frame with the given descriptor counts, or for `setsPerFrame` such
+// sets per frame.
+VkDescriptorPool createFramePool(VkDevice device, const std::vector<VkDescriptorPoolSize>& poolSizes,
+                                 uint32_t setsPerFrame = 1);
 
 // One set per frame, all with the same layout.
 std::vector<VkDescriptorSet> allocateFrameSets(VkDevice device, VkDescriptorPool descriptorPool,

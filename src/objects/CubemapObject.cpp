@@ -56,6 +56,7 @@ CubemapObject::CubemapObject(BufferUtils bufferUtils, Pipeline* pipeline, Model*
 void CubemapObject::createUniformBuffers()
 {
     uniformBuffers = createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject));
+    environmentUniformBuffers = createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject));
     if (dynamic) {
         cameraBuffers = createMappedUniformBuffers(bufferUtils, sizeof(CameraBufferObject));
     }
@@ -69,33 +70,54 @@ void CubemapObject::createDescriptorPool()
         poolSizes.push_back({VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, MAX_FRAMES_IN_FLIGHT});
         poolSizes.push_back({VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, MAX_FRAMES_IN_FLIGHT});
     }
-    descriptorPool = createFramePool(device, poolSizes);
+    descriptorPool = createFramePool(device, poolSizes, viewPassCount);
 }
 
 void CubemapObject::createDescriptorSets()
 {
     descriptorSets = allocateFrameSets(device, descriptorPool, pipeline->getDescriptorSetLayout());
-    auto* environment = dynamic_cast<DynEnvironmentTexture*>(cubemap);
+    environmentDescriptorSets = allocateFrameSets(device, descriptorPool, pipeline->getDescriptorSetLayout());
     for (uint32_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
-        const int frameIndex = static_cast<int>(i);
-        const VkDescriptorBufferInfo bufferInfo = wholeRange(uniformBuffers[i].buffer, sizeof(UniformBufferObject));
-        const VkDescriptorImageInfo imageInfo = sampledImage(cubemap->getImageView(frameIndex), cubemap->getSampler());
-        std::vector<VkWriteDescriptorSet> descriptorWrites = {
-            bufferWrite(descriptorSets[i], 0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfo),
-            samplerWrite(descriptorSets[i], 1, imageInfo)};
-
-        VkDescriptorBufferInfo cameraBuffer{};
-        VkDescriptorImageInfo depthInfo{};
-        if (dynamic) {
-            cameraBuffer = wholeRange(cameraBuffers[i].buffer, sizeof(CameraBufferObject));
-            depthInfo = sampledImage(environment->getDepthImageView(frameIndex), environment->getDepthSampler());
-            descriptorWrites.push_back(
-                bufferWrite(descriptorSets[i], 2, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, cameraBuffer));
-            descriptorWrites.push_back(samplerWrite(descriptorSets[i], 3, depthInfo));
-        }
-        vkUpdateDescriptorSets(device, static_cast<uint32_t>(descriptorWrites.size()), descriptorWrites.data(), 0,
-                               nullptr);
+        writeDescriptorSet(descriptorSets[i], i, ViewPass::Camera);
+        writeDescriptorSet(environmentDescriptorSets[i], i, ViewPass::Environment);
     }
+}
+
+void CubemapObject::writeDescriptorSet(VkDescriptorSet descriptorSet, uint32_t frameIndex, ViewPass pass) const
+{
+    const int frame = static_cast<int>(frameIndex);
+    const VkDescriptorBufferInfo bufferInfo =
+        wholeRange(buffersOf(pass)[frameIndex].buffer, sizeof(UniformBufferObject));
+    const VkDescriptorImageInfo imageInfo = sampledImage(cubemap->getImageView(frame), cubemap->getSampler());
+    std::vector<VkWriteDescriptorSet> descriptorWrites = {
+        bufferWrite(descriptorSet, 0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfo),
+        samplerWrite(descriptorSet, 1, imageInfo)};
+
+    VkDescriptorBufferInfo cameraBuffer{};
+    VkDescriptorImageInfo depthInfo{};
+    if (dynamic) {
+        auto* environment = dynamic_cast<DynEnvironmentTexture*>(cubemap);
+        cameraBuffer = wholeRange(cameraBuffers[frameIndex].buffer, sizeof(CameraBufferObject));
+        depthInfo = sampledImage(environment->getDepthImageView(frame), environment->getDepthSampler());
+        descriptorWrites.push_back(bufferWrite(descriptorSet, 2, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, cameraBuffer));
+        descriptorWrites.push_back(samplerWrite(descriptorSet, 3, depthInfo));
+    }
+    vkUpdateDescriptorSets(device, static_cast<uint32_t>(descriptorWrites.size()), descriptorWrites.data(), 0, nullptr);
+}
+
+const std::vector<MappedBuffer>& CubemapObject::buffersOf(ViewPass pass) const
+{
+    return pass == ViewPass::Camera ? uniformBuffers : environmentUniformBuffers;
+}
+
+VkDescriptorSet CubemapObject::getDescriptorSet(uint32_t frameIndex, ViewPass pass) const
+{
+    return pass == ViewPass::Camera ? descriptorSets[frameIndex] : environmentDescriptorSets[frameIndex];
+}
+
+const void* CubemapObject::getMappedUniformBuffer(uint32_t frameIndex, ViewPass pass) const
+{
+    return buffersOf(pass)[frameIndex].mapped;
 }
 
 void CubemapObject::setImageToCubePipeline(Pipeline* newPipeline)
@@ -148,7 +170,7 @@ VkPipelineLayout CubemapObject::getCubeToCubePipelineLayout() const
 
 void CubemapObject::updateAsSkybox(uint32_t currentFrame, Camera* camera)
 {
-    writeUniforms(currentFrame, glm::mat4(1.0f), withoutTranslation(camera->view), camera->proj);
+    writeUniforms(currentFrame, ViewPass::Camera, glm::mat4(1.0f), withoutTranslation(camera->view), camera->proj);
     if (dynamic) {
         writeCameraPosition(currentFrame, camera);
     }
@@ -156,24 +178,24 @@ void CubemapObject::updateAsSkybox(uint32_t currentFrame, Camera* camera)
 
 void CubemapObject::updateAsSkyboxWithViewProj(uint32_t currentFrame, glm::mat4 view, glm::mat4 proj)
 {
-    writeUniforms(currentFrame, glm::mat4(1.0f), withoutTranslation(view), proj);
+    writeUniforms(currentFrame, ViewPass::Environment, glm::mat4(1.0f), withoutTranslation(view), proj);
 }
 
 void CubemapObject::updateAtPosition(uint32_t currentFrame, Camera* camera, glm::vec3 scale)
 {
     const glm::mat4 modelMatrix = glm::scale(glm::translate(glm::mat4(1.0f), getPosition()), scale);
-    writeUniforms(currentFrame, modelMatrix, camera->view, camera->proj);
+    writeUniforms(currentFrame, ViewPass::Camera, modelMatrix, camera->view, camera->proj);
     writeCameraPosition(currentFrame, camera);
 }
 
-void CubemapObject::writeUniforms(uint32_t currentFrame, const glm::mat4& modelMatrix, const glm::mat4& view,
-                                  const glm::mat4& proj)
+void CubemapObject::writeUniforms(uint32_t currentFrame, ViewPass pass, const glm::mat4& modelMatrix,
+                                  const glm::mat4& view, const glm::mat4& proj)
 {
     UniformBufferObject ubo{};
     ubo.model = modelMatrix;
     ubo.view = view;
     ubo.proj = proj;
-    std::memcpy(uniformBuffers[currentFrame].mapped, &ubo, sizeof(ubo));
+    std::memcpy(buffersOf(pass)[currentFrame].mapped, &ubo, sizeof(ubo));
 }
 
 void CubemapObject::writeCameraPosition(uint32_t currentFrame, const Camera* camera)
@@ -188,6 +210,7 @@ void CubemapObject::cleanup()
     cubemap->cleanup();
     model->cleanup();
     destroyMappedBuffers(device, uniformBuffers);
+    destroyMappedBuffers(device, environmentUniformBuffers);
     destroyMappedBuffers(device, cameraBuffers);
     vkDestroyDescriptorPool(device, descriptorPool, nullptr);
 }

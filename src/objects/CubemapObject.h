@@ -4,6 +4,7 @@
 #include "pipelines/Pipeline.h"
 #include "base/BufferUtils.h"
 #include "base/MappedBuffer.h"
+#include "scene/ViewPass.h"
 #include "textures/CubemapTexture.h"
 
 #include <glm/glm.hpp>
@@ -31,6 +32,7 @@ public:
     VkPipelineLayout getCubeToCubePipelineLayout() const;
 
     VkDescriptorSet& getDescriptorSet(uint32_t frameIndex) { return descriptorSets[frameIndex]; }
+    VkDescriptorSet getDescriptorSet(uint32_t frameIndex, ViewPass pass) const;
     VkPipeline getPipeline() const { return pipeline->getPipeline(); }
     VkPipelineLayout getPipelineLayout() const { return pipeline->getPipelineLayout(); }
     CubemapTexture* getCubemap() const { return cubemap; }
@@ -40,20 +42,23 @@ public:
     uint32_t getIndexCount() const { return model->getIndexCount(); }
 
     void updateAsSkybox(uint32_t currentFrame, Camera* camera);
+    // Writes the environment's record (ViewPass); the others write the camera's.
     void updateAsSkyboxWithViewProj(uint32_t currentFrame, glm::mat4 view, glm::mat4 proj);
     void updateAtPosition(uint32_t currentFrame, Camera* camera, glm::vec3 scale);
 
     void cleanup();
 
     // What the last update wrote for a frame, for checking the uniform contents.
-    const void* getMappedUniformBuffer(uint32_t frameIndex) const { return uniformBuffers[frameIndex].mapped; }
+    const void* getMappedUniformBuffer(uint32_t frameIndex, ViewPass pass = ViewPass::Camera) const;
     const void* getMappedCameraBuffer(uint32_t frameIndex) const { return cameraBuffers[frameIndex].mapped; }
 
 private:
     void createUniformBuffers();
     void createDescriptorPool();
     void createDescriptorSets();
-    void writeUniforms(uint32_t currentFrame, const glm::mat4& modelMatrix, const glm::mat4& view,
+    void writeDescriptorSet(VkDescriptorSet descriptorSet, uint32_t frameIndex, ViewPass pass) const;
+    const std::vector<MappedBuffer>& buffersOf(ViewPass pass) const;
+    void writeUniforms(uint32_t currentFrame, ViewPass pass, const glm::mat4& modelMatrix, const glm::mat4& view,
                        const glm::mat4& proj);
     void writeCameraPosition(uint32_t currentFrame, const Camera* camera);
 
@@ -67,7 +72,9 @@ private:
     bool dynamic = false;
     glm::vec3 position{0.0f};
     std::vector<MappedBuffer> uniformBuffers;
+    std::vector<MappedBuffer> environmentUniformBuffers;
     std::vector<MappedBuffer> cameraBuffers;
     VkDescriptorPool descriptorPool = VK_NULL_HANDLE;
     std::vector<VkDescriptorSet> descriptorSets;
+    std::vector<VkDescriptorSet> environmentDescriptorSets;
 };

@@ -13,9 +13,9 @@ constexpr uint32_t gBufferTargetCount = DefferedTexture::AttachmentCount;
 
 } // namespace
 
-DefferedDrawObject::DefferedDrawObject(BufferUtils bufferUtils, Pipeline* pipeline, Model* model, glm::vec3 position,
-                                       DefferedTexture* deferredTexture, bool isCameraTarget)
-    : deferredTexture(deferredTexture)
+DefferedDrawObject::DefferedDrawObject(BufferUtils bufferUtils, RenderDefferedPipeline* pipeline, Model* model,
+                                       glm::vec3 position, DefferedTexture* deferredTexture, bool isCameraTarget)
+    : deferredTexture(deferredTexture), lightingPipeline(pipeline)
 {
     this->bufferUtils = bufferUtils;
     device = bufferUtils.getDevice();

@@ -2,13 +2,14 @@
 
 #include "scene/Light.h"
 #include "objects/Object.h"
+#include "pipelines/RenderDefferedPipeline.h"
 #include "textures/DefferedTexture.h"
 
 // The full-screen lighting pass: a plane that samples the G-buffer of its frame.
 class DefferedDrawObject : public Object {
 public:
     DefferedDrawObject() = default;
-    DefferedDrawObject(BufferUtils bufferUtils, Pipeline* pipeline, Model* model, glm::vec3 position,
+    DefferedDrawObject(BufferUtils bufferUtils, RenderDefferedPipeline* pipeline, Model* model, glm::vec3 position,
                        DefferedTexture* deferredTexture, bool isCameraTarget);
 
     void updateLightBuffer(float time, float deltaTime, uint32_t currentFrame, Camera* camera, Light* light);
@@ -17,6 +18,7 @@ public:
     void resizeTargets(VkExtent2D extent);
     void cleanup() override;
     DefferedTexture* getDeferredTexture() const { return deferredTexture; }
+    VkPipeline getPipelineFor(DisplayMode mode) const { return lightingPipeline->getPipelineFor(mode); }
 
 private:
     void createUniformBuffers();
@@ -25,4 +27,5 @@ private:
     void writeDescriptorSets();
 
     DefferedTexture* deferredTexture = nullptr;
+    RenderDefferedPipeline* lightingPipeline = nullptr;
 };

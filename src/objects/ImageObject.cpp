@@ -41,52 +41,85 @@ ImageObject::ImageObject(BufferUtils bufferUtils, Pipeline* pipeline, Model* mod
 void ImageObject::createUniformBuffers()
 {
     uniformBuffers = createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject));
+    environmentUniformBuffers = createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject));
     materialBuffers = createMappedUniformBuffers(bufferUtils, sizeof(MaterialBufferObject));
 }
 
 void ImageObject::createDescriptorPool()
 {
-    descriptorPool = createFramePool(device, {{VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, MAX_FRAMES_IN_FLIGHT},
-                                              {VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, MAX_FRAMES_IN_FLIGHT},
-                                              {VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, MAX_FRAMES_IN_FLIGHT},
-                                              {VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, MAX_FRAMES_IN_FLIGHT}});
+    descriptorPool = createFramePool(device,
+                                     {{VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, MAX_FRAMES_IN_FLIGHT},
+                                      {VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, MAX_FRAMES_IN_FLIGHT},
+                                      {VK_DESCRIPTOR_TYPE_COMBINED_IMAGE_SAMPLER, MAX_FRAMES_IN_FLIGHT},
+                                      {VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, MAX_FRAMES_IN_FLIGHT}},
+                                     viewPassCount);
 }
 
-std::array<VkDescriptorBufferInfo, 2> ImageObject::frameBufferInfos(uint32_t frameIndex) const
+const std::vector<MappedBuffer>& ImageObject::buffersOf(ViewPass pass) const
 {
-    return {wholeRange(uniformBuffers[frameIndex].buffer, sizeof(UniformBufferObject)),
+    return pass == ViewPass::Camera ? uniformBuffers : environmentUniformBuffers;
+}
+
+std::array<VkDescriptorBufferInfo, 2> ImageObject::frameBufferInfos(uint32_t frameIndex, ViewPass pass) const
+{
+    return {wholeRange(buffersOf(pass)[frameIndex].buffer, sizeof(UniformBufferObject)),
             wholeRange(materialBuffers[frameIndex].buffer, sizeof(MaterialBufferObject))};
+}
+
+VkBuffer ImageObject::getUniformBuffer(uint32_t frameIndex, ViewPass pass) const
+{
+    return buffersOf(pass)[frameIndex].buffer;
+}
+
+const void* ImageObject::getMappedUniformBuffer(uint32_t frameIndex, ViewPass pass) const
+{
+    return buffersOf(pass)[frameIndex].mapped;
+}
+
+VkDescriptorSet ImageObject::getDescriptorSet(uint32_t frameIndex, ViewPass pass) const
+{
+    return pass == ViewPass::Camera ? descriptorSets[frameIndex] : environmentDescriptorSets[frameIndex];
+}
+
+const UniformBufferObject& ImageObject::getUniforms(ViewPass pass) const
+{
+    return pass == ViewPass::Camera ? uniforms : environmentUniforms;
 }
 
 void ImageObject::createDescriptorSets()
 {
     descriptorSets = allocateFrameSets(device, descriptorPool, pipeline->getDescriptorSetLayout());
+    environmentDescriptorSets = allocateFrameSets(device, descriptorPool, pipeline->getDescriptorSetLayout());
     for (uint32_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
-        const std::array<VkDescriptorBufferInfo, 2> bufferInfos = frameBufferInfos(i);
-        const VkDescriptorImageInfo imageInfo =
-            sampledImage(texture->getTextureImageView(), texture->getTextureSampler());
-        const VkDescriptorImageInfo normalMapInfo =
-            sampledImage(texture->getNormalImageView(), texture->getNormalSampler());
-
-        const std::array<VkWriteDescriptorSet, 4> descriptorWrites = {
-            bufferWrite(descriptorSets[i], 0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfos[0]),
-            samplerWrite(descriptorSets[i], 1, imageInfo),
-            samplerWrite(descriptorSets[i], 2, normalMapInfo),
-            bufferWrite(descriptorSets[i], 3, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfos[1]),
-        };
-        vkUpdateDescriptorSets(device, static_cast<uint32_t>(descriptorWrites.size()), descriptorWrites.data(), 0,
-                               nullptr);
+        writeDescriptorSet(descriptorSets[i], i, ViewPass::Camera);
+        writeDescriptorSet(environmentDescriptorSets[i], i, ViewPass::Environment);
     }
+}
+
+void ImageObject::writeDescriptorSet(VkDescriptorSet descriptorSet, uint32_t frameIndex, ViewPass pass) const
+{
+    const std::array<VkDescriptorBufferInfo, 2> bufferInfos = frameBufferInfos(frameIndex, pass);
+    const VkDescriptorImageInfo imageInfo = sampledImage(texture->getTextureImageView(), texture->getTextureSampler());
+    const VkDescriptorImageInfo normalMapInfo =
+        sampledImage(texture->getNormalImageView(), texture->getNormalSampler());
+
+    const std::array<VkWriteDescriptorSet, 4> descriptorWrites = {
+        bufferWrite(descriptorSet, 0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfos[0]),
+        samplerWrite(descriptorSet, 1, imageInfo),
+        samplerWrite(descriptorSet, 2, normalMapInfo),
+        bufferWrite(descriptorSet, 3, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfos[1]),
+    };
+    vkUpdateDescriptorSets(device, static_cast<uint32_t>(descriptorWrites.size()), descriptorWrites.data(), 0, nullptr);
 }
 
 void ImageObject::update(float time, float, uint32_t currentFrame, Camera* camera)
 {
-    writeUniforms(currentFrame, placeAt(time, camera), camera->view, camera->proj);
+    writeUniforms(currentFrame, ViewPass::Camera, placeAt(time, camera), camera->view, camera->proj);
 }
 
 void ImageObject::updateWithViewProj(float time, float, uint32_t currentFrame, glm::mat4 view, glm::mat4 proj)
 {
-    writeUniforms(currentFrame, placeAt(time, nullptr), view, proj);
+    writeUniforms(currentFrame, ViewPass::Environment, placeAt(time, nullptr), view, proj);
 }
 
 glm::mat4 ImageObject::placeAt(float time, Camera* target)
@@ -113,16 +146,16 @@ glm::mat4 ImageObject::placeAt(float time, Camera* target)
     return rotationScaleMatrix * glm::translate(glm::mat4(1.0f), position);
 }
 
-void ImageObject::writeUniforms(uint32_t currentFrame, const glm::mat4& modelMatrix, const glm::mat4& view,
-                                const glm::mat4& proj)
+void ImageObject::writeUniforms(uint32_t currentFrame, ViewPass pass, const glm::mat4& modelMatrix,
+                                const glm::mat4& view, const glm::mat4& proj)
 {
     UniformBufferObject ubo{};
     ubo.model = modelMatrix;
     ubo.view = view;
     ubo.proj = proj;
     ubo.scalar = objectScalar;
-    std::memcpy(uniformBuffers[currentFrame].mapped, &ubo, sizeof(ubo));
-    uniforms = ubo;
+    std::memcpy(buffersOf(pass)[currentFrame].mapped, &ubo, sizeof(ubo));
+    (pass == ViewPass::Camera ? uniforms : environmentUniforms) = ubo;
 
     MaterialBufferObject mubo{};
     mubo.materialVector = texture->getMaterialVector();
@@ -132,15 +165,16 @@ void ImageObject::writeUniforms(uint32_t currentFrame, const glm::mat4& modelMat
     std::memcpy(materialBuffers[currentFrame].mapped, &mubo, sizeof(mubo));
 }
 
-bool ImageObject::drawsLike(const ImageObject& other) const
+bool ImageObject::drawsLike(const ImageObject& other, ViewPass pass) const
 {
     return model == other.model && texture == other.texture &&
-           std::memcmp(&uniforms, &other.uniforms, sizeof(uniforms)) == 0;
+           std::memcmp(&getUniforms(pass), &other.getUniforms(pass), sizeof(UniformBufferObject)) == 0;
 }
 
 void ImageObject::cleanupUniformBuffers()
 {
     destroyMappedBuffers(device, uniformBuffers);
+    destroyMappedBuffers(device, environmentUniformBuffers);
     vkDestroyDescriptorPool(device, descriptorPool, nullptr);
 }
 
@@ -149,6 +183,7 @@ void ImageObject::cleanup()
     texture->cleanup();
     model->cleanup();
     destroyMappedBuffers(device, uniformBuffers);
+    destroyMappedBuffers(device, environmentUniformBuffers);
     destroyMappedBuffers(device, materialBuffers);
     vkDestroyDescriptorPool(device, descriptorPool, nullptr);
 }

@@ -66,23 +66,46 @@ void ParticleObject::createDescriptorSets()
 void ParticleObject::createDrawUniformBuffers()
 {
     drawUniformBuffers = createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject));
+    environmentDrawUniformBuffers = createMappedUniformBuffers(bufferUtils, sizeof(UniformBufferObject));
 }
 
 void ParticleObject::createDrawDescriptorPool()
 {
-    drawDescriptorPool = createFramePool(device, {{VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, MAX_FRAMES_IN_FLIGHT}});
+    drawDescriptorPool =
+        createFramePool(device, {{VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, MAX_FRAMES_IN_FLIGHT}}, viewPassCount);
 }
 
 void ParticleObject::createDrawDescriptorSets()
 {
     // The cube-pass draw pipeline is of the same class, so these sets serve it too.
     drawDescriptorSets = allocateFrameSets(device, drawDescriptorPool, drawPipeline->getDescriptorSetLayout());
+    environmentDrawDescriptorSets =
+        allocateFrameSets(device, drawDescriptorPool, drawPipeline->getDescriptorSetLayout());
     for (uint32_t i = 0; i < MAX_FRAMES_IN_FLIGHT; i++) {
-        const VkDescriptorBufferInfo bufferInfo = wholeRange(drawUniformBuffers[i].buffer, sizeof(UniformBufferObject));
-        const VkWriteDescriptorSet descriptorWrite =
-            bufferWrite(drawDescriptorSets[i], 0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfo);
-        vkUpdateDescriptorSets(device, 1, &descriptorWrite, 0, nullptr);
+        const std::array<VkDescriptorBufferInfo, 2> bufferInfos = {
+            wholeRange(drawUniformBuffers[i].buffer, sizeof(UniformBufferObject)),
+            wholeRange(environmentDrawUniformBuffers[i].buffer, sizeof(UniformBufferObject))};
+        const std::array<VkWriteDescriptorSet, 2> descriptorWrites = {
+            bufferWrite(drawDescriptorSets[i], 0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfos[0]),
+            bufferWrite(environmentDrawDescriptorSets[i], 0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, bufferInfos[1])};
+        vkUpdateDescriptorSets(device, static_cast<uint32_t>(descriptorWrites.size()), descriptorWrites.data(), 0,
+                               nullptr);
     }
+}
+
+VkDescriptorSet ParticleObject::getDrawDescriptorSet(uint32_t frameIndex, ViewPass pass) const
+{
+    return pass == ViewPass::Camera ? drawDescriptorSets[frameIndex] : environmentDrawDescriptorSets[frameIndex];
+}
+
+const void* ParticleObject::getMappedDrawUniformBuffer(uint32_t frameIndex, ViewPass pass) const
+{
+    return (pass == ViewPass::Camera ? drawUniformBuffers : environmentDrawUniformBuffers)[frameIndex].mapped;
+}
+
+const UniformBufferObject& ParticleObject::getDrawUniforms(ViewPass pass) const
+{
+    return pass == ViewPass::Camera ? drawUniforms : environmentDrawUniforms;
 }
 
 VkPipeline ParticleObject::getCubemapPipeline() const
@@ -98,12 +121,12 @@ VkPipelineLayout ParticleObject::getCubemapPipelineLayout() const
 void ParticleObject::update(float, float deltaTime, uint32_t currentFrame, Camera* camera)
 {
     writeComputeRecord(currentFrame, deltaTime, camera->view, camera->proj);
-    writeDrawRecord(currentFrame, camera->view, camera->proj);
+    writeDrawRecord(currentFrame, ViewPass::Camera, camera->view, camera->proj);
 }
 
 void ParticleObject::updateWithViewProj(float, float, uint32_t currentFrame, glm::mat4 view, glm::mat4 proj)
 {
-    writeDrawRecord(currentFrame, view, proj);
+    writeDrawRecord(currentFrame, ViewPass::Environment, view, proj);
 }
 
 void ParticleObject::writeComputeRecord(uint32_t currentFrame, float deltaTime, const glm::mat4& view,
@@ -117,14 +140,15 @@ void ParticleObject::writeComputeRecord(uint32_t currentFrame, float deltaTime, 
     std::memcpy(uniformBuffers[currentFrame].mapped, &pubo, sizeof(pubo));
 }
 
-void ParticleObject::writeDrawRecord(uint32_t currentFrame, const glm::mat4& view, const glm::mat4& proj)
+void ParticleObject::writeDrawRecord(uint32_t currentFrame, ViewPass pass, const glm::mat4& view, const glm::mat4& proj)
 {
     UniformBufferObject ubo{};
     ubo.model = glm::mat4(1.0f);
     ubo.view = view;
     ubo.proj = proj;
-    std::memcpy(drawUniformBuffers[currentFrame].mapped, &ubo, sizeof(ubo));
-    drawUniforms = ubo;
+    const bool camera = pass == ViewPass::Camera;
+    std::memcpy((camera ? drawUniformBuffers : environmentDrawUniformBuffers)[currentFrame].mapped, &ubo, sizeof(ubo));
+    (camera ? drawUniforms : environmentDrawUniforms) = ubo;
 }
 
 void ParticleObject::cleanup()
@@ -133,6 +157,7 @@ void ParticleObject::cleanup()
     model->cleanup();
     destroyMappedBuffers(device, uniformBuffers);
     destroyMappedBuffers(device, drawUniformBuffers);
+    destroyMappedBuffers(device, environmentDrawUniformBuffers);
     vkDestroyDescriptorPool(device, descriptorPool, nullptr);
     vkDestroyDescriptorPool(device, drawDescriptorPool, nullptr);
 }

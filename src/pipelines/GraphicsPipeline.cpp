@@ -5,6 +5,7 @@
 #include "base/PipelineLayouts.h"
 #include "timing/StartupTally.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -112,6 +113,32 @@ colorBlendState(const std::vector<VkPipelineColorBlendAttachmentState>& colorBle
     return colorBlending;
 }
 
+const VkSpecializationMapEntry specialisationConstantZero{0, 0, sizeof(int32_t)};
+
+// The stages of each pipeline to build: the fragment stage specialised to one of the values
+// each, or the stages as they are when there are no values.
+struct SpecialisedStages {
+    std::vector<int32_t> values;
+    std::vector<VkSpecializationInfo> infos;
+    std::vector<std::vector<VkPipelineShaderStageCreateInfo>> stages;
+};
+
+SpecialisedStages specialisedStages(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages,
+                                    const std::vector<int32_t>& values)
+{
+    SpecialisedStages result{values, std::vector<VkSpecializationInfo>(values.size()), {}};
+    result.stages.assign(std::max<size_t>(values.size(), 1), shaderStages);
+    for (size_t i = 0; i < values.size(); i++) {
+        result.infos[i] = {1, &specialisationConstantZero, sizeof(int32_t), &result.values[i]};
+        for (VkPipelineShaderStageCreateInfo& stage : result.stages[i]) {
+            if (stage.stage == VK_SHADER_STAGE_FRAGMENT_BIT) {
+                stage.pSpecializationInfo = &result.infos[i];
+            }
+        }
+    }
+    return result;
+}
+
 } // namespace
 
 std::vector<VkPipelineColorBlendAttachmentState> opaqueBlendAttachments(int count)
@@ -132,8 +159,12 @@ void GraphicsPipeline::build(const ShaderPaths& paths, const GraphicsPipelineSta
     shaderPaths = paths;
     state = pipelineState;
     try {
-        pipelineLayout = makePipelineLayout(device, descriptorSetLayout, {state.pushConstantRange},
-                                            "failed to create pipeline layout!");
+        std::vector<VkPushConstantRange> pushConstantRanges;
+        if (state.pushConstantRange.size > 0) {
+            pushConstantRanges.push_back(state.pushConstantRange);
+        }
+        pipelineLayout =
+            makePipelineLayout(device, descriptorSetLayout, pushConstantRanges, "failed to create pipeline layout!");
         createPipeline();
     } catch (...) {
         // The constructor is about to throw, so no cleanup() would ever reach these.
@@ -144,10 +175,24 @@ void GraphicsPipeline::build(const ShaderPaths& paths, const GraphicsPipelineSta
 
 void GraphicsPipeline::rebuildFor(VkRenderPass newRenderPass)
 {
-    vkDestroyPipeline(device, pipeline, nullptr);
-    pipeline = VK_NULL_HANDLE;
+    destroyPipelines();
     renderPass = newRenderPass;
     createPipeline();
+}
+
+void GraphicsPipeline::destroyPipelines()
+{
+    for (VkPipeline built : specialised) {
+        vkDestroyPipeline(device, built, nullptr);
+    }
+    specialised.clear();
+    pipeline = VK_NULL_HANDLE;
+}
+
+void GraphicsPipeline::cleanup()
+{
+    destroyPipelines();
+    Pipeline::cleanup();
 }
 
 void GraphicsPipeline::createPipeline()
@@ -177,7 +222,7 @@ void GraphicsPipeline::createPipeline()
             shaderStages.push_back(shaderStage(VK_SHADER_STAGE_GEOMETRY_BIT, geomShaderModule));
         }
         shaderStages.push_back(shaderStage(VK_SHADER_STAGE_FRAGMENT_BIT, fragShaderModule));
-        createPipelineObject(shaderStages);
+        createPipelineObjects(shaderStages);
     } catch (...) {
         destroyShaderModules();
         throw;
@@ -185,7 +230,7 @@ void GraphicsPipeline::createPipeline()
     destroyShaderModules();
 }
 
-void GraphicsPipeline::createPipelineObject(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages)
+void GraphicsPipeline::createPipelineObjects(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages)
 {
     const VkPipelineVertexInputStateCreateInfo vertexInputInfo = vertexInputState(state);
     const VkPipelineInputAssemblyStateCreateInfo inputAssembly = inputAssemblyState(state.topology);
@@ -213,9 +258,16 @@ void GraphicsPipeline::createPipelineObject(const std::vector<VkPipelineShaderSt
     pipelineInfo.subpass = 0;
     pipelineInfo.basePipelineHandle = VK_NULL_HANDLE;
 
-    VkPipeline graphicsPipeline;
+    const SpecialisedStages perPipeline = specialisedStages(shaderStages, state.fragmentSpecialisations);
+    std::vector<VkGraphicsPipelineCreateInfo> pipelineInfos(perPipeline.stages.size(), pipelineInfo);
+    for (size_t i = 0; i < pipelineInfos.size(); i++) {
+        pipelineInfos[i].pStages = perPipeline.stages[i].data();
+    }
+
+    specialised.resize(pipelineInfos.size());
     StartupTimer timer(StartupCost::Pipelines);
-    checkResult(vkCreateGraphicsPipelines(device, VK_NULL_HANDLE, 1, &pipelineInfo, nullptr, &graphicsPipeline),
+    checkResult(vkCreateGraphicsPipelines(device, VK_NULL_HANDLE, static_cast<uint32_t>(pipelineInfos.size()),
+                                          pipelineInfos.data(), nullptr, specialised.data()),
                 "failed to create graphics pipeline!");
-    pipeline = graphicsPipeline;
+    pipeline = specialised.front();
 }

@@ -16,8 +16,12 @@ struct GraphicsPipelineState {
     VkBool32 depthWriteEnable;
     // One per colour attachment of subpass 0 of the render pass.
     std::vector<VkPipelineColorBlendAttachmentState> colorBlendAttachments;
+    // A range of size 0 for a pipeline that takes no push constants.
     VkPushConstantRange pushConstantRange;
     VkCompareOp depthCompareOp = VK_COMPARE_OP_LESS;
+    // Values of the fragment shader's specialisation constant 0 (a 32-bit int): one pipeline is
+    // built for each, the first of them being getPipeline(). Empty: one pipeline, unspecialised.
+    std::vector<int32_t> fragmentSpecialisations;
 };
 
 struct ShaderPaths {
@@ -37,6 +41,9 @@ public:
     // descriptor sets made for them stay valid. The GPU must be done with the
     // old pipeline.
     void rebuildFor(VkRenderPass newRenderPass);
+    // The pipeline built for entry `index` of the state's fragment specialisations.
+    VkPipeline getSpecialised(size_t index) const { return specialised.at(index); }
+    void cleanup() override;
 
 protected:
     GraphicsPipeline() = default;
@@ -48,10 +55,13 @@ protected:
     void build(const ShaderPaths& paths, const GraphicsPipelineState& pipelineState);
 
 private:
-    // Reads the shaders and makes the pipeline; the modules live only for the call.
+    // Reads the shaders and makes the pipelines; the modules live only for the call.
     void createPipeline();
-    void createPipelineObject(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages);
+    void createPipelineObjects(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages);
+    void destroyPipelines();
 
     ShaderPaths shaderPaths;
     GraphicsPipelineState state{};
+    // Every pipeline built, one per fragment specialisation; `pipeline` is the first.
+    std::vector<VkPipeline> specialised;
 };

@@ -17,7 +17,7 @@ public:
     VkPipelineLayout getPipelineLayout() const { return pipelineLayout; }
     VkDescriptorSetLayout getDescriptorSetLayout() const { return descriptorSetLayout; }
 
-    void cleanup();
+    virtual void cleanup();
 
     static std::vector<char> readFile(const std::string& filename);
 

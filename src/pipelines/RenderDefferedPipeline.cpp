@@ -19,8 +19,17 @@ RenderDefferedPipeline::RenderDefferedPipeline(std::string vertPath, std::string
     pipelineState.depthTestEnable = VK_FALSE;
     pipelineState.depthWriteEnable = VK_FALSE;
     pipelineState.colorBlendAttachments = opaqueBlendAttachments(1);
-    pipelineState.pushConstantRange = {VK_SHADER_STAGE_FRAGMENT_BIT, 0, sizeof(DisplayMode)};
+    pipelineState.pushConstantRange = {};
+    for (int mode = 0; mode < DisplayModeCount; mode++) {
+        pipelineState.fragmentSpecialisations.push_back(mode);
+    }
     build({vertPath, fragPath, ""}, pipelineState);
+}
+
+VkPipeline RenderDefferedPipeline::getPipelineFor(DisplayMode mode) const
+{
+    const bool named = mode >= 0 && mode < DisplayModeCount;
+    return getSpecialised(static_cast<size_t>(named ? mode : ShowFinal));
 }
 
 void RenderDefferedPipeline::createDescriptorSetLayout()

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "constants/DisplayModes.h"
 #include "pipelines/GraphicsPipeline.h"
 
 #include <string>
 
-// The full-screen lighting pass over the G-buffer, into the swap-chain image.
+// The full-screen lighting pass over the G-buffer, into the swap-chain image: one pipeline
+// per display mode, the mode being a constant of its fragment shader, so that each runs
+// only its own mode's work. getPipeline() shows the final image.
 class RenderDefferedPipeline : public GraphicsPipeline {
 public:
     RenderDefferedPipeline() = default;
@@ -12,4 +15,6 @@ public:
                            VkRenderPass renderPass);
 
     void createDescriptorSetLayout() override;
+    // A value that names no mode shows the final image.
+    VkPipeline getPipelineFor(DisplayMode mode) const;
 };

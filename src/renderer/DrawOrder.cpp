@@ -24,16 +24,15 @@ BoundingSphere inWorld(const BoundingSphere& sphere, const glm::mat4& worldFromM
 } // namespace
 
 std::vector<PartDraw> frontToBack(const std::vector<ViewedMesh>& meshes, const glm::mat4& clipFromWorld,
-                                  const glm::vec3& eye, float reach)
+                                  const glm::vec3& eye)
 {
     const ViewFrustum frustum(clipFromWorld);
     std::vector<VisiblePart> parts;
     for (size_t mesh = 0; mesh < meshes.size(); ++mesh) {
         for (const MeshCluster& cluster : *meshes[mesh].clusters) {
             const BoundingSphere sphere = inWorld(cluster.bounds, meshes[mesh].worldFromModel);
-            const float nearest = glm::distance(eye, sphere.centre) - sphere.radius;
-            if (nearest <= reach && frustum.reaches(sphere)) {
-                parts.push_back({{mesh, cluster.range}, nearest});
+            if (frustum.reaches(sphere)) {
+                parts.push_back({{mesh, cluster.range}, glm::distance(eye, sphere.centre) - sphere.radius});
             }
         }
     }

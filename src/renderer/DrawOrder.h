@@ -5,7 +5,6 @@
 #include <glm/glm.hpp>
 
 #include <cstddef>
-#include <limits>
 #include <vector>
 
 // A mesh as one view sees it: its parts and where its model matrix puts them.
@@ -20,9 +19,8 @@ struct PartDraw {
     IndexRange range;
 };
 
-// The parts of the meshes that may touch a pixel of the view and come within `reach` of the eye,
-// nearest first by the nearest point of their spheres to the eye, so that the depth test turns
-// away what lies behind; parts that follow each other in one mesh's index list and in this order
-// become one draw.
+// The parts of the meshes that may touch a pixel of the view, nearest first by the nearest point
+// of their spheres to the eye, so that the depth test turns away what lies behind; parts that
+// follow each other in one mesh's index list and in this order become one draw.
 std::vector<PartDraw> frontToBack(const std::vector<ViewedMesh>& meshes, const glm::mat4& clipFromWorld,
-                                  const glm::vec3& eye, float reach = std::numeric_limits<float>::infinity());
+                                  const glm::vec3& eye);

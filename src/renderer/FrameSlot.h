@@ -11,7 +11,8 @@
 struct FrameSlot {
     VkCommandBuffer computeCommands = VK_NULL_HANDLE;
     VkCommandBuffer cubemapCommands = VK_NULL_HANDLE;
-    // Recorded twice per frame: the G-buffer pass, then the lighting pass.
+    VkCommandBuffer gBufferCommands = VK_NULL_HANDLE;
+    // The lighting pass.
     VkCommandBuffer drawCommands = VK_NULL_HANDLE;
 
     VkSemaphore imageAvailable = VK_NULL_HANDLE;
@@ -19,13 +20,13 @@ struct FrameSlot {
     VkSemaphore envFinished = VK_NULL_HANDLE;
     VkSemaphore defFinished = VK_NULL_HANDLE;
 
+    // Signalled by the frame's last submission, the lighting pass: all of the
+    // frame's work comes before it on the one queue, so once it is signalled
+    // every buffer, image and command buffer of the slot is free again.
     VkFence inFlight = VK_NULL_HANDLE;
-    VkFence computeInFlight = VK_NULL_HANDLE;
-    VkFence envInFlight = VK_NULL_HANDLE;
-    VkFence defInFlight = VK_NULL_HANDLE;
 
     // The faces of the cube set this slot's environment pass draws into: the
-    // set of the slot the previous frame used, whose G-buffer pass has been
-    // waited for, so the cube this slot samples is never the one being drawn.
+    // set of the slot the previous frame used, so the cube this slot samples is
+    // never the one being drawn.
     std::array<VkFramebuffer, 6> cubeFaceFramebuffers{};
 };

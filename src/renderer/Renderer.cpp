@@ -28,17 +28,13 @@ void Renderer::waitIdle()
     vkDeviceWaitIdle(device);
 }
 
-void Renderer::waitForCurrentFrame()
-{
-    vkWaitForFences(device, 1, &frames[currentFrame].inFlight, VK_TRUE, UINT64_MAX);
-}
-
 void Renderer::cleanup()
 {
     cleanupSwapChain();
 
     vkDestroyRenderPass(device, renderPass, nullptr);
     vkDestroyRenderPass(device, cubemapRenderPass, nullptr);
+    vkDestroyRenderPass(device, stillFacesRenderPass, nullptr);
     vkDestroyRenderPass(device, deferredRenderPass, nullptr);
 
     destroyRenderFinishedSemaphores();
@@ -46,9 +42,7 @@ void Renderer::cleanup()
         for (VkSemaphore semaphore : {slot.imageAvailable, slot.computeFinished, slot.envFinished, slot.defFinished}) {
             vkDestroySemaphore(device, semaphore, nullptr);
         }
-        for (VkFence fence : {slot.inFlight, slot.computeInFlight, slot.envInFlight, slot.defInFlight}) {
-            vkDestroyFence(device, fence, nullptr);
-        }
+        vkDestroyFence(device, slot.inFlight, nullptr);
     }
     vkDestroyCommandPool(device, commandPool, nullptr);
     vkDestroyDevice(device, nullptr);

@@ -10,6 +10,7 @@
 #include "renderer/DeviceChoice.h"
 #include "renderer/FrameTarget.h"
 #include "renderer/RendererSettings.h"
+#include "renderer/StillFaces.h"
 
 #include <glm/glm.hpp>
 
@@ -18,7 +19,7 @@
 #include <optional>
 #include <vector>
 
-class Camera;
+class ImageObject;
 class ObjectList;
 class CubemapObject;
 class ParticleObject;
@@ -82,8 +83,14 @@ public:
     void attachOverlay(PresentationOverlay* presentationOverlay) { overlay = presentationOverlay; }
 
     // Blocks until the frame that last used the current frame index has been
-    // presented, so its uniform buffers may be rewritten.
+    // presented, so its uniform buffers may be rewritten. This is the one wait
+    // of a frame on the host: later calls before the frame is drawn return at
+    // once, and the frame's own steps make it if nobody did before.
     void waitForCurrentFrame();
+    // How often the host has waited for the GPU through a fence.
+    uint64_t getHostWaitCount() const { return hostWaitCount; }
+    // Null until the environment's render targets exist.
+    const StillFaces* getStillFaces() const { return stillFaces ? &*stillFaces : nullptr; }
 
     void createDeferredFramebuffers(DefferedDrawObject& deferredObject);
     void createCubemapRenderPass(CubemapObject& envCube);
@@ -91,9 +98,9 @@ public:
     void cleanupCubemapResources();
 
     void submitCompute(ParticleObject& particles);
-    void drawFrame(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
-                   CubemapObject& envCube, ParticleObject& particles, DefferedDrawObject& deferredObject,
-                   DisplayMode displayMode);
+    // Draws the frame whose camera records update() has written.
+    void drawFrame(ObjectList& objects, float t, float dt, CubemapObject& skybox, CubemapObject& envCube,
+                   ParticleObject& particles, DefferedDrawObject& deferredObject, DisplayMode displayMode);
 
     void recreateSwapChain();
 
@@ -145,6 +152,11 @@ private:
     void recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const std::array<VkFramebuffer, 6>& framebuffers,
                                     ObjectList& objects, CubemapObject& skybox, CubemapObject& envCube,
                                     ParticleObject& particles);
+    void recordStillFace(VkCommandBuffer commandBuffer, uint32_t face, const glm::mat4& faceView,
+                         const std::vector<ImageObject*>& stillObjects, CubemapObject& skybox, CubemapObject& envCube);
+    void recordMovingFace(VkCommandBuffer commandBuffer, VkFramebuffer framebuffer, const glm::mat4& faceView,
+                          const std::vector<ImageObject*>& movingObjects, CubemapObject& envCube,
+                          ParticleObject& particles);
     void recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32_t frameIndex, ObjectList& objects,
                                      CubemapObject& skybox, CubemapObject& envCube, ParticleObject& particles);
     void recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t imageIndex, DefferedDrawObject& deferredObject,
@@ -153,10 +165,9 @@ private:
     // Submission steps of drawFrame.
     void submitEnvironmentPass(ObjectList& objects, float t, float dt, CubemapObject& skybox, CubemapObject& envCube,
                                ParticleObject& particles);
-    void submitDeferredPass(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
-                            CubemapObject& envCube, ParticleObject& particles);
+    void submitDeferredPass(ObjectList& objects, CubemapObject& skybox, CubemapObject& envCube,
+                            ParticleObject& particles);
     void submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& deferredObject, DisplayMode displayMode);
-    void waitAndReset(VkFence fence) const;
 
     GLFWwindow* window = nullptr;
     VkInstance instance = VK_NULL_HANDLE;
@@ -177,6 +188,7 @@ private:
     VkRenderPass renderPass = VK_NULL_HANDLE;
     VkRenderPass deferredRenderPass = VK_NULL_HANDLE;
     VkRenderPass cubemapRenderPass = VK_NULL_HANDLE;
+    VkRenderPass stillFacesRenderPass = VK_NULL_HANDLE;
     VkCommandPool commandPool = VK_NULL_HANDLE;
     VkImage depthImage = VK_NULL_HANDLE;
     VkDeviceMemory depthImageMemory = VK_NULL_HANDLE;
@@ -192,6 +204,13 @@ private:
     // One per swap-chain image, indexed by image rather than by frame in flight.
     std::vector<VkSemaphore> renderFinishedSemaphores;
     uint32_t currentFrame = 0;
+    // Whether the slot of currentFrame has been waited for since the frame began.
+    bool slotWaited = false;
+    uint64_t hostWaitCount = 0;
+    std::optional<StillFaces> stillFaces;
+    // Where the still faces were drawn from; empty until they are drawn, and
+    // again when their targets are made anew.
+    std::optional<glm::vec3> stillFacesOrigin;
     GpuTimestamps* timestamps = nullptr;
     DrawCounts recordingCounts;
     DrawCounts lastFrameCounts;

@@ -2,14 +2,11 @@
 
 #include "base/ResultCheck.h"
 
-#include "scene/Camera.h"
 #include "renderer/CubeFaceViews.h"
 #include "objects/CubemapObject.h"
 #include "objects/DefferedDrawObject.h"
 #include "objects/ObjectList.h"
 #include "objects/ParticleObject.h"
-
-#include <glm/gtc/matrix_transform.hpp>
 
 #include <stdexcept>
 
@@ -32,30 +29,35 @@ VkSubmitInfo submitInfoFor(const VkCommandBuffer& commandBuffer, uint32_t waitCo
 
 } // namespace
 
-void Renderer::waitAndReset(VkFence fence) const
+void Renderer::waitForCurrentFrame()
 {
-    vkWaitForFences(device, 1, &fence, VK_TRUE, UINT64_MAX);
-    vkResetFences(device, 1, &fence);
+    if (slotWaited) {
+        return;
+    }
+    vkWaitForFences(device, 1, &frames[currentFrame].inFlight, VK_TRUE, UINT64_MAX);
+    hostWaitCount++;
+    slotWaited = true;
 }
 
 void Renderer::submitCompute(ParticleObject& particles)
 {
+    waitForCurrentFrame();
     FrameSlot& slot = frames[currentFrame];
-    waitAndReset(slot.computeInFlight);
     vkResetCommandBuffer(slot.computeCommands, 0);
     recordComputeCommandBuffer(slot.computeCommands, particles);
 
     VkSubmitInfo submitInfo = submitInfoFor(slot.computeCommands, 0, nullptr, nullptr, &slot.computeFinished);
-    checkResult(vkQueueSubmit(computeQueue, 1, &submitInfo, slot.computeInFlight),
+    checkResult(vkQueueSubmit(computeQueue, 1, &submitInfo, VK_NULL_HANDLE),
                 "failed to submit compute command buffer!");
 }
 
+// The environment's records are apart from the camera's, which update() wrote
+// for the G-buffer pass of the same frame.
 void Renderer::submitEnvironmentPass(ObjectList& objects, float t, float dt, CubemapObject& skybox,
                                      CubemapObject& envCube, ParticleObject& particles)
 {
     const uint32_t f = currentFrame;
     FrameSlot& slot = frames[f];
-    vkResetFences(device, 1, &slot.envInFlight);
     vkResetCommandBuffer(slot.cubemapCommands, 0);
 
     const glm::mat4 projMat = cubeFaceProjection();
@@ -70,32 +72,25 @@ void Renderer::submitEnvironmentPass(ObjectList& objects, float t, float dt, Cub
     VkPipelineStageFlags waitStages[] = {VK_PIPELINE_STAGE_VERTEX_INPUT_BIT};
     VkSemaphore signalSemaphores[] = {slot.envFinished};
     VkSubmitInfo envSubmitInfo = submitInfoFor(slot.cubemapCommands, 1, waitSemaphores, waitStages, signalSemaphores);
-    checkResult(vkQueueSubmit(graphicsQueue, 1, &envSubmitInfo, slot.envInFlight),
+    checkResult(vkQueueSubmit(graphicsQueue, 1, &envSubmitInfo, VK_NULL_HANDLE),
                 "failed to submit cubemap command buffer!");
-    vkWaitForFences(device, 1, &slot.envInFlight, VK_TRUE, UINT64_MAX);
 }
 
-void Renderer::submitDeferredPass(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
-                                  CubemapObject& envCube, ParticleObject& particles)
+void Renderer::submitDeferredPass(ObjectList& objects, CubemapObject& skybox, CubemapObject& envCube,
+                                  ParticleObject& particles)
 {
     const uint32_t f = currentFrame;
     FrameSlot& slot = frames[f];
-    objects.update(t, dt, f, camera);
-    skybox.updateAsSkybox(f, camera);
-    particles.updateWithViewProj(t, dt, f, camera->view, camera->proj);
-
-    vkResetFences(device, 1, &slot.defInFlight);
-    vkResetCommandBuffer(slot.drawCommands, 0);
-    recordDeferredCommandBuffer(slot.drawCommands, f, objects, skybox, envCube, particles);
+    vkResetCommandBuffer(slot.gBufferCommands, 0);
+    recordDeferredCommandBuffer(slot.gBufferCommands, f, objects, skybox, envCube, particles);
 
     VkSemaphore defWaitSemaphores[] = {slot.envFinished};
     VkPipelineStageFlags defWaitStages[] = {VK_PIPELINE_STAGE_VERTEX_INPUT_BIT};
     VkSemaphore defSignalSemaphores[] = {slot.defFinished};
     VkSubmitInfo defSubmitInfo =
-        submitInfoFor(slot.drawCommands, 1, defWaitSemaphores, defWaitStages, defSignalSemaphores);
-    checkResult(vkQueueSubmit(graphicsQueue, 1, &defSubmitInfo, slot.defInFlight),
+        submitInfoFor(slot.gBufferCommands, 1, defWaitSemaphores, defWaitStages, defSignalSemaphores);
+    checkResult(vkQueueSubmit(graphicsQueue, 1, &defSubmitInfo, VK_NULL_HANDLE),
                 "failed to submit cubemap command buffer!");
-    vkWaitForFences(device, 1, &slot.defInFlight, VK_TRUE, UINT64_MAX);
 }
 
 void Renderer::submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& deferredObject, DisplayMode displayMode)
@@ -115,17 +110,18 @@ void Renderer::submitPresentationPass(uint32_t imageIndex, DefferedDrawObject& d
     checkResult(vkQueueSubmit(graphicsQueue, 1, &submitInfo, slot.inFlight), "failed to submit draw command buffer!");
 }
 
-void Renderer::drawFrame(ObjectList& objects, Camera* camera, float t, float dt, CubemapObject& skybox,
-                         CubemapObject& envCube, ParticleObject& particles, DefferedDrawObject& deferredObject,
-                         DisplayMode displayMode)
+// The three passes go to the queue one after the other, chained by semaphores,
+// without the host waiting between them: each reads records of its own.
+void Renderer::drawFrame(ObjectList& objects, float t, float dt, CubemapObject& skybox, CubemapObject& envCube,
+                         ParticleObject& particles, DefferedDrawObject& deferredObject, DisplayMode displayMode)
 {
     const uint32_t f = currentFrame;
     FrameSlot& slot = frames[f];
-    vkWaitForFences(device, 1, &slot.inFlight, VK_TRUE, UINT64_MAX);
+    waitForCurrentFrame();
     recordingCounts = DrawCounts{};
 
     submitEnvironmentPass(objects, t, dt, skybox, envCube, particles);
-    submitDeferredPass(objects, camera, t, dt, skybox, envCube, particles);
+    submitDeferredPass(objects, skybox, envCube, particles);
 
     uint32_t imageIndex;
     VkResult result = frameTarget->acquire(slot.imageAvailable, imageIndex);
@@ -148,4 +144,5 @@ void Renderer::drawFrame(ObjectList& objects, Camera* camera, float t, float dt,
     } else
         checkResult(result, "failed to present swap chain image!");
     currentFrame = (currentFrame + 1) % MAX_FRAMES_IN_FLIGHT;
+    slotWaited = false;
 }

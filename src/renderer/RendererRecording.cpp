@@ -18,15 +18,9 @@
 #include "textures/DynEnvironmentTexture.h"
 
 #include <algorithm>
-#include <limits>
 #include <stdexcept>
 
 namespace {
-
-// The reflective cube is six units wide: beyond this distance the haze has swallowed most of
-// what its faces would show, and the ground's far tiles are most of their vertices. The faces
-// show the sky there, whose lower half is the same hazed sand.
-constexpr float environmentReach = 450.0f;
 
 void beginRecording(VkCommandBuffer commandBuffer, const char* failureMessage)
 {
@@ -105,43 +99,52 @@ void setSkyViewport(VkCommandBuffer commandBuffer, VkExtent2D extent)
     vkCmdSetViewport(commandBuffer, 0, 1, &viewport);
 }
 
-// The objects whose draws are not repeats of an earlier object's (the rock row can place one
-// rock twice on the same spot).
-std::vector<ImageObject*> withoutRepeats(const std::vector<ImageObject*>& objects)
+// The objects whose draws in a view are not repeats of an earlier object's (the rock row can
+// place one rock twice on the same spot).
+std::vector<ImageObject*> withoutRepeats(const std::vector<ImageObject*>& objects, ViewPass pass)
 {
     std::vector<ImageObject*> distinct;
     for (ImageObject* object : objects) {
         if (std::none_of(distinct.begin(), distinct.end(),
-                         [object](const ImageObject* earlier) { return object->drawsLike(*earlier); })) {
+                         [object, pass](const ImageObject* earlier) { return object->drawsLike(*earlier, pass); })) {
             distinct.push_back(object);
         }
     }
     return distinct;
 }
 
+// The objects that move from frame to frame, or those that never do.
+std::vector<ImageObject*> objectsThatMove(const std::vector<ImageObject*>& objects, bool moving)
+{
+    std::vector<ImageObject*> chosen;
+    std::copy_if(objects.begin(), objects.end(), std::back_inserter(chosen),
+                 [moving](const ImageObject* object) { return object->moves() == moving; });
+    return chosen;
+}
+
 // The parts of the meshes that the view can see, nearest first; a mesh's buffers and set are
 // bound again only where the draws move on to another mesh. The list's update wrote the same
-// view and projection into every object's uniforms.
+// view and projection into every object's records of the view.
 void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<ImageObject*>& objectList,
-                           VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView, float reach,
+                           VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView, ViewPass pass,
                            DrawCounts& counts)
 {
-    const std::vector<ImageObject*> objects = withoutRepeats(objectList);
+    const std::vector<ImageObject*> objects = withoutRepeats(objectList, pass);
     if (objects.empty()) {
         return;
     }
     std::vector<ViewedMesh> meshes;
     for (ImageObject* object : objects) {
-        meshes.push_back({&object->getClusters(), object->getUniforms().model});
+        meshes.push_back({&object->getClusters(), object->getUniforms(pass).model});
     }
-    const UniformBufferObject& shared = objects.front()->getUniforms();
+    const UniformBufferObject& shared = objects.front()->getUniforms(pass);
     const glm::mat4 eyeFromWorld = faceView * shared.view;
     const glm::vec3 eye(glm::inverse(eyeFromWorld)[3]);
     size_t boundMesh = objects.size();
-    for (const PartDraw& draw : frontToBack(meshes, shared.proj * eyeFromWorld, eye, reach)) {
+    for (const PartDraw& draw : frontToBack(meshes, shared.proj * eyeFromWorld, eye)) {
         if (draw.mesh != boundMesh) {
             ImageObject& object = *objects[draw.mesh];
-            bindMesh(commandBuffer, object, layout, object.getDescriptorSet(frame));
+            bindMesh(commandBuffer, object, layout, object.getDescriptorSet(frame, pass));
             boundMesh = draw.mesh;
         }
         vkCmdDrawIndexed(commandBuffer, draw.range.count, 1, draw.range.first, 0, 0);
@@ -160,9 +163,10 @@ void drawCountedMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout
 
 // Nothing is recorded for a view that the plume cannot reach.
 void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkPipeline pipeline,
-                   VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame, DrawCounts& counts)
+                   VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame, ViewPass pass,
+                   DrawCounts& counts)
 {
-    const UniformBufferObject& uniforms = particles.getDrawUniforms();
+    const UniformBufferObject& uniforms = particles.getDrawUniforms(pass);
     if (!ViewFrustum(uniforms.proj * particlePush * uniforms.view * uniforms.model).reaches(plumeBounds())) {
         return;
     }
@@ -171,10 +175,22 @@ void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkP
     VkBuffer storageBuffer = particles.getStorageBuffers()[frame];
     VkDeviceSize particleOffsets[] = {0};
     vkCmdBindVertexBuffers(commandBuffer, 0, 1, &storageBuffer, particleOffsets);
-    VkDescriptorSet drawSet = particles.getDrawDescriptorSets()[frame];
+    VkDescriptorSet drawSet = particles.getDrawDescriptorSet(frame, pass);
     vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &drawSet, 0, nullptr);
     vkCmdDraw(commandBuffer, static_cast<uint32_t>(particles.getParticleCount()), 1, 0, 0);
     counts.pointList(static_cast<uint32_t>(particles.getParticleCount()));
+}
+
+// The step reads the state that the previous frame's step wrote and overwrites the state that
+// step read; the host does not wait between the two, so the queue must.
+void orderAfterPreviousStep(VkCommandBuffer commandBuffer)
+{
+    VkMemoryBarrier barrier{};
+    barrier.sType = VK_STRUCTURE_TYPE_MEMORY_BARRIER;
+    barrier.srcAccessMask = VK_ACCESS_SHADER_WRITE_BIT;
+    barrier.dstAccessMask = VK_ACCESS_SHADER_READ_BIT | VK_ACCESS_SHADER_WRITE_BIT;
+    vkCmdPipelineBarrier(commandBuffer, VK_PIPELINE_STAGE_COMPUTE_SHADER_BIT, VK_PIPELINE_STAGE_COMPUTE_SHADER_BIT, 0,
+                         1, &barrier, 0, nullptr, 0, nullptr);
 }
 
 } // namespace
@@ -183,6 +199,7 @@ void Renderer::recordComputeCommandBuffer(VkCommandBuffer commandBuffer, Particl
 {
     beginRecording(commandBuffer, "failed to begin recording compute command buffer!");
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::Compute);
+    orderAfterPreviousStep(commandBuffer);
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_COMPUTE, particles.getPipeline());
     VkDescriptorSet computeSet = particles.getDescriptorSet(currentFrame);
     vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_COMPUTE, particles.getPipelineLayout(), 0, 1,
@@ -192,42 +209,77 @@ void Renderer::recordComputeCommandBuffer(VkCommandBuffer commandBuffer, Particl
     endRecording(commandBuffer, "failed to record compute command buffer!");
 }
 
+// Each face is the still faces' copy with what moves drawn over it. The still faces are drawn
+// first whenever they are missing or the cube has moved since.
 void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer,
                                           const std::array<VkFramebuffer, 6>& framebuffers, ObjectList& objectList,
                                           CubemapObject& skybox, CubemapObject& envCube, ParticleObject& particles)
 {
     auto* texture = dynamic_cast<DynEnvironmentTexture*>(envCube.getCubemap());
-    VkExtent2D faceExtent{static_cast<uint32_t>(texture->getWidth()), static_cast<uint32_t>(texture->getHeight())};
     const auto views = cubeFaceViews(envCube.getPosition());
+    const bool drawStill = stillFacesOrigin != envCube.getPosition();
+    const std::vector<ImageObject*> stillObjects = objectsThatMove(objectList.getObjects(), false);
+    const std::vector<ImageObject*> movingObjects = objectsThatMove(objectList.getObjects(), true);
+    const int set = static_cast<int>(previousFrameSlot(currentFrame));
 
     beginRecording(commandBuffer, "failed to begin recording command buffer!");
+    prepareCubeForCopies(commandBuffer, *texture, set);
     for (uint32_t face = 0; face < views.size(); face++) {
         beginTimed(timestamps, commandBuffer, currentFrame, environmentFace(face));
-        beginRenderPass(commandBuffer, cubemapRenderPass, framebuffers[face], faceExtent, 1);
-        setViewportAndScissor(commandBuffer, faceExtent);
-        const glm::mat4 viewMat = views[face];
-        const glm::mat4 cubemapPush = glm::mat4(glm::mat3(viewMat));
-
-        vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getImageToCubePipeline());
-        vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
-                           sizeof(glm::mat4), &viewMat);
-        drawMeshesFrontToBack(commandBuffer, objectList.getObjects(), envCube.getImageToCubePipelineLayout(),
-                              currentFrame, viewMat, environmentReach, recordingCounts);
-
-        vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getCubeToCubePipeline());
-        vkCmdPushConstants(commandBuffer, envCube.getCubeToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
-                           sizeof(glm::mat4), &cubemapPush);
-        setSkyViewport(commandBuffer, faceExtent);
-        drawCountedMesh(commandBuffer, skybox, envCube.getCubeToCubePipelineLayout(),
-                        skybox.getDescriptorSet(currentFrame), recordingCounts);
-        setViewportAndScissor(commandBuffer, faceExtent);
-
-        drawParticles(commandBuffer, particles, particles.getCubemapPipeline(), particles.getCubemapPipelineLayout(),
-                      viewMat, currentFrame, recordingCounts);
-        vkCmdEndRenderPass(commandBuffer);
+        if (drawStill) {
+            recordStillFace(commandBuffer, face, views[face], stillObjects, skybox, envCube);
+        }
+        stillFaces->recordCopy(commandBuffer, face, texture->getImage(set), texture->getDepthImage(set));
+        recordMovingFace(commandBuffer, framebuffers[face], views[face], movingObjects, envCube, particles);
         endTimed(timestamps, commandBuffer, currentFrame, environmentFace(face));
     }
     endRecording(commandBuffer, "failed to record command buffer!");
+    stillFacesOrigin = envCube.getPosition();
+}
+
+// The sky and the meshes that never move, in the order and with the tests with which a face
+// drew them among the others: meshes nearest first, then the sky on what is left.
+void Renderer::recordStillFace(VkCommandBuffer commandBuffer, uint32_t face, const glm::mat4& faceView,
+                               const std::vector<ImageObject*>& stillObjects, CubemapObject& skybox,
+                               CubemapObject& envCube)
+{
+    const VkExtent2D faceExtent = stillFaces->extent();
+    beginRenderPass(commandBuffer, stillFacesRenderPass, stillFaces->framebuffer(face), faceExtent, 1);
+    setViewportAndScissor(commandBuffer, faceExtent);
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getImageToCubePipeline());
+    vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
+                       sizeof(glm::mat4), &faceView);
+    drawMeshesFrontToBack(commandBuffer, stillObjects, envCube.getImageToCubePipelineLayout(), currentFrame, faceView,
+                          ViewPass::Environment, recordingCounts);
+
+    const glm::mat4 cubemapPush = glm::mat4(glm::mat3(faceView));
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getCubeToCubePipeline());
+    vkCmdPushConstants(commandBuffer, envCube.getCubeToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
+                       sizeof(glm::mat4), &cubemapPush);
+    setSkyViewport(commandBuffer, faceExtent);
+    drawCountedMesh(commandBuffer, skybox, envCube.getCubeToCubePipelineLayout(),
+                    skybox.getDescriptorSet(currentFrame, ViewPass::Environment), recordingCounts);
+    vkCmdEndRenderPass(commandBuffer);
+}
+
+// Over the still copy, what moves: meshes on a path and the dust. They meet the still meshes'
+// depths as they did when everything was drawn together, and the sky, which writes no depth,
+// is covered wherever they land.
+void Renderer::recordMovingFace(VkCommandBuffer commandBuffer, VkFramebuffer framebuffer, const glm::mat4& faceView,
+                                const std::vector<ImageObject*>& movingObjects, CubemapObject& envCube,
+                                ParticleObject& particles)
+{
+    const VkExtent2D faceExtent = stillFaces->extent();
+    beginRenderPass(commandBuffer, cubemapRenderPass, framebuffer, faceExtent, 1);
+    setViewportAndScissor(commandBuffer, faceExtent);
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getImageToCubePipeline());
+    vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
+                       sizeof(glm::mat4), &faceView);
+    drawMeshesFrontToBack(commandBuffer, movingObjects, envCube.getImageToCubePipelineLayout(), currentFrame, faceView,
+                          ViewPass::Environment, recordingCounts);
+    drawParticles(commandBuffer, particles, particles.getCubemapPipeline(), particles.getCubemapPipelineLayout(),
+                  faceView, currentFrame, ViewPass::Environment, recordingCounts);
+    vkCmdEndRenderPass(commandBuffer);
 }
 
 void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32_t frameIndex, ObjectList& objectList,
@@ -246,7 +298,7 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
     vkCmdPushConstants(commandBuffer, envCube.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
                        &identity);
     drawMeshesFrontToBack(commandBuffer, objectList.getObjects(), objectList.getPipelineLayout(), currentFrame,
-                          identity, std::numeric_limits<float>::infinity(), recordingCounts);
+                          identity, ViewPass::Camera, recordingCounts);
 
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, skybox.getPipeline());
     vkCmdPushConstants(commandBuffer, skybox.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
@@ -257,7 +309,7 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
     setViewportAndScissor(commandBuffer, deferredExtent);
 
     drawParticles(commandBuffer, particles, particles.getDrawPipeline(), particles.getDrawPipelineLayout(), identity,
-                  currentFrame, recordingCounts);
+                  currentFrame, ViewPass::Camera, recordingCounts);
 
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getPipeline());
     drawCountedMesh(commandBuffer, envCube, envCube.getPipelineLayout(), envCube.getDescriptorSet(currentFrame),
@@ -275,11 +327,9 @@ void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t i
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::Lighting);
     const VkExtent2D extent = frameTarget->extent();
     beginRenderPass(commandBuffer, renderPass, swapChainFramebuffers[imageIndex], extent, 1);
-    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, deferredObject.getPipeline());
+    // The mode only picks the pipeline: each runs its own mode's work alone.
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, deferredObject.getPipelineFor(displayMode));
     setViewportAndScissor(commandBuffer, extent);
-
-    vkCmdPushConstants(commandBuffer, deferredObject.getPipelineLayout(), VK_SHADER_STAGE_FRAGMENT_BIT, 0,
-                       sizeof(DisplayMode), &displayMode);
     drawCountedMesh(commandBuffer, deferredObject, deferredObject.getPipelineLayout(),
                     deferredObject.getDescriptorSet(currentFrame), recordingCounts);
     if (overlay != nullptr && !frameTarget->isReadBackPending()) {

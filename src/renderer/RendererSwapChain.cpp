@@ -42,8 +42,9 @@ void Renderer::recreateSwapChain()
 {
     // A hidden window has no surface to draw to: wait until it comes back. A
     // close request while waiting leaves the old swap chain to the normal
-    // shutdown, which the main loop reaches at once.
-    if (!waitWhileHidden(window)) {
+    // shutdown, which the main loop reaches at once. Offscreen images are
+    // always there.
+    if (window != nullptr && !waitWhileHidden(window)) {
         return;
     }
 

@@ -31,6 +31,7 @@ void Renderer::createCommandBuffers()
 {
     for (FrameSlot& slot : frames) {
         slot.drawCommands = allocateCommandBuffer("failed to allocate command buffers!");
+        slot.gBufferCommands = allocateCommandBuffer("failed to allocate command buffers!");
     }
     for (FrameSlot& slot : frames) {
         slot.computeCommands = allocateCommandBuffer("failed to allocate compute command buffers!");
@@ -48,17 +49,16 @@ void Renderer::createSyncObjects()
     fenceInfo.sType = VK_STRUCTURE_TYPE_FENCE_CREATE_INFO;
     fenceInfo.flags = VK_FENCE_CREATE_SIGNALED_BIT;
 
-    auto createPair = [&](VkSemaphore& semaphore, VkFence& fence, const char* failureMessage) {
+    auto createSemaphore = [&](VkSemaphore& semaphore, const char* failureMessage) {
         checkResult(vkCreateSemaphore(device, &semaphoreInfo, nullptr, &semaphore), failureMessage);
-        checkResult(vkCreateFence(device, &fenceInfo, nullptr, &fence), failureMessage);
     };
     for (FrameSlot& slot : frames) {
-        createPair(slot.imageAvailable, slot.inFlight,
-                   "failed to create graphics synchronization objects for a frame!");
-        createPair(slot.computeFinished, slot.computeInFlight,
-                   "failed to create compute synchronization objects for a frame!");
-        createPair(slot.envFinished, slot.envInFlight, "failed to create cubemap synchronization objects for a frame!");
-        createPair(slot.defFinished, slot.defInFlight, "failed to create cubemap synchronization objects for a frame!");
+        const char* graphicsFailure = "failed to create graphics synchronization objects for a frame!";
+        createSemaphore(slot.imageAvailable, graphicsFailure);
+        checkResult(vkCreateFence(device, &fenceInfo, nullptr, &slot.inFlight), graphicsFailure);
+        createSemaphore(slot.computeFinished, "failed to create compute synchronization objects for a frame!");
+        createSemaphore(slot.envFinished, "failed to create cubemap synchronization objects for a frame!");
+        createSemaphore(slot.defFinished, "failed to create cubemap synchronization objects for a frame!");
     }
     matchRenderFinishedSemaphoresToImages();
 }

@@ -138,6 +138,7 @@ void Renderer::resizeDeferredTargets()
 void Renderer::createCubemapRenderPass(CubemapObject& envCube)
 {
     cubemapRenderPass = createEnvironmentRenderPass(device, findDepthFormat());
+    stillFacesRenderPass = createStillFacesRenderPass(device, findDepthFormat());
     createCubemapFramebuffers(envCube);
 }
 
@@ -160,6 +161,9 @@ void Renderer::createCubemapFramebuffers(CubemapObject& envCube)
                 width, height);
         }
     }
+    const BufferUtils utils(device, physicalDevice, commandPool, graphicsQueue);
+    stillFaces.emplace(utils, stillFacesRenderPass, VkExtent2D{width, height}, texture->getDepthFormat());
+    stillFacesOrigin.reset();
 }
 
 void Renderer::cleanupDeferredResources()
@@ -178,5 +182,9 @@ void Renderer::cleanupCubemapResources()
         for (VkFramebuffer framebuffer : slot.cubeFaceFramebuffers) {
             vkDestroyFramebuffer(device, framebuffer, nullptr);
         }
+    }
+    if (stillFaces) {
+        stillFaces->destroy();
+        stillFaces.reset();
     }
 }

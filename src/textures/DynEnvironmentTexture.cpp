@@ -41,8 +41,10 @@ void DynEnvironmentTexture::createCubes(int frame)
 {
     const ImageShape shape{static_cast<uint32_t>(width), static_cast<uint32_t>(height),
                            static_cast<uint32_t>(layerCount), VK_IMAGE_CREATE_CUBE_COMPATIBLE_BIT};
+    // A face can be copied back to the host, to check what it shows.
     createImage(bufferUtils, shape, colorFormat, VK_IMAGE_TILING_OPTIMAL,
-                VK_IMAGE_USAGE_TRANSFER_DST_BIT | VK_IMAGE_USAGE_SAMPLED_BIT | VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT,
+                VK_IMAGE_USAGE_TRANSFER_DST_BIT | VK_IMAGE_USAGE_TRANSFER_SRC_BIT | VK_IMAGE_USAGE_SAMPLED_BIT |
+                    VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT,
                 VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, images[frame], imageMemories[frame]);
     // The environment pass expects every face in the shader-read layout when it starts.
     // Until the first environment pass has drawn it, the cube reflects a plain hazy sky.

@@ -17,6 +17,10 @@ public:
     VkSampler& getDepthSampler() { return depthSampler; }
 
     VkImageView& getDepthImageView(int frameIndex) { return depthImageViews[frameIndex]; }
+    // The cube images of a frame, six layers each, for copies into or out of its faces.
+    VkImage getImage(int frameIndex) const { return images[frameIndex]; }
+    VkImage getDepthImage(int frameIndex) const { return depthImages[frameIndex]; }
+    VkFormat getDepthFormat() const { return depthFormat; }
     // Frame f's six faces are entries 6f to 6f + 5, in layer order.
     std::vector<VkImageView> getAttachmentViews() const { return attachmentViews; }
     std::vector<VkImageView> getDepthAttachmentViews() const { return depthAttachmentViews; }

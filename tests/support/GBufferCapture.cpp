@@ -63,6 +63,13 @@ void GBufferCapture::draw(CubemapObject& object, uint32_t frame) const
     const glm::mat4 identity(1.0f);
     VkCommandBuffer commandBuffer = bufferUtils.beginSingleTimeCommands();
     beginSquarePass(commandBuffer, gBufferPass, framebuffer, size, clearValues);
+    // The pass leaves its colour targets to the sky, which is not drawn here.
+    std::vector<VkClearAttachment> clears(targetFormats.size());
+    for (uint32_t target = 0; target < clears.size(); target++) {
+        clears[target] = {VK_IMAGE_ASPECT_COLOR_BIT, target, clearValues[target]};
+    }
+    const VkClearRect whole{{{0, 0}, {size, size}}, 0, 1};
+    vkCmdClearAttachments(commandBuffer, static_cast<uint32_t>(clears.size()), clears.data(), 1, &whole);
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, object.getPipeline());
     vkCmdPushConstants(commandBuffer, object.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
                        &identity);

@@ -80,10 +80,10 @@ protected:
         return CubemapObject(bufferUtils(), &envMapPipeline, model.get(), environment.get(), true);
     }
 
-    static UniformBufferObject uniformOf(const CubemapObject& object, uint32_t frame)
+    static UniformBufferObject uniformOf(const CubemapObject& object, uint32_t frame, ViewPass pass = ViewPass::Camera)
     {
         UniformBufferObject ubo;
-        std::memcpy(&ubo, object.getMappedUniformBuffer(frame), sizeof(ubo));
+        std::memcpy(&ubo, object.getMappedUniformBuffer(frame, pass), sizeof(ubo));
         return ubo;
     }
 
@@ -140,8 +140,10 @@ TEST_F(CubemapObjectTest, SkyViewCarriesNoTranslation)
     EXPECT_EQ(ubo.scalar, 0.0f);
 
     const glm::mat4 movedView = glm::translate(camera.view, glm::vec3(-30.0f, 5.0f, 2.0f));
+    sky.updateAsSkyboxWithViewProj(1, glm::rotate(movedView, 1.0f, glm::vec3(0.0f, 1.0f, 0.0f)), camera.proj);
     sky.updateAsSkyboxWithViewProj(0, movedView, camera.proj);
-    EXPECT_EQ(uniformOf(sky, 0).view, ubo.view);
+    EXPECT_EQ(uniformOf(sky, 0, ViewPass::Environment).view, ubo.view);
+    EXPECT_EQ(uniformOf(sky, 1).view, ubo.view);
     sky.cleanup();
 }
 

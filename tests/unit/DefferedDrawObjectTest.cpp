@@ -87,14 +87,11 @@ protected:
         VkClearValue depth{};
         depth.depthStencil = {1.0f, 0};
         beginSquarePass(commandBuffer, renderPass, framebuffer, size, {color, depth});
-        vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, lighting.getPipeline());
+        vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, lighting.getPipelineFor(ShowFinal));
         const VkViewport viewport{0.0f, 0.0f, static_cast<float>(size), static_cast<float>(size), 0.0f, 1.0f};
         const VkRect2D scissor{{0, 0}, {size, size}};
         vkCmdSetViewport(commandBuffer, 0, 1, &viewport);
         vkCmdSetScissor(commandBuffer, 0, 1, &scissor);
-        const int32_t displayMode = 0;
-        vkCmdPushConstants(commandBuffer, lighting.getPipelineLayout(), VK_SHADER_STAGE_FRAGMENT_BIT, 0,
-                           sizeof(displayMode), &displayMode);
         drawMesh(commandBuffer, lighting, lighting.getPipelineLayout(), lighting.getDescriptorSet(0));
         vkCmdEndRenderPass(commandBuffer);
         vkEndCommandBuffer(commandBuffer);

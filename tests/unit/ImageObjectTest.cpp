@@ -70,16 +70,16 @@ protected:
         return path;
     }
 
-    static UniformBufferObject uniformOf(const ImageObject& object, uint32_t frame)
+    static UniformBufferObject uniformOf(const ImageObject& object, uint32_t frame, ViewPass pass = ViewPass::Camera)
     {
         UniformBufferObject ubo;
-        std::memcpy(&ubo, object.getMappedUniformBuffer(frame), sizeof(ubo));
+        std::memcpy(&ubo, object.getMappedUniformBuffer(frame, pass), sizeof(ubo));
         return ubo;
     }
 
-    static glm::vec3 originOf(const ImageObject& object, uint32_t frame)
+    static glm::vec3 originOf(const ImageObject& object, uint32_t frame, ViewPass pass = ViewPass::Camera)
     {
-        return glm::vec3(uniformOf(object, frame).model * glm::vec4(0.0f, 0.0f, 0.0f, 1.0f));
+        return glm::vec3(uniformOf(object, frame, pass).model * glm::vec4(0.0f, 0.0f, 0.0f, 1.0f));
     }
 
     VkRenderPass renderPass = VK_NULL_HANDLE;
@@ -121,7 +121,7 @@ TEST_F(ImageObjectTest, WithPathTheOriginIsExactlyThePathPosition)
         object.update(time, 0.016f, 0, &camera);
         expectVec3Near(originOf(object, 0), path.getPosition(time), placedPointTolerance);
         object.updateWithViewProj(time, 0.016f, 1, camera.view, camera.proj);
-        expectVec3Near(originOf(object, 1), path.getPosition(time), placedPointTolerance);
+        expectVec3Near(originOf(object, 1, ViewPass::Environment), path.getPosition(time), placedPointTolerance);
     }
 }
 
@@ -157,21 +157,29 @@ TEST_F(ImageObjectTest, OnlyUpdateMovesTheCameraTarget)
     expectVec3Near(camera.target, path.getPosition(2.5f), placedPointTolerance);
 }
 
-TEST_F(ImageObjectTest, UpdateWritesOnlyTheBuffersOfItsFrame)
+// Each view of each frame has a record of its own: the environment's matrices
+// never reach the camera's record, which the G-buffer pass of the same frame reads.
+TEST_F(ImageObjectTest, UpdateWritesOnlyTheBuffersOfItsFrameAndView)
 {
     ImageObject& object = makeObject({1.0f, 0.0f, 0.0f}, 0.0f, yAxis, noScale);
     object.update(0.0f, 0.016f, 0, &camera);
+    object.update(0.0f, 0.016f, 1, &camera);
     const glm::mat4 otherView = glm::lookAt(glm::vec3(7.0f, 1.0f, 0.0f), glm::vec3(0.0f), yAxis);
     const glm::mat4 otherProj = glm::perspective(glm::radians(90.0f), 1.0f, 0.1f, 100.0f);
     object.updateWithViewProj(0.0f, 0.016f, 1, otherView, otherProj);
+    object.updateWithViewProj(0.0f, 0.016f, 0, otherView, otherProj);
 
     const UniformBufferObject first = uniformOf(object, 0);
     EXPECT_EQ(first.view, camera.view);
     EXPECT_EQ(first.proj, camera.proj);
     EXPECT_EQ(first.scalar, 0.75f);
-    const UniformBufferObject second = uniformOf(object, 1);
+    EXPECT_EQ(object.getUniforms(ViewPass::Camera).view, camera.view);
+    const UniformBufferObject second = uniformOf(object, 1, ViewPass::Environment);
     EXPECT_EQ(second.view, otherView);
     EXPECT_EQ(second.proj, otherProj);
+    EXPECT_EQ(uniformOf(object, 1).view, camera.view);
+    EXPECT_EQ(uniformOf(object, 0, ViewPass::Environment).view, otherView);
+    EXPECT_EQ(object.getUniforms(ViewPass::Environment).view, otherView);
 
     for (uint32_t frame : {0u, 1u}) {
         MaterialBufferObject material;
@@ -191,11 +199,17 @@ TEST_F(ImageObjectTest, DescriptorSetOfAFrameUsesThatFramesBuffers)
     EXPECT_NE(object.getUniformBuffer(0), object.getUniformBuffer(1));
     EXPECT_NE(object.getDescriptorSet(0), object.getDescriptorSet(1));
     for (uint32_t frame : {0u, 1u}) {
-        const auto infos = object.frameBufferInfos(frame);
-        EXPECT_EQ(infos[0].buffer, object.getUniformBuffer(frame));
-        EXPECT_EQ(infos[0].range, 208u);
-        EXPECT_EQ(infos[1].buffer, object.getMaterialBuffer(frame));
-        EXPECT_EQ(infos[1].range, 32u);
+        for (ViewPass pass : {ViewPass::Camera, ViewPass::Environment}) {
+            const auto infos = object.frameBufferInfos(frame, pass);
+            EXPECT_EQ(infos[0].buffer, object.getUniformBuffer(frame, pass));
+            EXPECT_EQ(infos[0].range, 208u);
+            EXPECT_EQ(infos[1].buffer, object.getMaterialBuffer(frame));
+            EXPECT_EQ(infos[1].range, 32u);
+        }
+        EXPECT_NE(object.getUniformBuffer(frame, ViewPass::Camera),
+                  object.getUniformBuffer(frame, ViewPass::Environment));
+        EXPECT_NE(object.getDescriptorSet(frame, ViewPass::Camera),
+                  object.getDescriptorSet(frame, ViewPass::Environment));
     }
 }
 
@@ -227,8 +241,8 @@ TEST_F(ImageObjectTest, ObjectListForwardsToEveryObject)
 
     const glm::mat4 otherView = glm::lookAt(glm::vec3(0.0f, 0.0f, 9.0f), glm::vec3(0.0f), yAxis);
     list.updateWithViewProj(0.0f, 0.016f, 0, otherView, camera.proj);
-    EXPECT_EQ(uniformOf(first, 0).view, otherView);
-    EXPECT_EQ(uniformOf(second, 0).view, otherView);
+    EXPECT_EQ(uniformOf(first, 0, ViewPass::Environment).view, otherView);
+    EXPECT_EQ(uniformOf(second, 0, ViewPass::Environment).view, otherView);
 }
 
 TEST_F(ImageObjectTest, EmptyObjectListDoesNothing)
@@ -265,6 +279,8 @@ TEST_F(ImageObjectTest, ADrawRepeatsAnotherOnlyWithTheSameMeshTextureAndPlace)
 
     // A view written into one object but not yet into its twin is no repeat either.
     twin.updateWithViewProj(0.0f, 0.0f, 0, glm::mat4(1.0f), camera.proj);
-    EXPECT_FALSE(twin.drawsLike(first));
+    EXPECT_FALSE(twin.drawsLike(first, ViewPass::Environment));
+    first.updateWithViewProj(0.0f, 0.0f, 0, glm::mat4(1.0f), camera.proj);
+    EXPECT_TRUE(twin.drawsLike(first, ViewPass::Environment));
     painted.cleanup();
 }

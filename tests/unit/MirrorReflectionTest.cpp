@@ -11,6 +11,7 @@
 #include "pipelines/DynEnvironmentMapDrawPipeline.h"
 #include "base/Framebuffers.h"
 #include "renderer/RenderPasses.h"
+#include "renderer/StillFaces.h"
 #include "textures/DynEnvironmentTexture.h"
 
 #include <array>
@@ -64,22 +65,29 @@ protected:
         capture.reset();
     }
 
-    // Clears frame 0's six colour faces through the environment pass, as the
-    // scene's faces are drawn; depth is cleared to the far plane, where the
-    // mirror takes the reflected ray as it is.
+    // Paints frame 0's six colour faces through the environment pass, from the
+    // layout a frame copies the still faces in, as the scene's faces are drawn;
+    // depth is set to the far plane, where the mirror takes the reflected ray as
+    // it is.
     void paintFaces(const FaceColors& colors) const
     {
         const std::vector<VkImageView> faceViews = environment->getAttachmentViews();
         const std::vector<VkImageView> depthViews = environment->getDepthAttachmentViews();
         std::array<VkFramebuffer, 6> faceFramebuffers{};
         VkCommandBuffer commandBuffer = bufferUtils().beginSingleTimeCommands();
+        prepareCubeForCopies(commandBuffer, *environment, 0);
         for (size_t face = 0; face < faceFramebuffers.size(); face++) {
             faceFramebuffers[face] =
                 createFramebuffer(device(), environmentPass, {faceViews[face], depthViews[face]}, faceSize, faceSize);
-            std::vector<VkClearValue> clearValues(2);
-            clearValues[0].color = {{colors[face].r, colors[face].g, colors[face].b, 1.0f}};
-            clearValues[1].depthStencil = {1.0f, 0};
-            beginSquarePass(commandBuffer, environmentPass, faceFramebuffers[face], faceSize, clearValues);
+            beginSquarePass(commandBuffer, environmentPass, faceFramebuffers[face], faceSize, {});
+            std::array<VkClearAttachment, 2> clears{};
+            clears[0].aspectMask = VK_IMAGE_ASPECT_COLOR_BIT;
+            clears[0].colorAttachment = 0;
+            clears[0].clearValue.color = {{colors[face].r, colors[face].g, colors[face].b, 1.0f}};
+            clears[1].aspectMask = VK_IMAGE_ASPECT_DEPTH_BIT;
+            clears[1].clearValue.depthStencil = {1.0f, 0};
+            const VkClearRect whole{{{0, 0}, {faceSize, faceSize}}, 0, 1};
+            vkCmdClearAttachments(commandBuffer, static_cast<uint32_t>(clears.size()), clears.data(), 1, &whole);
             vkCmdEndRenderPass(commandBuffer);
         }
         bufferUtils().endSingleTimeCommands(commandBuffer);

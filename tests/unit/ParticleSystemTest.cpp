@@ -238,11 +238,13 @@ TEST_F(ParticleObjectTest, UpdateFillsBothRecordsOfItsFrameOnly)
     EXPECT_EQ(draw.view, camera.view);
     EXPECT_EQ(draw.scalar, 0.0f);
 
-    // A pass drawn with other matrices rewrites only the drawing record: the
-    // compute step of the frame may be reading the other one.
+    // The environment's matrices go to its own drawing record only: the
+    // compute step and the camera's pass of the frame may be reading the others.
     EXPECT_EQ(recordAt(particles.getMappedUniformBuffer(0)).view, camera.view);
     EXPECT_EQ(recordAt(particles.getMappedUniformBuffer(0)).scalar, 0.5f);
-    EXPECT_EQ(recordAt(particles.getMappedDrawUniformBuffer(0)).view, otherView);
+    EXPECT_EQ(recordAt(particles.getMappedDrawUniformBuffer(0)).view, camera.view);
+    EXPECT_EQ(recordAt(particles.getMappedDrawUniformBuffer(0, ViewPass::Environment)).view, otherView);
+    EXPECT_EQ(particles.getDrawUniforms(ViewPass::Environment).view, otherView);
     EXPECT_EQ(recordAt(particles.getMappedDrawUniformBuffer(1)).view, camera.view);
 }
 
@@ -253,7 +255,12 @@ TEST_F(ParticleObjectTest, AccessorsReachThePipelinesAndTheSystem)
     EXPECT_EQ(particles.getDrawPipelineLayout(), drawPipeline.getPipelineLayout());
     EXPECT_EQ(particles.getParticleCount(), particleCount);
     EXPECT_EQ(particles.getStorageBuffers(), system->getStorageBuffers());
-    EXPECT_EQ(particles.getDrawDescriptorSets().size(), 2u);
+    std::set<VkDescriptorSet> drawSets;
+    for (uint32_t frame : {0u, 1u}) {
+        drawSets.insert(particles.getDrawDescriptorSet(frame, ViewPass::Camera));
+        drawSets.insert(particles.getDrawDescriptorSet(frame, ViewPass::Environment));
+    }
+    EXPECT_EQ(drawSets.size(), 4u);
 
     EXPECT_EQ(particles.getCubemapPipeline(), VK_NULL_HANDLE);
     particles.setCubemapPipeline(&drawPipeline);

@@ -118,15 +118,11 @@ TEST_F(PipelineTest, PushRangesMatchTheRecordedPushes)
     ImagePipeline mesh(shaderPath("image_vert.spv"), shaderPath("image_frag.spv"), bufferUtils(), gBufferPass, 5);
     ParticleDrawPipeline particles(shaderPath("particle_vert.spv"), shaderPath("particle_frag.spv"),
                                    shaderPath("particle_geom.spv"), bufferUtils(), gBufferPass, 5);
-    RenderDefferedPipeline lighting(shaderPath("deffered_vert.spv"), shaderPath("deffered_frag.spv"), bufferUtils(),
-                                    presentationPass);
     recordPush(mesh.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 64);
     recordPush(particles.getPipelineLayout(), VK_SHADER_STAGE_GEOMETRY_BIT, 64);
-    recordPush(lighting.getPipelineLayout(), VK_SHADER_STAGE_FRAGMENT_BIT, 4);
 
     mesh.cleanup();
     particles.cleanup();
-    lighting.cleanup();
 }
 
 TEST_F(PipelineTest, CopyAssignedPipelineKeepsItsHandles)

@@ -149,20 +149,3 @@ TEST(DrawOrder, NearerPartsComeFirstAcrossMeshesAndAPartAroundTheEyeLeads)
     EXPECT_EQ(draws[3].mesh, 0u);
     EXPECT_EQ(draws[3].range.first, 0u);
 }
-
-TEST(DrawOrder, AReachDropsThePartsWhoseNearestPointLiesBeyondIt)
-{
-    // Nearest points at 15, 75 and 195 units from the eye; the second straddles nothing but its
-    // sphere's near side, so a reach of 80 keeps it.
-    const std::vector<MeshCluster> clusters = {{{0, 3}, {glm::vec3(0.0f, 0.0f, -20.0f), 5.0f}},
-                                               {{3, 3}, {glm::vec3(0.0f, 0.0f, -80.0f), 5.0f}},
-                                               {{6, 3}, {glm::vec3(0.0f, 0.0f, -200.0f), 5.0f}}};
-    const glm::mat4 atEye = glm::translate(glm::mat4(1.0f), eye);
-    const std::vector<PartDraw> near = frontToBack({{&clusters, atEye}}, sceneView(), eye, 80.0f);
-    ASSERT_EQ(near.size(), 1u);
-    EXPECT_EQ(near[0].range.first, 0u);
-    EXPECT_EQ(near[0].range.count, 6u);
-    EXPECT_EQ(frontToBack({{&clusters, atEye}}, sceneView(), eye, 74.0f)[0].range.count, 3u);
-    EXPECT_EQ(frontToBack({{&clusters, atEye}}, sceneView(), eye).size(), 1u) << "without a reach all three join";
-    EXPECT_EQ(frontToBack({{&clusters, atEye}}, sceneView(), eye)[0].range.count, 9u);
-}
