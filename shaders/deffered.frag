@@ -25,7 +25,7 @@
 // ground bounce below; up is -y); the ambient specular is the analytic sky seen
 // along the reflected ray, blurred towards the average sky with roughness and
 // weighted by a split-sum approximation of the specular BRDF. The sky light is
-// scaled by the occlusion and the sun by its visibility, both read from the
+// scaled by the occlusion baked into the texture and by the one read from the
 // positions around the pixel (screen_occlusion.glsl). The result is
 // tone-mapped (fitted ACES), then mixed with distance haze in display space so
 // that far terrain fades into the same colour as the hazed horizon of the sky.
@@ -221,16 +221,11 @@ vec3 withHaze(vec3 color, Surface s)
 Occlusion occlusionOf(Surface s, ivec2 texel)
 {
     View v = viewOf(s);
-    vec3 ray = s.kind == KIND_UNLIT ? normalize(s.position) : v.direction;
-    vec2 size = vec2(textureSize(worldPositionTarget, 0));
-    ScreenCamera camera = screenCamera(light.cameraPosition, ray, vec2(texel) + 0.5, size);
     Occlusion occlusion;
-    occlusion.ambient = s.bakedOcclusion * ambientOcclusion(camera, texel, s.position, surfaceNormal(s, v),
+    occlusion.ambient = s.bakedOcclusion * ambientOcclusion(texel, s.position, surfaceNormal(s, v), v.distance,
                                                             s.kind == KIND_LIT, worldPositionTarget);
-    // A crease of the texture also keeps some sun out, the part its normals do not.
-    occlusion.sun = mix(1.0, s.bakedOcclusion, 0.5) * sunVisibility(camera, s.position, surfaceNormal(s, v),
-                                                                     sunDirection(), s.kind == KIND_LIT,
-                                                                     worldPositionTarget);
+    // A crease also keeps some sun out, the part its normals do not.
+    occlusion.sun = mix(1.0, occlusion.ambient, 0.4);
     return occlusion;
 }
 

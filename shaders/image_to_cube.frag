@@ -27,7 +27,7 @@ void main()
     // The normal map's blue channel is the texture's baked occlusion, as in the G-buffer pass.
     float occlusion = clamp(normalTexel.b, 0.0, 1.0);
     vec3 lit = albedo * (skyAmbient(normal) * ambientWeight * occlusion
-                         + diffuseWeight * sunLight * mix(1.0, occlusion, 0.5));
+                         + diffuseWeight * sunLight * mix(1.0, occlusion, 0.4));
 
     vec3 color = throughHaze(toneMap(lit), eyePosition, meshWorldPosition(), SUN_DIRECTION);
     outColor = vec4(isFiniteColor(color) ? color : HAZE_COLOR, 1.0);

@@ -5,13 +5,6 @@
 // each of them its neighbours' values: work that several pixels need can be
 // split four ways and shared. Only in uniform control flow.
 
-// 0, 1, 2 or 3: the pixel's place in its quad (x + 2 y).
-int quadSlot()
-{
-    ivec2 p = ivec2(gl_FragCoord.xy) & 1;
-    return p.x + 2 * p.y;
-}
-
 // +1 or -1 for each axis: where the neighbour across and the one below (or
 // above) lie.
 vec2 quadSides()

@@ -11,7 +11,7 @@
 #define MODE_MATERIAL 4     // material weights: r ambient, g diffuse, b specular
 #define MODE_POSITION 5     // world position, each axis squashed into 0..1 (0.5 at the origin)
 // lighting alone, on a neutral grey albedo, without haze, with the occlusion
-// and the sun's shadows (the mirror shows its reflection, the light it returns)
+// (the mirror shows its reflection, the light it returns)
 #define MODE_LIGHTING 6
 // overview: albedo (top left), normals (top right), lighting (bottom left),
 // final (bottom right)

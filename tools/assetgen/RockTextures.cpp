@@ -53,6 +53,16 @@ glm::vec3 boulderColor(glm::vec2 uv)
     return color * (0.93f + 0.12f * textureNoise::grain(uv, glm::ivec2(boulderSize), 208));
 }
 
+// The boulder's rows are heights (Boulder.cpp: v = (3.7 - y) / 5.5), and every placement stands
+// it with y = 0 at the sand, whichever way up: the sky is half hidden there, by the sand and by
+// the rock itself.
+float boulderExposure(glm::vec2 uv)
+{
+    const float sandLine = 3.7f / 5.5f;
+    const float toSand = std::abs(uv.y - sandLine) / 0.09f;
+    return 1.0f - 0.35f * std::exp(-toSand * toSand);
+}
+
 // --- The mesa: its layers by height, desert varnish hanging from the hard ones, vertical joints, and scree on
 // the talus below the cliff. u repeats round the mesa; v is mesaLayers::textureV of the height. ---
 
@@ -93,7 +103,7 @@ float mesaRelief(glm::vec2 uv, float height)
     const float scree = aroundFbm(uv.x, 120.0f, height * 1.2f, 3, 214);
     const float cliff = 4.0f * ledge + 0.8f * bedding + 1.5f * aroundFbm(uv.x, 60.0f, height * 0.5f, 3, 215) -
                         5.0f * jointCrack(uv, height);
-    return glm::mix(cliff, 5.0f * scree, screeShare(height));
+    return glm::mix(cliff, 3.0f * scree, screeShare(height));
 }
 
 glm::vec3 mesaColor(glm::vec2 uv)
@@ -109,7 +119,7 @@ glm::vec3 mesaColor(glm::vec2 uv)
     // The talus: chips of the layers above mixed into sand, more sand further down.
     const mesaLayers::Layer& chip = mesaLayers::layerAt(mesaLayers::cliffFoot + 20.0f * (aroundFbm(uv.x, 150.0f, height, 2, 217) + 1.0f));
     const float sandy = 0.35f + 0.45f * glm::smoothstep(0.0f, 25.0f, mesaLayers::cliffFoot - height);
-    const glm::vec3 scree = glm::mix(chip.color, sand, glm::clamp(sandy + 0.3f * aroundFbm(uv.x, 80.0f, height * 0.6f, 2, 218), 0.0f, 1.0f));
+    const glm::vec3 scree = glm::mix(chip.color, sand, glm::clamp(sandy + 0.15f * aroundFbm(uv.x, 80.0f, height * 0.6f, 2, 218), 0.0f, 1.0f));
     color = glm::mix(color, scree, screeShare(height));
     // Paler where the rock stands out, darker in its recesses.
     color *= 0.74f + 0.4f * glm::smoothstep(-4.0f, 5.0f, mesaRelief(uv, height));
@@ -187,9 +197,11 @@ glm::vec3 archColor(const ArchPoint& point)
     return color * (0.95f + 0.05f * noise::fbm3(p * 0.7f, 2, 227));
 }
 
+// Darker under the span and low on the legs, where the two placements meet the sand (y 10 to 20).
 float archExposure(const ArchPoint& point)
 {
-    return 1.0f - 0.25f * std::max(-point.normal.y, 0.0f);
+    const float base = glm::smoothstep(32.0f, 12.0f, point.position.y);
+    return (1.0f - 0.25f * std::max(-point.normal.y, 0.0f)) * (1.0f - 0.3f * base);
 }
 
 std::vector<float> fillValues(glm::ivec2 size, const std::function<float(glm::vec2 uv)>& shade)
@@ -206,6 +218,7 @@ SurfaceTexture rockTexture()
     SurfaceTexture texture{Image(boulderSize, boulderSize), HeightField(boulderSize, boulderSize), 0.55f, {}};
     fillImage(texture.color, boulderColor);
     fillHeight(texture.height, boulderHeight);
+    texture.exposure = fillValues(glm::ivec2(boulderSize), boulderExposure);
     return texture;
 }
 
