@@ -124,6 +124,8 @@ private:
     Overlay overlay;
     OverlayState overlayState;
     GpuTimestamps overlayTimestamps;
+    // Whether the renderer holds the overlay and its timestamps, which only then are taken off again.
+    bool overlayAttached = false;
     bool paused = false;
     double lastFrameClock = 0.0;
     // Where the program was started: screenshots go into screenshots/ there.

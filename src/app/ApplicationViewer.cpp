@@ -47,8 +47,12 @@ void Application::prepareOverlay(float t, DisplayMode displayMode)
     overlayState.addFrameTime(static_cast<float>(1000.0 * (now - lastFrameClock)));
     lastFrameClock = now;
     if (!controls.overlayShown) {
-        renderer.attachOverlay(nullptr);
-        renderer.attachTimestamps(nullptr);
+        // A driver of the frames (the benchmark) may have attached timestamps of its own.
+        if (overlayAttached) {
+            renderer.attachOverlay(nullptr);
+            renderer.attachTimestamps(nullptr);
+            overlayAttached = false;
+        }
         return;
     }
     overlayState.passTimes = overlayTimestamps.read(previousFrameSlot(renderer.getCurrentFrame()));
@@ -59,6 +63,7 @@ void Application::prepareOverlay(float t, DisplayMode displayMode)
     overlay.build(overlayState);
     renderer.attachOverlay(&overlay);
     renderer.attachTimestamps(overlayTimestamps.isSupported() ? &overlayTimestamps : nullptr);
+    overlayAttached = true;
 }
 
 // A screenshot that cannot be written is reported and the demo goes on.

@@ -48,14 +48,6 @@ std::string describe(const RecordSettings& settings, const RecordingResult& resu
     return text;
 }
 
-std::string stoppedLine(const RecordSettings& settings, const RecordingResult& result)
-{
-    if (result.framesWritten == 0) {
-        return "stopped before the first frame; no file written";
-    }
-    return "stopped; " + settings.file + " holds the first " + describe(settings, result);
-}
-
 } // namespace
 
 void checkRecording(const RecordSettings& settings)
@@ -75,15 +67,12 @@ RecordingResult recordFlight(const RecordSettings& asked, std::ostream& progress
     app->useFreeCamera(settings.freeCamera);
     app->forceDisplayMode(settings.displayMode);
     RecordingResult result;
-    result.framesAsked = settings.frameCount();
     try {
         VideoEncoder encoder(settings.file, {settings.size.width, settings.size.height, settings.fps});
         StopSignal stop;
         result.framesWritten = recordFrames(*app, settings, encoder, stop, progress);
         result.stopSignal = stop.received();
-        if (result.framesWritten > 0) {
-            encoder.finish();
-        }
+        encoder.finish();
     } catch (...) {
         app->cleanup();
         throw;
@@ -104,7 +93,8 @@ int recordCommand(const RecordSettings& settings, const std::string& program)
     try {
         const RecordingResult result = recordFlight(settings, std::cerr);
         if (result.stopSignal != 0) {
-            std::cerr << program << ": " << stoppedLine(settings, result) << std::endl;
+            std::cerr << program << ": stopped; " << settings.file << " holds the first " << describe(settings, result)
+                      << std::endl;
             return 128 + result.stopSignal;
         }
         std::cerr << program << ": recorded " << settings.file << ": " << describe(settings, result) << std::endl;

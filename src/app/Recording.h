@@ -12,7 +12,6 @@ void checkRecording(const RecordSettings& settings);
 
 struct RecordingResult {
     int framesWritten = 0;
-    int framesAsked = 0;
     // The signal that stopped it early, or 0.
     int stopSignal = 0;
     double seconds = 0.0;
@@ -20,8 +19,8 @@ struct RecordingResult {
 
 // Renders the frames offscreen at fixed timeline steps and pipes them to
 // ffmpeg, with a progress line on `progress`. Ctrl-C stops it at the end of
-// the frame being drawn and completes the file with the frames done (none
-// done: no file). Throws EncoderFailure when ffmpeg fails; nothing is then
+// the frame being drawn and completes the file with the frames done, the
+// first frame always among them. Throws EncoderFailure when ffmpeg fails; nothing is then
 // left under the file's name.
 RecordingResult recordFlight(const RecordSettings& settings, std::ostream& progress);
 
