@@ -45,7 +45,7 @@ glm::vec3 boulderColor(glm::vec2 uv)
     color = glm::mix(color, rgb(88, 68, 54), 0.6f * varnish);
     const float ridges = 1.0f - std::abs(noise::fbm2(uv * 4.0f, 4, 5, 203));
     color *= 0.86f + 0.2f * ridges * ridges;
-    color *= 0.62f + 0.38f * boulderPlates(uv);
+    color *= 0.76f + 0.24f * boulderPlates(uv);
     // Weathering bares paler rock on the heights; dust and varnish gather in the hollows.
     color *= 0.72f + 0.4f * glm::smoothstep(-1.0f, 12.0f, boulderHeight(uv));
     const float fleck = textureNoise::grain(uv, glm::ivec2(boulderSize / 2), 207);
@@ -100,7 +100,7 @@ float mesaRelief(glm::vec2 uv, float height)
         ledge += mesaLayers::layerAt(height + offset).hard ? 1.0f : 0.0f;
     }
     const float bedding = lamination(uv, height);
-    const float scree = aroundFbm(uv.x, 120.0f, height * 1.2f, 3, 214);
+    const float scree = aroundFbm(uv.x, 60.0f, height * 0.6f, 3, 214);
     const float cliff = 4.0f * ledge + 0.8f * bedding + 1.5f * aroundFbm(uv.x, 60.0f, height * 0.5f, 3, 215) -
                         5.0f * jointCrack(uv, height);
     return glm::mix(cliff, 3.0f * scree, screeShare(height));
@@ -118,7 +118,7 @@ glm::vec3 mesaColor(glm::vec2 uv)
     color *= 1.0f - 0.22f * jointCrack(uv, height);
     // The talus: chips of the layers above mixed into sand, more sand further down.
     const mesaLayers::Layer& chip = mesaLayers::layerAt(mesaLayers::cliffFoot + 20.0f * (aroundFbm(uv.x, 150.0f, height, 2, 217) + 1.0f));
-    const float sandy = 0.35f + 0.45f * glm::smoothstep(0.0f, 25.0f, mesaLayers::cliffFoot - height);
+    const float sandy = 0.5f + 0.35f * glm::smoothstep(0.0f, 25.0f, mesaLayers::cliffFoot - height);
     const glm::vec3 scree = glm::mix(chip.color, sand, glm::clamp(sandy + 0.15f * aroundFbm(uv.x, 80.0f, height * 0.6f, 2, 218), 0.0f, 1.0f));
     color = glm::mix(color, scree, screeShare(height));
     // Paler where the rock stands out, darker in its recesses.
