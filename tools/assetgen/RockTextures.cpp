@@ -47,7 +47,7 @@ glm::vec3 boulderColor(glm::vec2 uv)
     color *= 0.86f + 0.2f * ridges * ridges;
     color *= 0.76f + 0.24f * boulderPlates(uv);
     // Weathering bares paler rock on the heights; dust and varnish gather in the hollows.
-    color *= 0.72f + 0.4f * glm::smoothstep(-1.0f, 12.0f, boulderHeight(uv));
+    color *= 0.64f + 0.5f * glm::smoothstep(-1.0f, 12.0f, boulderHeight(uv));
     const float fleck = textureNoise::grain(uv, glm::ivec2(boulderSize / 2), 207);
     color *= fleck < 0.08f ? 0.78f : (fleck > 0.95f ? 1.15f : 1.0f);
     return color * (0.93f + 0.12f * textureNoise::grain(uv, glm::ivec2(boulderSize), 208));
