@@ -41,7 +41,7 @@ measure_floor() {
 median() { grep -F "  $2" "$1" | head -n1 | awk '{print $(NF-2)}'; }
 
 rows=("wall" "host CPU outside waits" "environment (6 faces)" "env face +X" "env face -X" "env face +Y"
-      "env face -Y" "env face +Z" "env face -Z" "G-buffer pass" "lighting pass")
+      "env face -Y" "env face +Z" "env face -Z" "G-buffer pass" "lighting pass" "triangles" "draw calls")
 header="| |"
 rule="|---|"
 declare -A cells

@@ -24,7 +24,9 @@
 // energy. The ambient diffuse is a hemispherical sky light (sky above, warm
 // ground bounce below; up is -y); the ambient specular is the analytic sky seen
 // along the reflected ray, blurred towards the average sky with roughness and
-// weighted by a split-sum approximation of the specular BRDF. The result is
+// weighted by a split-sum approximation of the specular BRDF. The sky light is
+// scaled by the occlusion baked into the texture and by the one read from the
+// positions around the pixel (screen_occlusion.glsl). The result is
 // tone-mapped (fitted ACES), then mixed with distance haze in display space so
 // that far terrain fades into the same colour as the hazed horizon of the sky.
 // Sky pixels, the mirror cube and the dust are finished colours and are not lit
@@ -40,6 +42,7 @@
 #include "gbuffer.glsl"
 #include "scene_light.glsl"
 #include "dust_light.glsl"
+#include "screen_occlusion.glsl"
 
 layout(set = 0, binding = 0) uniform LightBufferObject {
     vec3 direction;
@@ -71,6 +74,7 @@ struct Surface {
     int kind;
     vec3 coefficients;
     vec3 material;
+    float bakedOcclusion; // the texture's own, 1 where a surface has none
     vec3 position;
 };
 
@@ -90,10 +94,7 @@ ivec2 texelOf(vec2 coord)
     return clamp(ivec2(coord * vec2(size)), ivec2(0), size - ivec2(1));
 }
 
-// Texel-exact reads: filtering would blend surface kinds across edges. Only the
-// albedo and the normal (which carries the kind) are read here; sky pixels in
-// the final image need nothing more, so the other three targets are read by
-// readDetails only where they are used.
+// Texel-exact reads: filtering would blend surface kinds across edges.
 Surface readSurface(ivec2 texel)
 {
     vec4 normal = finiteOr(texelFetch(normalTarget, texel, 0), vec4(0.0, 0.0, 0.0, KIND_UNLIT));
@@ -101,18 +102,19 @@ Surface readSurface(ivec2 texel)
     s.albedo = decodeAlbedo(texelFetch(albedoTarget, texel, 0).rgb);
     s.normal = normal.xyz;
     s.kind = int(clamp(floor(normal.w + 0.5), float(KIND_LIT), float(KIND_DUST)));
-    s.coefficients = vec3(0.0);
-    s.material = vec3(0.0);
-    s.position = vec3(0.0);
+    s.coefficients = texelFetch(coefficientsTarget, texel, 0).rgb;
+    vec4 material = texelFetch(materialTarget, texel, 0);
+    s.material = material.rgb;
+    s.bakedOcclusion = clamp(material.a, 0.0, 1.0);
+    s.position = finiteOr(texelFetch(worldPositionTarget, texel, 0), vec4(0.0)).xyz;
     return s;
 }
 
-void readDetails(inout Surface s, ivec2 texel)
-{
-    s.coefficients = texelFetch(coefficientsTarget, texel, 0).rgb;
-    s.material = texelFetch(materialTarget, texel, 0).rgb;
-    s.position = finiteOr(texelFetch(worldPositionTarget, texel, 0), vec4(0.0)).xyz;
-}
+// How much sky and sun reach a lit surface (1 for the other kinds).
+struct Occlusion {
+    float ambient;
+    float sun;
+};
 
 View viewOf(Surface s)
 {
@@ -173,7 +175,7 @@ vec3 specularAlbedo(vec3 f0, float roughness, float nDotV)
     return f0 * scaleBias.x + scaleBias.y;
 }
 
-vec3 litRadiance(Surface s, vec3 albedo, View v)
+vec3 litRadiance(Surface s, vec3 albedo, View v, Occlusion occlusion)
 {
     vec3 n = surfaceNormal(s, v);
     vec3 toEye = -v.direction;
@@ -195,13 +197,13 @@ vec3 litRadiance(Surface s, vec3 albedo, View v)
     vec3 specular = ggxDistribution(nDotH, alpha) * smithVisibility(nDotV, nDotL, alpha) * fresnel;
     vec3 diffuse = (1.0 - fresnel) * (1.0 - metalness) * albedo / PI;
     vec3 sun = (diffuse * diffuseWeight + specular * specularWeight)
-        * sunColor() * SUN_INTENSITY * nDotL;
+        * sunColor() * SUN_INTENSITY * nDotL * occlusion.sun;
 
     vec3 reflected = reflect(v.direction, n);
     vec3 skyInReflection = mix(skyRadiance(reflected), skyAmbient(reflected), roughness);
     vec3 ambientSpecular = specularAlbedo(f0, roughness, nDotV) * skyInReflection * specularWeight;
     vec3 ambientDiffuse = (1.0 - metalness) * albedo * skyAmbient(n);
-    return sun + (ambientDiffuse + ambientSpecular) * ambientWeight;
+    return sun + (ambientDiffuse + ambientSpecular) * ambientWeight * occlusion.ambient;
 }
 
 vec3 dustColor(Surface s, vec3 albedo, View v)
@@ -209,9 +211,22 @@ vec3 dustColor(Surface s, vec3 albedo, View v)
     return toneMap(dustRadiance(albedo, surfaceNormal(s, v), sunDirection(), sunColor()));
 }
 
-vec3 withHaze(vec3 color, View v)
+vec3 withHaze(vec3 color, Surface s)
 {
-    return mix(color, hazeColor(v.direction, sunDirection()), hazeAmount(v.distance));
+    return throughHaze(color, light.cameraPosition, s.position, sunDirection());
+}
+
+// Read from the G-buffer around the pixel, in uniform control flow: the quads
+// share their samples through derivatives.
+Occlusion occlusionOf(Surface s, ivec2 texel)
+{
+    View v = viewOf(s);
+    Occlusion occlusion;
+    occlusion.ambient = s.bakedOcclusion * ambientOcclusion(texel, s.position, surfaceNormal(s, v), v.distance,
+                                                            s.kind == KIND_LIT, worldPositionTarget);
+    // A crease also keeps some sun out, the part its normals do not.
+    occlusion.sun = mix(1.0, occlusion.ambient, 0.4);
+    return occlusion;
 }
 
 // The final image, or with `lightingView` the lighting alone on a neutral grey
@@ -225,17 +240,17 @@ vec3 withHaze(vec3 color, View v)
 //   lighting alone: the sky's own radiance; the mirror as stored (a perfect
 //                   mirror's lighting is what it reflects); the dust and lit
 //                   surfaces lit on grey
-vec3 shadedColor(Surface s, bool lightingView)
+vec3 shadedColor(Surface s, bool lightingView, Occlusion occlusion)
 {
     View v = viewOf(s);
     vec3 albedo = lightingView ? NEUTRAL_GREY : s.albedo;
-    vec3 lit = toneMap(litRadiance(s, albedo, v));
+    vec3 lit = toneMap(litRadiance(s, albedo, v, occlusion));
     vec3 dust = lightingView ? dustColor(s, NEUTRAL_GREY, v) : s.albedo;
     vec3 sky = lightingView ? toneMap(skyRadiance(v.direction)) : s.albedo;
 
     vec3 color = s.kind == KIND_UNLIT ? sky : (s.kind == KIND_MIRROR ? s.albedo : (s.kind == KIND_DUST ? dust : lit));
     bool hazed = !lightingView && s.kind != KIND_UNLIT;
-    return hazed ? withHaze(color, v) : color;
+    return hazed ? withHaze(color, s) : color;
 }
 
 // The sRGB decoding curve: writing decode(v) makes v appear on screen as is.
@@ -252,14 +267,11 @@ bool showsFinalImage(int mode)
     return mode < MODE_ALBEDO || mode > MODE_LIGHTING;
 }
 
-vec3 modeColor(int mode, vec2 coord)
+vec3 modeColor(int mode, Surface s, Occlusion occlusion)
 {
-    ivec2 texel = texelOf(coord);
-    Surface s = readSurface(texel);
     if (mode == MODE_ALBEDO || (s.kind == KIND_UNLIT && showsFinalImage(mode))) {
         return s.albedo;
     }
-    readDetails(s, texel);
     switch (mode) {
     case MODE_NORMALS:
         return shownAsStored(s.normal * 0.5 + 0.5);
@@ -270,7 +282,7 @@ vec3 modeColor(int mode, vec2 coord)
     case MODE_POSITION:
         return shownAsStored(0.5 + 0.5 * s.position / (abs(s.position) + POSITION_SCALE));
     default:
-        return shadedColor(s, mode == MODE_LIGHTING);
+        return shadedColor(s, mode == MODE_LIGHTING, occlusion);
     }
 }
 
@@ -301,7 +313,10 @@ void main()
     if (shown.mode == MODE_OVERVIEW) {
         shown = overviewQuarter(shown.coord);
     }
-    vec3 color = shown.separator ? SEPARATOR_COLOR : modeColor(shown.mode, shown.coord);
+    ivec2 texel = texelOf(shown.coord);
+    Surface s = readSurface(texel);
+    Occlusion occlusion = occlusionOf(s, texel);
+    vec3 color = shown.separator ? SEPARATOR_COLOR : modeColor(shown.mode, s, occlusion);
     color = isFiniteColor(color) ? clamp(color, 0.0, 1.0) : HAZE_COLOR;
     outColor = vec4(color, 1.0);
 }

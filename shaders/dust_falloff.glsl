@@ -8,7 +8,7 @@ const float DUST_MIN_ALPHA = 0.015;
 
 // One sprite alone is faint; the plume's body comes from many of them overlapping,
 // which reads as a cloud rather than as a heap of separate dots.
-const float DUST_PEAK_ALPHA = 0.32;
+const float DUST_PEAK_ALPHA = 0.3;
 
 // A soft round puff over the squared distance from the sprite's centre (1 at the
 // edge of its disc): a Gaussian-like falloff that reaches zero at the disc's rim,

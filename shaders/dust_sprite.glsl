@@ -11,7 +11,7 @@ layout(location = 3) in vec3 spriteNormal;
 // The palette spans dark brown to pale cream; pulled towards one sand tone, the
 // grains vary a little instead of speckling the cloud.
 const vec3 DUST_SAND = vec3(0.64, 0.44, 0.23); // linear
-const float DUST_PALETTE_SHARE = 0.35;
+const float DUST_PALETTE_SHARE = 0.15;
 
 float dustAlpha()
 {

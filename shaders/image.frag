@@ -18,6 +18,6 @@ void main()
     outNormal = vec4(normal, KIND_LIT);
     outCoefficients = vec4(clamp(vec3(material.coefficient1, material.coefficient2,
                                       material.coefficient3), 0.0, 1.0), 1.0);
-    outMaterial = vec4(clamp(material.materialVector, 0.0, 1.0), 1.0);
+    outMaterial = vec4(clamp(material.materialVector, 0.0, 1.0), clamp(normalTexel.b, 0.0, 1.0));
     outWorldPosition = vec4(meshWorldPosition(), 1.0);
 }

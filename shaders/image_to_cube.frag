@@ -24,11 +24,11 @@ void main()
     float ambientWeight = mix(0.35, 1.0, clamp(material.materialVector.x, 0.0, 1.0));
     float diffuseWeight = clamp(material.materialVector.y, 0.0, 1.0);
     float sunLight = max(dot(normal, SUN_DIRECTION), 0.0) * SUN_INTENSITY / PI;
-    vec3 lit = albedo * (skyAmbient(normal) * ambientWeight + diffuseWeight * sunLight);
+    // The normal map's blue channel is the texture's baked occlusion, as in the G-buffer pass.
+    float occlusion = clamp(normalTexel.b, 0.0, 1.0);
+    vec3 lit = albedo * (skyAmbient(normal) * ambientWeight * occlusion
+                         + diffuseWeight * sunLight * mix(1.0, occlusion, 0.4));
 
-    vec3 toSurface = meshWorldPosition() - eyePosition;
-    float distance = length(toSurface);
-    vec3 viewDirection = distance > 1e-4 ? toSurface / distance : SUN_DIRECTION;
-    vec3 color = mix(toneMap(lit), hazeColor(viewDirection, SUN_DIRECTION), hazeAmount(distance));
+    vec3 color = throughHaze(toneMap(lit), eyePosition, meshWorldPosition(), SUN_DIRECTION);
     outColor = vec4(isFiniteColor(color) ? color : HAZE_COLOR, 1.0);
 }

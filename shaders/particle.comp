@@ -52,7 +52,7 @@ const float SIDE_SPREAD = 0.35;
 const float SWIRL_RATE = 0.9;
 const float WOBBLE = 0.35;
 const float DRAG = 0.12;
-const vec3 WIND = vec3(0.25, 0.0, 0.1);
+const vec3 WIND = vec3(0.45, 0.0, 0.18);
 
 // Up is -y. The horizontal direction and the speed come from the particle's own
 // random vector, so every rebirth of the same particle takes the same path shape.

@@ -9,6 +9,7 @@
 #include "uniform_buffer.glsl"
 #include "face_view.glsl"
 #include "dust_falloff.glsl"
+#include "dust_plume.glsl"
 
 layout(points) in;
 layout(triangle_strip, max_vertices = 4) out;
@@ -22,8 +23,12 @@ layout(location = 1) out vec4 spriteColor;
 layout(location = 2) out vec3 spriteWorldPosition;
 layout(location = 3) out vec3 spriteNormal;
 
-const float MIN_SIZE = 0.07;
-const float MAX_SIZE = 0.22;
+// Puffs grow as they rise. Only half of the particles carry one (those with a
+// random x below 1): twice the size costs the rasteriser four times the
+// pixels, and the plume needs the size more than the count to read as a cloud.
+const float MIN_SIZE = 0.1;
+const float MAX_SIZE = 0.45;
+const float CARRIER_LIMIT = 1.0;
 
 // Clip +y points down the screen; in this order (top-left, bottom-left,
 // top-right, bottom-right) the strip is counter-clockwise on screen, so it
@@ -79,7 +84,8 @@ void main()
 {
     float age = particleLife[0].x;
     float lifetime = particleLife[0].y;
-    if (!(age >= 0.0) || !(lifetime > 0.0)) {
+    vec3 random = clamp(particleRandom[0], 0.0, 2.0);
+    if (!(age >= 0.0) || !(lifetime > 0.0) || random.x >= CARRIER_LIMIT) {
         return;
     }
     float life = clamp(age / lifetime, 0.0, 1.0);
@@ -96,13 +102,12 @@ void main()
         return;
     }
 
-    vec3 random = clamp(particleRandom[0], 0.0, 2.0);
-    float size = mix(MIN_SIZE, MAX_SIZE, sqrt(life)) * (0.75 + 0.5 * random.y);
+    float size = mix(MIN_SIZE, MAX_SIZE, sqrt(life)) * (0.8 + 0.4 * random.y);
     float halfSize = size * radius;
     if (outsideView(centre, halfSize)) {
         return;
     }
-    float shade = 0.85 + 0.15 * sin(particleLife[0].z);
+    float shade = plumeShade(world.xyz, ubo.model[3].xyz) * (0.96 + 0.04 * sin(particleLife[0].z));
     vec4 color = vec4(linearFromDisplay(particleColor[0].rgb) * shade, fade);
     mat3 viewToWorld = transpose(mat3(worldToView));
     vec3 normal = viewToWorld * vec3(0.0, 0.0, 1.0);

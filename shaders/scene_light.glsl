@@ -19,10 +19,16 @@ const vec3 SKY_ZENITH = vec3(0.16, 0.30, 0.62);
 const vec3 SKY_HORIZON = vec3(0.46, 0.50, 0.56);
 const vec3 GROUND_BOUNCE = vec3(0.30, 0.22, 0.14);
 
-// Haze is mixed in after tone mapping, so its colour is a display colour.
+// Haze is mixed in after tone mapping, so its colour is a display colour. The
+// air thins with height: its density falls by e every HAZE_SCALE_HEIGHT units
+// above the ground, so the tops of the mesas stand clearer against the sky than
+// their feet. Blue is scattered out of the light first, so far rock keeps some
+// of its red while it fades, and the eye can judge how far it is.
 const vec3 HAZE_COLOR = vec3(0.55, 0.58, 0.62);
 const vec3 HAZE_SUN_GLOW = vec3(0.30, 0.21, 0.09);
-const float HAZE_DENSITY = 0.0024;
+const float HAZE_DENSITY = 0.00085;
+const float HAZE_SCALE_HEIGHT = 70.0;
+const vec3 HAZE_EXTINCTION = vec3(0.8, 0.95, 1.15);
 const float HAZE_MAX = 0.93;
 
 float upness(vec3 direction)
@@ -61,9 +67,30 @@ vec3 hazeColor(vec3 viewDirection, vec3 sunDirection)
     return HAZE_COLOR + HAZE_SUN_GLOW * (towardsSun * towardsSun * towardsSun * towardsSun);
 }
 
-float hazeAmount(float distance)
+// The share of a surface's colour that reaches the eye through the air, per
+// channel: the ray's length times the mean density between the two heights.
+vec3 hazeTransmittance(vec3 eye, vec3 surface)
 {
-    return min(1.0 - exp(-max(distance, 0.0) * HAZE_DENSITY), HAZE_MAX);
+    float distance = length(surface - eye);
+    float eyeHeight = max(-eye.y, 0.0);
+    float surfaceHeight = max(-surface.y, 0.0);
+    float rise = surfaceHeight - eyeHeight;
+    float atEye = exp(-eyeHeight / HAZE_SCALE_HEIGHT);
+    float meanDensity = abs(rise) > 1e-3
+        ? HAZE_SCALE_HEIGHT * (atEye - exp(-surfaceHeight / HAZE_SCALE_HEIGHT)) / rise
+        : atEye;
+    vec3 depth = distance * HAZE_DENSITY * meanDensity * HAZE_EXTINCTION;
+    return max(exp(-depth), vec3(1.0 - HAZE_MAX));
+}
+
+// A surface's display colour as seen from `eye` through the haze.
+vec3 throughHaze(vec3 color, vec3 eye, vec3 surface, vec3 sunDirection)
+{
+    vec3 toSurface = surface - eye;
+    float distance = length(toSurface);
+    vec3 direction = distance > 1e-4 ? toSurface / distance : sunDirection;
+    vec3 passed = hazeTransmittance(eye, surface);
+    return color * passed + hazeColor(direction, sunDirection) * (1.0 - passed);
 }
 
 // The sky images meet the ground through the same haze that swallows the far

@@ -17,10 +17,12 @@ float bitangentSign(vec3 normal, vec3 tangent, vec3 bitangent)
 }
 
 // Normal maps use the common tangent-space convention: red along +u, green
-// towards the top of the image, blue out of the surface. The loader's frame is
-// per triangle and not orthogonal, so the frame is rebuilt here: Gram-Schmidt
-// for the tangent, the bitangent from the cross product with the handedness
-// the vertices computed (interpolated, so only its sign counts).
+// towards the top of the image. The normal points out of the surface, so its
+// third component follows from the other two, and the blue channel carries the
+// texel's baked occlusion instead. The loader's frame is per triangle and not
+// orthogonal, so the frame is rebuilt here: Gram-Schmidt for the tangent, the
+// bitangent from the cross product with the handedness the vertices computed
+// (interpolated, so only its sign counts).
 vec3 mappedNormal(vec3 tangent, float handedness, vec3 normal, vec3 normalTexel)
 {
     float normalLength = length(normal);
@@ -29,8 +31,9 @@ vec3 mappedNormal(vec3 tangent, float handedness, vec3 normal, vec3 normalTexel)
     float tangentLength = length(t);
     t = tangentLength > 1e-5 ? t / tangentLength : anyPerpendicular(n);
     vec3 b = handedness < 0.0 ? -cross(n, t) : cross(n, t);
-    vec3 m = normalTexel * 2.0 - 1.0;
-    vec3 perturbed = t * m.x + b * m.y + n * max(m.z, 0.0);
+    vec2 lean = normalTexel.xy * 2.0 - 1.0;
+    float outward = sqrt(max(1.0 - dot(lean, lean), 0.0));
+    vec3 perturbed = t * lean.x + b * lean.y + n * outward;
     float perturbedLength = length(perturbed);
     return perturbedLength > 1e-4 ? perturbed / perturbedLength : n;
 }

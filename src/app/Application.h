@@ -11,6 +11,7 @@
 #include "app/SceneSize.h"
 #include "app/SceneStore.h"
 #include "app/Timeline.h"
+#include "constants/FieldOfView.h"
 #include "objects/CubemapObject.h"
 #include "objects/DefferedDrawObject.h"
 #include "objects/ObjectList.h"
@@ -90,7 +91,7 @@ private:
     static void mouseButtonCallback(GLFWwindow* window, int button, int action, int mods);
 
     SceneSize sceneSize;
-    float fov = 60.0f;
+    float fov = FIELD_OF_VIEW_DEGREES;
     GLFWwindow* window = nullptr;
     Renderer renderer;
     BufferUtils bufferUtils;

@@ -10,8 +10,8 @@
 #define MODE_COEFFICIENTS 3 // coefficients: r metalness, g roughness, b reflectance
 #define MODE_MATERIAL 4     // material weights: r ambient, g diffuse, b specular
 #define MODE_POSITION 5     // world position, each axis squashed into 0..1 (0.5 at the origin)
-// lighting alone, on a neutral grey albedo, without haze (the mirror shows its
-// reflection, the light it returns)
+// lighting alone, on a neutral grey albedo, without haze, with the occlusion
+// (the mirror shows its reflection, the light it returns)
 #define MODE_LIGHTING 6
 // overview: albedo (top left), normals (top right), lighting (bottom left),
 // final (bottom right)

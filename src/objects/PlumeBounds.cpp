@@ -14,11 +14,11 @@ constexpr float sideSpread = 0.35f;
 constexpr float fastestSwirl = 0.9f;
 constexpr float wobble = 0.35f;
 constexpr float drag = 0.12f;
-const glm::vec3 wind(0.25f, 0.0f, 0.1f);
+const glm::vec3 wind(0.45f, 0.0f, 0.18f);
 
 // particle.geom: a sprite's corners lie at most this far from its centre (the largest size at
 // the largest random factor the shader admits, times the diagonal of the square).
-const float spriteReach = 0.22f * (0.75f + 0.5f * 2.0f) * std::sqrt(2.0f);
+const float spriteReach = 0.45f * (0.8f + 0.4f * 2.0f) * std::sqrt(2.0f);
 
 // A particle is advanced while its age is below its lifetime, one step past it at most.
 constexpr float longestFlight = dustEmitter::shortestLife + dustEmitter::lifeSpread + longestStep;

@@ -5,6 +5,7 @@
 
 #include "constants/DisplayModes.h"
 #include "constants/FramesInFlight.h"
+#include "renderer/DrawCounts.h"
 #include "renderer/FrameSlot.h"
 #include "renderer/DeviceChoice.h"
 #include "renderer/FrameTarget.h"
@@ -102,6 +103,9 @@ public:
                    ParticleObject& particles, DefferedDrawObject& deferredObject, DisplayMode displayMode);
 
     void recreateSwapChain();
+
+    // The draws of the last frame that drawFrame recorded in full.
+    const DrawCounts& lastFrameDrawCounts() const { return lastFrameCounts; }
 
 private:
     // Instance and device.
@@ -208,6 +212,8 @@ private:
     // again when their targets are made anew.
     std::optional<glm::vec3> stillFacesOrigin;
     GpuTimestamps* timestamps = nullptr;
+    DrawCounts recordingCounts;
+    DrawCounts lastFrameCounts;
     GraphicsPipeline* presentationPipeline = nullptr;
     PresentationOverlay* overlay = nullptr;
     bool framebufferResized = false;

@@ -118,6 +118,7 @@ void Renderer::drawFrame(ObjectList& objects, float t, float dt, CubemapObject& 
     const uint32_t f = currentFrame;
     FrameSlot& slot = frames[f];
     waitForCurrentFrame();
+    recordingCounts = DrawCounts{};
 
     submitEnvironmentPass(objects, t, dt, skybox, envCube, particles);
     submitDeferredPass(objects, skybox, envCube, particles);
@@ -134,6 +135,7 @@ void Renderer::drawFrame(ObjectList& objects, float t, float dt, CubemapObject& 
     }
 
     submitPresentationPass(imageIndex, deferredObject, displayMode);
+    lastFrameCounts = recordingCounts;
 
     result = frameTarget->present(renderFinishedSemaphores[imageIndex], imageIndex);
     if (result == VK_ERROR_OUT_OF_DATE_KHR || result == VK_SUBOPTIMAL_KHR || framebufferResized) {

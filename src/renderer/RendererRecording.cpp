@@ -126,7 +126,8 @@ std::vector<ImageObject*> objectsThatMove(const std::vector<ImageObject*>& objec
 // bound again only where the draws move on to another mesh. The list's update wrote the same
 // view and projection into every object's records of the view.
 void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<ImageObject*>& objectList,
-                           VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView, ViewPass pass)
+                           VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView, ViewPass pass,
+                           DrawCounts& counts)
 {
     const std::vector<ImageObject*> objects = withoutRepeats(objectList, pass);
     if (objects.empty()) {
@@ -147,12 +148,23 @@ void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<Imag
             boundMesh = draw.mesh;
         }
         vkCmdDrawIndexed(commandBuffer, draw.range.count, 1, draw.range.first, 0, 0);
+        counts.indexedTriangles(draw.range.count);
     }
+}
+
+// The whole mesh, counted.
+template <typename Mesh>
+void drawCountedMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout layout, VkDescriptorSet descriptorSet,
+                     DrawCounts& counts)
+{
+    drawMesh(commandBuffer, mesh, layout, descriptorSet);
+    counts.indexedTriangles(mesh.getIndexCount());
 }
 
 // Nothing is recorded for a view that the plume cannot reach.
 void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkPipeline pipeline,
-                   VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame, ViewPass pass)
+                   VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame, ViewPass pass,
+                   DrawCounts& counts)
 {
     const UniformBufferObject& uniforms = particles.getDrawUniforms(pass);
     if (!ViewFrustum(uniforms.proj * particlePush * uniforms.view * uniforms.model).reaches(plumeBounds())) {
@@ -166,6 +178,7 @@ void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkP
     VkDescriptorSet drawSet = particles.getDrawDescriptorSet(frame, pass);
     vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &drawSet, 0, nullptr);
     vkCmdDraw(commandBuffer, static_cast<uint32_t>(particles.getParticleCount()), 1, 0, 0);
+    counts.pointList(static_cast<uint32_t>(particles.getParticleCount()));
 }
 
 // The step reads the state that the previous frame's step wrote and overwrites the state that
@@ -237,15 +250,15 @@ void Renderer::recordStillFace(VkCommandBuffer commandBuffer, uint32_t face, con
     vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
                        sizeof(glm::mat4), &faceView);
     drawMeshesFrontToBack(commandBuffer, stillObjects, envCube.getImageToCubePipelineLayout(), currentFrame, faceView,
-                          ViewPass::Environment);
+                          ViewPass::Environment, recordingCounts);
 
     const glm::mat4 cubemapPush = glm::mat4(glm::mat3(faceView));
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getCubeToCubePipeline());
     vkCmdPushConstants(commandBuffer, envCube.getCubeToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
                        sizeof(glm::mat4), &cubemapPush);
     setSkyViewport(commandBuffer, faceExtent);
-    drawMesh(commandBuffer, skybox, envCube.getCubeToCubePipelineLayout(),
-             skybox.getDescriptorSet(currentFrame, ViewPass::Environment));
+    drawCountedMesh(commandBuffer, skybox, envCube.getCubeToCubePipelineLayout(),
+                    skybox.getDescriptorSet(currentFrame, ViewPass::Environment), recordingCounts);
     vkCmdEndRenderPass(commandBuffer);
 }
 
@@ -263,9 +276,9 @@ void Renderer::recordMovingFace(VkCommandBuffer commandBuffer, VkFramebuffer fra
     vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
                        sizeof(glm::mat4), &faceView);
     drawMeshesFrontToBack(commandBuffer, movingObjects, envCube.getImageToCubePipelineLayout(), currentFrame, faceView,
-                          ViewPass::Environment);
+                          ViewPass::Environment, recordingCounts);
     drawParticles(commandBuffer, particles, particles.getCubemapPipeline(), particles.getCubemapPipelineLayout(),
-                  faceView, currentFrame, ViewPass::Environment);
+                  faceView, currentFrame, ViewPass::Environment, recordingCounts);
     vkCmdEndRenderPass(commandBuffer);
 }
 
@@ -285,20 +298,22 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
     vkCmdPushConstants(commandBuffer, envCube.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
                        &identity);
     drawMeshesFrontToBack(commandBuffer, objectList.getObjects(), objectList.getPipelineLayout(), currentFrame,
-                          identity, ViewPass::Camera);
+                          identity, ViewPass::Camera, recordingCounts);
 
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, skybox.getPipeline());
     vkCmdPushConstants(commandBuffer, skybox.getPipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4),
                        &identity);
     setSkyViewport(commandBuffer, deferredExtent);
-    drawMesh(commandBuffer, skybox, skybox.getPipelineLayout(), skybox.getDescriptorSet(currentFrame));
+    drawCountedMesh(commandBuffer, skybox, skybox.getPipelineLayout(), skybox.getDescriptorSet(currentFrame),
+                    recordingCounts);
     setViewportAndScissor(commandBuffer, deferredExtent);
 
     drawParticles(commandBuffer, particles, particles.getDrawPipeline(), particles.getDrawPipelineLayout(), identity,
-                  currentFrame, ViewPass::Camera);
+                  currentFrame, ViewPass::Camera, recordingCounts);
 
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getPipeline());
-    drawMesh(commandBuffer, envCube, envCube.getPipelineLayout(), envCube.getDescriptorSet(currentFrame));
+    drawCountedMesh(commandBuffer, envCube, envCube.getPipelineLayout(), envCube.getDescriptorSet(currentFrame),
+                    recordingCounts);
 
     vkCmdEndRenderPass(commandBuffer);
     endTimed(timestamps, commandBuffer, currentFrame, TimedPass::GBuffer);
@@ -315,8 +330,8 @@ void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t i
     // The mode only picks the pipeline: each runs its own mode's work alone.
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, deferredObject.getPipelineFor(displayMode));
     setViewportAndScissor(commandBuffer, extent);
-    drawMesh(commandBuffer, deferredObject, deferredObject.getPipelineLayout(),
-             deferredObject.getDescriptorSet(currentFrame));
+    drawCountedMesh(commandBuffer, deferredObject, deferredObject.getPipelineLayout(),
+                    deferredObject.getDescriptorSet(currentFrame), recordingCounts);
     if (overlay != nullptr && !frameTarget->isReadBackPending()) {
         overlay->record(commandBuffer);
     }

@@ -23,6 +23,19 @@ for shot in t03.00.png t41.50.png; do
 done
 assert_gt "$(image_stddev "$WORK/shots/t03.00.png")" 0.02 "contrast of the capture at 3 s"
 
+# A posed free camera looks where it is told (up is -y): down at the sand, the
+# frame is warm; straight up, it is sky blue.
+posed() {
+  mkdir -p "$WORK/$1"
+  (cd "$SOURCE_ROOT" && "$BENCH" --offscreen --width 160 --height 90 --frames 1 --warmup 0 --particles 512 --face 64 \
+    --camera free --eye 0,-20,10 --look-at "$2" --capture 12 --out "$WORK/$1" --csv "$WORK/$1.csv") \
+    >"$WORK/stdout" 2>"$WORK/stderr" || fail "posed capture '$1' failed with code $?"
+  assert_validation_clean
+  convert "$WORK/$1/t12.00.png" -format "%[fx:mean.r - mean.b]" info:
+}
+assert_gt "$(posed down 0.1,0,10)" 0.1 "red over blue looking down at the sand"
+assert_gt "$(awk -v d="$(posed up 0.1,-100,10)" 'BEGIN { print -d }')" 0.1 "blue over red looking up at the sky"
+
 bad_value() {
   local expected="$1" code=0
   shift
@@ -37,6 +50,10 @@ bad_value "--height takes a whole number of at least 1, not '0'" --offscreen --h
 bad_value "--mode takes a display mode from 0 to 7, not '8'" --mode 8
 bad_value "--mode takes a whole number of at least 0, not '-1'" --mode -1
 bad_value "--camera takes path or free, not 'orbit'" --camera orbit
+bad_value "--eye takes a point X,Y,Z, not '1,2'" --camera free --eye 1,2 --look-at 0,0,0
+bad_value "--look-at takes a point X,Y,Z, not '1,2,z'" --camera free --eye 1,2,3 --look-at 1,2,z
+bad_value "--eye and --look-at go together" --camera free --eye 1,2,3
+bad_value "--eye and --look-at need --camera free" --eye 1,2,3 --look-at 0,0,0
 bad_value "--out '/nonexistent/folder' is not a folder" --capture 5 --out /nonexistent/folder
 bad_value "--capture takes timeline seconds from 0 to below 85, not '90'" --capture 5,90 --out "$WORK"
 bad_value "--width and --height need --offscreen" --width 640

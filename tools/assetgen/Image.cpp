@@ -1,14 +1,8 @@
-#define STB_IMAGE_WRITE_IMPLEMENTATION
 #include "Image.h"
-
-#include <stb_image_write.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <stdexcept>
 #include <thread>
-
-namespace {
 
 void forEachRow(int rows, const std::function<void(int row)>& body)
 {
@@ -26,17 +20,7 @@ void forEachRow(int rows, const std::function<void(int row)>& body)
     }
 }
 
-std::vector<uint8_t> toBytes(const Image& image)
-{
-    std::vector<uint8_t> bytes;
-    bytes.reserve(image.pixels.size() * 3);
-    for (const glm::vec3& pixel : image.pixels) {
-        for (int channel = 0; channel < 3; ++channel) {
-            bytes.push_back(static_cast<uint8_t>(std::clamp(pixel[channel], 0.0f, 1.0f) * 255.0f + 0.5f));
-        }
-    }
-    return bytes;
-}
+namespace {
 
 glm::vec2 texelCentre(int x, int y, int width, int height)
 {
@@ -80,7 +64,7 @@ void fillHeight(HeightField& field, const std::function<float(glm::vec2 uv)>& sh
     });
 }
 
-Image normalMap(const HeightField& field, float strength)
+Image surfaceMap(const HeightField& field, float strength, const std::vector<float>& occlusion)
 {
     Image image(field.width, field.height);
     for (int y = 0; y < field.height; ++y) {
@@ -90,24 +74,9 @@ Image normalMap(const HeightField& field, float strength)
             // Rows run down the image and green points up it: a height rising
             // down the rows tilts the normal towards the top.
             const glm::vec3 normal = glm::normalize(glm::vec3(-strength * slopeX, strength * slopeY, 1.0f));
-            image.at(x, y) = normal * 0.5f + 0.5f;
+            const float open = occlusion[static_cast<size_t>(y) * field.width + x];
+            image.at(x, y) = glm::vec3(glm::vec2(normal) * 0.5f + 0.5f, open);
         }
     }
     return image;
-}
-
-void writeJpeg(const std::string& path, const Image& image)
-{
-    const std::vector<uint8_t> bytes = toBytes(image);
-    if (stbi_write_jpg(path.c_str(), image.width, image.height, 3, bytes.data(), 92) == 0) {
-        throw std::runtime_error("cannot write " + path);
-    }
-}
-
-void writePng(const std::string& path, const Image& image)
-{
-    const std::vector<uint8_t> bytes = toBytes(image);
-    if (stbi_write_png(path.c_str(), image.width, image.height, 3, bytes.data(), image.width * 3) == 0) {
-        throw std::runtime_error("cannot write " + path);
-    }
 }

@@ -107,4 +107,36 @@ float fbm3(glm::vec3 p, int octaves, uint32_t seed)
     return sum / norm;
 }
 
+float cellEdge(glm::vec2 p, glm::ivec2 period, uint32_t seed)
+{
+    const glm::ivec2 cell(static_cast<int>(std::floor(p.x)), static_cast<int>(std::floor(p.y)));
+    float nearest = 1e9f;
+    float second = 1e9f;
+    glm::vec2 nearestPoint(0.0f);
+    glm::vec2 secondPoint(0.0f);
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            const glm::ivec2 c = cell + glm::ivec2(dx, dy);
+            const int hx = wrap(c.x, period.x);
+            const int hy = wrap(c.y, period.y);
+            const glm::vec2 point = glm::vec2(c) + glm::vec2(random(hx, hy, 0, seed), random(hx, hy, 1, seed));
+            const float d = glm::dot(point - p, point - p);
+            if (d < nearest) {
+                second = nearest;
+                secondPoint = nearestPoint;
+                nearest = d;
+                nearestPoint = point;
+            } else if (d < second) {
+                second = d;
+                secondPoint = point;
+            }
+        }
+    }
+    // Distance to the bisector of the two nearest points.
+    const glm::vec2 middle = 0.5f * (nearestPoint + secondPoint);
+    const glm::vec2 across = secondPoint - nearestPoint;
+    const float length = glm::length(across);
+    return length > 1e-6f ? std::abs(glm::dot(p - middle, across / length)) : 0.0f;
+}
+
 } // namespace noise

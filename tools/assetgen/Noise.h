@@ -19,4 +19,9 @@ float value3(glm::vec3 p, uint32_t seed);
 float fbm2(glm::vec2 p, int period, int octaves, uint32_t seed);
 float fbm3(glm::vec3 p, int octaves, uint32_t seed);
 
+// Distance from p to the nearest border between the cells of a jittered grid (one random point per unit cell,
+// each point's cell the region nearest to it): 0 on a border, rising inside the cells, so its small values draw a
+// network of polygonal cracks. A period component > 0 wraps the grid along that axis.
+float cellEdge(glm::vec2 p, glm::ivec2 period, uint32_t seed);
+
 } // namespace noise

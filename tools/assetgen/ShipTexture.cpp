@@ -110,7 +110,7 @@ float shipHeight(glm::vec2 uv)
 
 SurfaceTexture spaceshipTexture()
 {
-    SurfaceTexture texture{Image(shipSize, shipSize), HeightField(shipSize, shipSize), 0.7f};
+    SurfaceTexture texture{Image(shipSize, shipSize), HeightField(shipSize, shipSize), 0.7f, {}};
     fillImage(texture.color, shipColor);
     fillHeight(texture.height, shipHeight);
     return texture;

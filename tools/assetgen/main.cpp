@@ -1,6 +1,7 @@
 #include "AssetFiles.h"
 #include "Cactus.h"
 #include "ObjWriter.h"
+#include "Occlusion.h"
 #include "Primitives.h"
 #include "Rocks.h"
 #include "Sky.h"
@@ -33,7 +34,11 @@ void writeSurface(const std::filesystem::path& assets, const char* colorFile, co
                   const SurfaceTexture& texture)
 {
     writeImage(assets / colorFile, texture.color);
-    writeImage(assets / normalFile, normalMap(texture.height, texture.normalStrength));
+    std::vector<float> occlusion = heightOcclusion(texture.height, texture.normalStrength);
+    for (size_t i = 0; i < texture.exposure.size(); ++i) {
+        occlusion[i] *= texture.exposure[i];
+    }
+    writeImage(assets / normalFile, surfaceMap(texture.height, texture.normalStrength, occlusion));
 }
 
 void writeModel(const std::filesystem::path& path, const Mesh& mesh)

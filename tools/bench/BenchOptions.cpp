@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
@@ -39,6 +40,38 @@ std::vector<float> timelineSeconds(const std::string& option, const std::string&
         throw badValue(option, text, "a comma-separated list of timeline seconds");
     }
     return seconds;
+}
+
+float finiteNumber(const std::string& text, bool& ok)
+{
+    size_t used = 0;
+    float value = 0.0f;
+    try {
+        value = std::stof(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    ok = ok && !text.empty() && used == text.size() && std::isfinite(value);
+    return value;
+}
+
+// Three comma-separated finite numbers, a point of the scene.
+glm::vec3 scenePoint(const std::string& option, const std::string& text)
+{
+    std::vector<std::string> items;
+    std::stringstream list(text);
+    for (std::string item; std::getline(list, item, ',');) {
+        items.push_back(item);
+    }
+    bool ok = items.size() == 3 && text.back() != ',';
+    glm::vec3 point(0.0f);
+    for (size_t i = 0; ok && i < 3; i++) {
+        point[static_cast<int>(i)] = finiteNumber(items[i], ok);
+    }
+    if (!ok) {
+        throw badValue(option, text, "a point X,Y,Z");
+    }
+    return point;
 }
 
 // --width and --height each set one side of the offscreen size.
@@ -80,6 +113,10 @@ void addBenchOptions(OptionParser& parser, BenchOptions& options)
     parser.value("--capture", "T1,T2,...", "save the frames at these timeline seconds (with --out)",
                  [&](const std::string& v) { options.captureTimes = timelineSeconds("--capture", v); });
     parser.value("--out", "DIR", "the folder of the captures", [&](const std::string& v) { options.captureFolder = v; });
+    parser.value("--eye", "X,Y,Z", "where the free camera stands (with --camera free and --look-at; up is -y)",
+                 [&](const std::string& v) { options.eye = scenePoint("--eye", v); });
+    parser.value("--look-at", "X,Y,Z", "what the free camera looks at (with --eye)",
+                 [&](const std::string& v) { options.lookAt = scenePoint("--look-at", v); });
 }
 
 void checkBenchOptions(const BenchOptions& options)
@@ -92,6 +129,15 @@ void checkBenchOptions(const BenchOptions& options)
     }
     if (options.offscreen && (options.run.fullScreen || options.run.renderer.presentMode)) {
         throw OptionError("--offscreen has no window for --windowed, --fullscreen or --present-mode");
+    }
+    if (options.eye.has_value() != options.lookAt.has_value()) {
+        throw OptionError("--eye and --look-at go together");
+    }
+    if (options.eye && options.run.camera != StartCamera::Free) {
+        throw OptionError("--eye and --look-at need --camera free");
+    }
+    if (options.eye && *options.eye == *options.lookAt) {
+        throw OptionError("--look-at must differ from --eye");
     }
     if (options.captureTimes.empty() != options.captureFolder.empty()) {
         throw OptionError("--capture and --out go together");

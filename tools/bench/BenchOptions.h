@@ -4,6 +4,9 @@
 #include "app/RunOptions.h"
 #include "app/SceneSize.h"
 
+#include <glm/glm.hpp>
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +24,10 @@ struct BenchOptions {
     bool offscreen = false;
     // --width or --height was given; they only size the offscreen images.
     bool sizeByAxis = false;
+
+    // Free camera only: where it stands and what it looks at, instead of its starting pose.
+    std::optional<glm::vec3> eye;
+    std::optional<glm::vec3> lookAt;
 
     // Timeline seconds whose frames are saved as PNG files in captureFolder.
     std::vector<float> captureTimes;

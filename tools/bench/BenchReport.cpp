@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <iomanip>
+#include <utility>
 
 namespace {
 
@@ -79,6 +80,25 @@ void printPassTimes(std::ostream& out, const BenchResult& result)
     }
 }
 
+// Counts vary with what the camera sees; they are printed like the times, without decimals.
+void printDrawCounts(std::ostream& out, const BenchResult& result)
+{
+    out << "drawn per frame (all passes)    median       p95       max\n";
+    const std::array<std::pair<const char*, std::function<double(const FrameSample&)>>, 3> rows = {{
+        {"triangles", [](const FrameSample& f) { return static_cast<double>(f.draws.triangles); }},
+        {"draw calls", [](const FrameSample& f) { return static_cast<double>(f.draws.drawCalls); }},
+        {"particle points", [](const FrameSample& f) { return static_cast<double>(f.draws.points); }},
+    }};
+    for (const auto& [name, pick] : rows) {
+        const Summary summary = summarize(column(result, pick));
+        out << "  " << std::left << std::setw(26) << name << std::right << std::fixed << std::setprecision(0);
+        for (double value : {summary.median, summary.p95, summary.max}) {
+            out << std::setw(10) << value;
+        }
+        out << '\n';
+    }
+}
+
 void printStartup(std::ostream& out, const StartupSplit& startup)
 {
     out << "start-up (ms)\n";
@@ -102,6 +122,7 @@ void printReport(std::ostream& out, const BenchOptions& options, const BenchResu
         << (result.validated ? "validation on" : "VALIDATION OFF (timing only)") << '\n';
     printFrameTimes(out, result);
     printPassTimes(out, result);
+    printDrawCounts(out, result);
     printStartup(out, result.startup);
 }
 
@@ -111,6 +132,7 @@ void writeFrameCsv(std::ostream& out, const BenchResult& result)
     for (const char* name : passColumns) {
         out << ',' << name;
     }
+    out << ",triangles,draw_calls,particle_points";
     out << '\n' << std::fixed << std::setprecision(3);
     for (size_t i = 0; i < result.frames.size(); i++) {
         const FrameSample& frame = result.frames[i];
@@ -121,6 +143,7 @@ void writeFrameCsv(std::ostream& out, const BenchResult& result)
                 out << passMs;
             }
         }
+        out << ',' << frame.draws.triangles << ',' << frame.draws.drawCalls << ',' << frame.draws.points;
         out << '\n';
     }
 }

@@ -62,7 +62,7 @@ public:
         collectFinishedFrame();
         slots.push_back(renderer.getCurrentFrame());
         app.frame(steps.at(static_cast<long>(slots.size()) - 1), steps.step());
-        return {millisecondsSince(wallStart), threadCpuMilliseconds() - cpuStart, {}};
+        return {millisecondsSince(wallStart), threadCpuMilliseconds() - cpuStart, {}, renderer.lastFrameDrawCounts()};
     }
 
     // After the device is idle, the frames whose timestamps are still unread.
@@ -114,6 +114,11 @@ std::unique_ptr<Application> startApplication(const BenchOptions& options)
                                  : startWindowedScene(options);
     app->useFreeCamera(options.run.camera == StartCamera::Free);
     app->forceDisplayMode(options.run.displayMode);
+    if (options.eye) {
+        FreeCamera& camera = app->getFreeCamera();
+        camera.position = *options.eye;
+        camera.front = glm::normalize(*options.lookAt - *options.eye);
+    }
     return app;
 }
 

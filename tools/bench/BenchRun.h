@@ -2,6 +2,7 @@
 
 #include "BenchOptions.h"
 
+#include "renderer/DrawCounts.h"
 #include "renderer/GpuTimestamps.h"
 
 #include <string>
@@ -20,6 +21,7 @@ struct FrameSample {
     double wallMs = 0.0;
     double hostCpuMs = 0.0; // main thread's CPU time: fence waits sleep and do not count
     GpuTimestamps::PassTimes gpuMs{};
+    DrawCounts draws;
 };
 
 struct BenchResult {
