@@ -6,6 +6,7 @@
 // age), invisible ones and those wholly outside the view emit nothing; the
 // square is cut down to the disc the fragment shaders can keep, so the
 // rasteriser never visits the corners they would drop.
+#include "constants/DustCarriers.h"
 #include "uniform_buffer.glsl"
 #include "face_view.glsl"
 #include "dust_falloff.glsl"
@@ -24,11 +25,11 @@ layout(location = 2) out vec3 spriteWorldPosition;
 layout(location = 3) out vec3 spriteNormal;
 
 // Puffs grow as they rise. Only half of the particles carry one (those with a
-// random x below 1): twice the size costs the rasteriser four times the
-// pixels, and the plume needs the size more than the count to read as a cloud.
+// random x below DUST_CARRIER_LIMIT; the draws list only those): twice the size
+// costs the rasteriser four times the pixels, and the plume needs the size more
+// than the count to read as a cloud.
 const float MIN_SIZE = 0.1;
 const float MAX_SIZE = 0.45;
-const float CARRIER_LIMIT = 1.0;
 
 // Clip +y points down the screen; in this order (top-left, bottom-left,
 // top-right, bottom-right) the strip is counter-clockwise on screen, so it
@@ -85,7 +86,7 @@ void main()
     float age = particleLife[0].x;
     float lifetime = particleLife[0].y;
     vec3 random = clamp(particleRandom[0], 0.0, 2.0);
-    if (!(age >= 0.0) || !(lifetime > 0.0) || random.x >= CARRIER_LIMIT) {
+    if (!(age >= 0.0) || !(lifetime > 0.0) || random.x >= DUST_CARRIER_LIMIT) {
         return;
     }
     float life = clamp(age / lifetime, 0.0, 1.0);

@@ -4,6 +4,7 @@
 #include "objects/DustEmitter.h"
 #include "scene/Particle.h"
 #include "objects/Rand15.h"
+#include "scene/DustCarriers.h"
 
 #include <algorithm>
 #include <array>
@@ -66,12 +67,14 @@ ParticleSystem::ParticleSystem(BufferUtils bufferUtils, int particleCount, std::
     if (particleCount <= 0) {
         throw std::runtime_error("particle count must be positive!");
     }
-    createStorageBuffers(seed.value_or(static_cast<unsigned>(time(nullptr))));
+    const std::vector<Particle> particles =
+        initialParticles(particleCount, seed.value_or(static_cast<unsigned>(time(nullptr))));
+    createStorageBuffers(particles);
+    createCarrierIndexBuffer(particles);
 }
 
-void ParticleSystem::createStorageBuffers(unsigned seed)
+void ParticleSystem::createStorageBuffers(const std::vector<Particle>& particles)
 {
-    const std::vector<Particle> particles = initialParticles(particleCount, seed);
     const VkDeviceSize bufferSize = sizeof(Particle) * particles.size();
     storageBuffers.resize(MAX_FRAMES_IN_FLIGHT);
     storageBuffersMemory.resize(MAX_FRAMES_IN_FLIGHT);
@@ -84,8 +87,24 @@ void ParticleSystem::createStorageBuffers(unsigned seed)
     }
 }
 
+void ParticleSystem::createCarrierIndexBuffer(const std::vector<Particle>& particles)
+{
+    const std::vector<uint32_t> carriers = dustCarriers(particles);
+    carrierCount = static_cast<uint32_t>(carriers.size());
+    if (carriers.empty()) {
+        return;
+    }
+    bufferUtils.createDeviceLocalBuffer(carriers.data(), sizeof(uint32_t) * carriers.size(),
+                                        VK_BUFFER_USAGE_INDEX_BUFFER_BIT | VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
+                                        carrierIndexBuffer, carrierIndexBufferMemory);
+}
+
 void ParticleSystem::cleanup()
 {
+    vkDestroyBuffer(device, carrierIndexBuffer, nullptr);
+    vkFreeMemory(device, carrierIndexBufferMemory, nullptr);
+    carrierIndexBuffer = VK_NULL_HANDLE;
+    carrierIndexBufferMemory = VK_NULL_HANDLE;
     for (size_t i = 0; i < storageBuffers.size(); i++) {
         vkDestroyBuffer(device, storageBuffers[i], nullptr);
         vkFreeMemory(device, storageBuffersMemory[i], nullptr);

@@ -161,13 +161,15 @@ void drawCountedMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout
     counts.indexedTriangles(mesh.getIndexCount());
 }
 
-// Nothing is recorded for a view that the plume cannot reach.
+// Nothing is recorded for a view that the plume cannot reach. Only the particles that carry
+// dust are drawn, listed by index.
 void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkPipeline pipeline,
                    VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame, ViewPass pass,
                    DrawCounts& counts)
 {
     const UniformBufferObject& uniforms = particles.getDrawUniforms(pass);
-    if (!ViewFrustum(uniforms.proj * particlePush * uniforms.view * uniforms.model).reaches(plumeBounds())) {
+    if (particles.getCarrierCount() == 0 ||
+        !ViewFrustum(uniforms.proj * particlePush * uniforms.view * uniforms.model).reaches(plumeBounds())) {
         return;
     }
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);
@@ -177,8 +179,9 @@ void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkP
     vkCmdBindVertexBuffers(commandBuffer, 0, 1, &storageBuffer, particleOffsets);
     VkDescriptorSet drawSet = particles.getDrawDescriptorSet(frame, pass);
     vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &drawSet, 0, nullptr);
-    vkCmdDraw(commandBuffer, static_cast<uint32_t>(particles.getParticleCount()), 1, 0, 0);
-    counts.pointList(static_cast<uint32_t>(particles.getParticleCount()));
+    vkCmdBindIndexBuffer(commandBuffer, particles.getCarrierIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
+    vkCmdDrawIndexed(commandBuffer, particles.getCarrierCount(), 1, 0, 0, 0);
+    counts.pointList(particles.getCarrierCount());
 }
 
 // The step reads the state that the previous frame's step wrote and overwrites the state that

@@ -1,3 +1,4 @@
+#include "scene/DustCarriers.h"
 #include "scene/Particle.h"
 #include "objects/ParticleObject.h"
 #include "objects/PlumeBounds.h"
@@ -181,6 +182,35 @@ TEST_F(ParticleSystemTest, TheFourMainColorsAreAllUsed)
         EXPECT_EQ(used.count(index), 1u) << "colour " << index;
     }
     EXPECT_GT(largestAngle, glm::pi<float>());
+}
+
+// The draws list only the particles that the geometry shader would draw, in their own order
+// (blending depends on it): a particle left out loses its puff in every view.
+TEST_F(ParticleSystemTest, TheDrawsListEveryParticleThatCarriesDustInOrder)
+{
+    ParticleSystem& system = makeSystem(particleCount);
+    const std::vector<Particle> particles = particlesOf(readState(system.getStorageBuffers()[0], particleCount));
+    std::vector<uint32_t> expected;
+    for (uint32_t i = 0; i < particles.size(); i++) {
+        if (particles[i].randomVector.x < 1.0f) {
+            expected.push_back(i);
+        }
+    }
+    ASSERT_EQ(system.getCarrierCount(), expected.size());
+    ASSERT_GT(expected.size(), particles.size() / 3);
+    ASSERT_LT(expected.size(), 2 * particles.size() / 3);
+    const std::vector<char> bytes =
+        context().readBuffer(system.getCarrierIndexBuffer(), sizeof(uint32_t) * expected.size());
+    std::vector<uint32_t> listed(expected.size());
+    std::memcpy(listed.data(), bytes.data(), bytes.size());
+    EXPECT_EQ(listed, expected);
+
+    std::vector<Particle> edges(5);
+    const float randomX[] = {-0.5f, 0.999f, 1.0f, 1.5f, 2.5f};
+    for (size_t i = 0; i < edges.size(); i++) {
+        edges[i].randomVector.x = randomX[i];
+    }
+    EXPECT_EQ(dustCarriers(edges), (std::vector<uint32_t>{0, 1}));
 }
 
 TEST_F(ParticleSystemTest, CountMustBePositive)
