@@ -19,6 +19,7 @@ public:
     void cleanup() override;
     DefferedTexture* getDeferredTexture() const { return deferredTexture; }
     VkPipeline getPipelineFor(DisplayMode mode) const { return lightingPipeline->getPipelineFor(mode); }
+    std::vector<VkPipeline> getPipelinesFor(DisplayMode mode) const { return lightingPipeline->getPipelinesFor(mode); }
 
 private:
     void createUniformBuffers();

@@ -16,7 +16,9 @@ DynEnvironmentMapDrawPipeline::DynEnvironmentMapDrawPipeline(std::string vertPat
     pipelineState.topology = VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST;
     pipelineState.cullMode = VK_CULL_MODE_FRONT_BIT;
     pipelineState.depthTestEnable = VK_TRUE;
-    pipelineState.depthWriteEnable = VK_FALSE;
+    // The cube is convex and drawn last: its depth changes no other draw, but the lighting
+    // pass reads it to tell the mirror in front of the sky from the sky itself.
+    pipelineState.depthWriteEnable = VK_TRUE;
     pipelineState.colorBlendAttachments = opaqueBlendAttachments(DefferedTexture::AttachmentCount);
     pipelineState.pushConstantRange = {VK_SHADER_STAGE_VERTEX_BIT, 0, sizeof(glm::mat4)};
     build({vertPath, fragPath, ""}, pipelineState);

@@ -124,8 +124,12 @@ struct SpecialisedStages {
 };
 
 SpecialisedStages specialisedStages(const std::vector<VkPipelineShaderStageCreateInfo>& shaderStages,
-                                    const std::vector<int32_t>& values)
+                                    const std::vector<FragmentVariant>& variants)
 {
+    std::vector<int32_t> values;
+    for (const FragmentVariant& variant : variants) {
+        values.push_back(variant.specialisation);
+    }
     SpecialisedStages result{values, std::vector<VkSpecializationInfo>(values.size()), {}};
     result.stages.assign(std::max<size_t>(values.size(), 1), shaderStages);
     for (size_t i = 0; i < values.size(); i++) {
@@ -258,10 +262,16 @@ void GraphicsPipeline::createPipelineObjects(const std::vector<VkPipelineShaderS
     pipelineInfo.subpass = 0;
     pipelineInfo.basePipelineHandle = VK_NULL_HANDLE;
 
-    const SpecialisedStages perPipeline = specialisedStages(shaderStages, state.fragmentSpecialisations);
+    const SpecialisedStages perPipeline = specialisedStages(shaderStages, state.fragmentVariants);
     std::vector<VkGraphicsPipelineCreateInfo> pipelineInfos(perPipeline.stages.size(), pipelineInfo);
+    std::vector<VkPipelineDepthStencilStateCreateInfo> variantDepthTests(state.fragmentVariants.size(), depthStencil);
     for (size_t i = 0; i < pipelineInfos.size(); i++) {
         pipelineInfos[i].pStages = perPipeline.stages[i].data();
+        if (i < variantDepthTests.size()) {
+            variantDepthTests[i].depthTestEnable = state.fragmentVariants[i].depthTestEnable;
+            variantDepthTests[i].depthCompareOp = state.fragmentVariants[i].depthCompareOp;
+            pipelineInfos[i].pDepthStencilState = &variantDepthTests[i];
+        }
     }
 
     specialised.resize(pipelineInfos.size());

@@ -5,6 +5,14 @@
 #include <string>
 #include <vector>
 
+// One pipeline of a set built from the same shaders: the value of the fragment shader's
+// specialisation constant 0 (a 32-bit int) and the depth test the pipeline makes.
+struct FragmentVariant {
+    int32_t specialisation;
+    VkBool32 depthTestEnable;
+    VkCompareOp depthCompareOp;
+};
+
 // The values in which the five graphics pipelines differ; everything else of
 // their fixed-function state is common.
 struct GraphicsPipelineState {
@@ -19,9 +27,9 @@ struct GraphicsPipelineState {
     // A range of size 0 for a pipeline that takes no push constants.
     VkPushConstantRange pushConstantRange;
     VkCompareOp depthCompareOp = VK_COMPARE_OP_LESS;
-    // Values of the fragment shader's specialisation constant 0 (a 32-bit int): one pipeline is
-    // built for each, the first of them being getPipeline(). Empty: one pipeline, unspecialised.
-    std::vector<int32_t> fragmentSpecialisations;
+    // One pipeline is built for each, the first of them being getPipeline(); each takes its own
+    // depth test instead of the two above. Empty: one pipeline, unspecialised.
+    std::vector<FragmentVariant> fragmentVariants;
 };
 
 struct ShaderPaths {
@@ -41,7 +49,7 @@ public:
     // descriptor sets made for them stay valid. The GPU must be done with the
     // old pipeline.
     void rebuildFor(VkRenderPass newRenderPass);
-    // The pipeline built for entry `index` of the state's fragment specialisations.
+    // The pipeline built for entry `index` of the state's fragment variants.
     VkPipeline getSpecialised(size_t index) const { return specialised.at(index); }
     void cleanup() override;
 

@@ -9,20 +9,26 @@ RenderDefferedPipeline::RenderDefferedPipeline(std::string vertPath, std::string
     : GraphicsPipeline(bufferUtils, renderPass)
 {
     createDescriptorSetLayout();
-    const auto attributeDescriptions = Vertex::getPositionTexCoordAttributeDescriptions();
+    const auto attributeDescriptions = Vertex::getTexCoordAttributeDescriptions();
     GraphicsPipelineState pipelineState{};
     pipelineState.bindingDescription = Vertex::getBindingDescription();
     pipelineState.attributeDescriptions = {attributeDescriptions.begin(), attributeDescriptions.end()};
     pipelineState.topology = VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST;
-    // The lighting pass covers the screen once: no culling and no depth.
+    // The quad lies on the far plane and writes no depth. Where the G-buffer's depth is still
+    // the far plane, nothing but the sky was drawn: the final image's lighting passes those
+    // pixels by (its test fails there) and the sky's pipeline, the albedo view tested the
+    // other way round, copies the sky's finished colour onto them alone. The other views read
+    // every pixel the same way and test nothing.
     pipelineState.cullMode = VK_CULL_MODE_NONE;
-    pipelineState.depthTestEnable = VK_FALSE;
     pipelineState.depthWriteEnable = VK_FALSE;
     pipelineState.colorBlendAttachments = opaqueBlendAttachments(1);
     pipelineState.pushConstantRange = {};
     for (int mode = 0; mode < DisplayModeCount; mode++) {
-        pipelineState.fragmentSpecialisations.push_back(mode);
+        const bool lightsSurfacesOnly = mode == ShowFinal;
+        pipelineState.fragmentVariants.push_back({mode, lightsSurfacesOnly ? VK_TRUE : VK_FALSE,
+                                                  lightsSurfacesOnly ? VK_COMPARE_OP_GREATER : VK_COMPARE_OP_ALWAYS});
     }
+    pipelineState.fragmentVariants.push_back({ShowAlbedo, VK_TRUE, VK_COMPARE_OP_EQUAL});
     build({vertPath, fragPath, ""}, pipelineState);
 }
 
@@ -30,6 +36,14 @@ VkPipeline RenderDefferedPipeline::getPipelineFor(DisplayMode mode) const
 {
     const bool named = mode >= 0 && mode < DisplayModeCount;
     return getSpecialised(static_cast<size_t>(named ? mode : ShowFinal));
+}
+
+std::vector<VkPipeline> RenderDefferedPipeline::getPipelinesFor(DisplayMode mode) const
+{
+    if (getPipelineFor(mode) != getPipelineFor(ShowFinal)) {
+        return {getPipelineFor(mode)};
+    }
+    return {getPipelineFor(ShowFinal), getSpecialised(DisplayModeCount)};
 }
 
 void RenderDefferedPipeline::createDescriptorSetLayout()

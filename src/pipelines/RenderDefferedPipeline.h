@@ -4,10 +4,12 @@
 #include "pipelines/GraphicsPipeline.h"
 
 #include <string>
+#include <vector>
 
 // The full-screen lighting pass over the G-buffer, into the swap-chain image: one pipeline
 // per display mode, the mode being a constant of its fragment shader, so that each runs
-// only its own mode's work. getPipeline() shows the final image.
+// only its own mode's work, and one more that fills in the sky of the final image, whose
+// own pipeline lights only the pixels a surface covers. getPipeline() shows the final image.
 class RenderDefferedPipeline : public GraphicsPipeline {
 public:
     RenderDefferedPipeline() = default;
@@ -17,4 +19,6 @@ public:
     void createDescriptorSetLayout() override;
     // A value that names no mode shows the final image.
     VkPipeline getPipelineFor(DisplayMode mode) const;
+    // What a frame draws the full-screen quad with, in order, to show a mode whole.
+    std::vector<VkPipeline> getPipelinesFor(DisplayMode mode) const;
 };

@@ -35,10 +35,10 @@ VkAttachmentDescription depthAttachmentDescription(VkFormat format, VkAttachment
     return depthAttachment;
 }
 
-// A depth image can be shared by passes that nothing else orders (the
-// presentation passes of both frames in flight use one): the layout
-// transition at the start of a pass must wait for the depth writes of the
-// pass submitted before it.
+// A depth image can be shared by passes that nothing else orders (the G-buffer
+// passes of both frames in flight use one, and the lighting passes read it): the
+// layout transition at the start of a pass must wait for the depth tests and
+// writes of the pass submitted before it.
 std::vector<VkSubpassDependency> afterEarlierDepthWrites()
 {
     VkSubpassDependency dependency{};
@@ -119,14 +119,16 @@ createSingleSubpassRenderPass(VkDevice device, const std::vector<VkAttachmentDes
 VkRenderPass createPresentationRenderPass(VkDevice device, VkFormat colorFormat, VkImageLayout finalLayout,
                                           VkFormat depthFormat)
 {
-    // The lighting draw covers every pixel and nothing in the pass tests depth,
-    // so neither attachment is cleared.
+    // The lighting draws cover every pixel between them, so the colour is not
+    // cleared. The depth is the G-buffer pass's, loaded as that pass left it:
+    // the lighting tests against it to tell the sky from the surfaces, and
+    // writes none.
     return createSingleSubpassRenderPass(
         device, {colorAttachmentDescription(colorFormat, VK_IMAGE_LAYOUT_UNDEFINED, finalLayout,
                                             VK_ATTACHMENT_LOAD_OP_DONT_CARE),
-                 depthAttachmentDescription(depthFormat, VK_ATTACHMENT_STORE_OP_DONT_CARE, VK_IMAGE_LAYOUT_UNDEFINED,
-                                            VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL,
-                                            VK_ATTACHMENT_LOAD_OP_DONT_CARE)});
+                 depthAttachmentDescription(
+                     depthFormat, VK_ATTACHMENT_STORE_OP_DONT_CARE, VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL,
+                     VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL, VK_ATTACHMENT_LOAD_OP_LOAD)});
 }
 
 VkRenderPass createGBufferRenderPass(VkDevice device, VkFormat depthFormat)
@@ -139,20 +141,21 @@ VkRenderPass createGBufferRenderPass(VkDevice device, VkFormat depthFormat)
                                                          VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL,
                                                          VK_ATTACHMENT_LOAD_OP_DONT_CARE));
     }
-    attachments.push_back(depthAttachmentDescription(depthFormat, VK_ATTACHMENT_STORE_OP_DONT_CARE,
+    attachments.push_back(depthAttachmentDescription(depthFormat, VK_ATTACHMENT_STORE_OP_STORE,
                                                      VK_IMAGE_LAYOUT_UNDEFINED,
                                                      VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL));
-    // The lighting pass samples the targets right after, with no wait on the
-    // host between the two: their writes and the move to the read layout must
-    // come before its fragment shaders.
+    // The lighting pass samples the targets and tests the depth right after,
+    // with no wait on the host between the two: their writes and the move to
+    // the read layout must come before its depth tests and fragment shaders.
     std::vector<VkSubpassDependency> dependencies = afterEarlierDepthWrites();
     VkSubpassDependency toLighting{};
     toLighting.srcSubpass = 0;
     toLighting.dstSubpass = VK_SUBPASS_EXTERNAL;
-    toLighting.srcStageMask = VK_PIPELINE_STAGE_COLOR_ATTACHMENT_OUTPUT_BIT;
-    toLighting.srcAccessMask = VK_ACCESS_COLOR_ATTACHMENT_WRITE_BIT;
-    toLighting.dstStageMask = VK_PIPELINE_STAGE_FRAGMENT_SHADER_BIT;
-    toLighting.dstAccessMask = VK_ACCESS_SHADER_READ_BIT;
+    toLighting.srcStageMask = VK_PIPELINE_STAGE_COLOR_ATTACHMENT_OUTPUT_BIT | VK_PIPELINE_STAGE_LATE_FRAGMENT_TESTS_BIT;
+    toLighting.srcAccessMask = VK_ACCESS_COLOR_ATTACHMENT_WRITE_BIT | VK_ACCESS_DEPTH_STENCIL_ATTACHMENT_WRITE_BIT;
+    toLighting.dstStageMask = VK_PIPELINE_STAGE_FRAGMENT_SHADER_BIT | VK_PIPELINE_STAGE_EARLY_FRAGMENT_TESTS_BIT |
+                              VK_PIPELINE_STAGE_LATE_FRAGMENT_TESTS_BIT;
+    toLighting.dstAccessMask = VK_ACCESS_SHADER_READ_BIT | VK_ACCESS_DEPTH_STENCIL_ATTACHMENT_READ_BIT;
     dependencies.push_back(toLighting);
     return createSingleSubpassRenderPass(device, attachments, dependencies);
 }

@@ -128,7 +128,6 @@ private:
     void rebuildPresentationPass();
     void createDeferredRenderPass();
     void createDepthResources();
-    void createPresentationDepthImage();
     void createDeferredDepthImage();
     void resizeDeferredTargets();
     void createFramebuffers();
@@ -190,9 +189,6 @@ private:
     VkRenderPass cubemapRenderPass = VK_NULL_HANDLE;
     VkRenderPass stillFacesRenderPass = VK_NULL_HANDLE;
     VkCommandPool commandPool = VK_NULL_HANDLE;
-    VkImage depthImage = VK_NULL_HANDLE;
-    VkDeviceMemory depthImageMemory = VK_NULL_HANDLE;
-    VkImageView depthImageView = VK_NULL_HANDLE;
     VkImage deferredDepthImage = VK_NULL_HANDLE;
     VkDeviceMemory deferredDepthImageMemory = VK_NULL_HANDLE;
     VkImageView deferredDepthImageView = VK_NULL_HANDLE;

@@ -330,11 +330,13 @@ void Renderer::recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t i
     beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::Lighting);
     const VkExtent2D extent = frameTarget->extent();
     beginRenderPass(commandBuffer, renderPass, swapChainFramebuffers[imageIndex], extent, 1);
-    // The mode only picks the pipeline: each runs its own mode's work alone.
-    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, deferredObject.getPipelineFor(displayMode));
+    // The mode only picks the pipelines: each runs its own mode's work alone.
     setViewportAndScissor(commandBuffer, extent);
-    drawCountedMesh(commandBuffer, deferredObject, deferredObject.getPipelineLayout(),
-                    deferredObject.getDescriptorSet(currentFrame), recordingCounts);
+    for (VkPipeline pipeline : deferredObject.getPipelinesFor(displayMode)) {
+        vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);
+        drawCountedMesh(commandBuffer, deferredObject, deferredObject.getPipelineLayout(),
+                        deferredObject.getDescriptorSet(currentFrame), recordingCounts);
+    }
     if (overlay != nullptr && !frameTarget->isReadBackPending()) {
         overlay->record(commandBuffer);
     }

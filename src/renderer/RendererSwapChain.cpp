@@ -56,16 +56,12 @@ void Renderer::recreateSwapChain()
         rebuildPresentationPass();
     }
     matchRenderFinishedSemaphoresToImages();
-    createPresentationDepthImage();
-    createFramebuffers();
     resizeDeferredTargets();
+    createFramebuffers();
 }
 
 void Renderer::cleanupSwapChain()
 {
-    vkDestroyImageView(device, depthImageView, nullptr);
-    vkDestroyImage(device, depthImage, nullptr);
-    vkFreeMemory(device, depthImageMemory, nullptr);
     for (auto framebuffer : swapChainFramebuffers) {
         vkDestroyFramebuffer(device, framebuffer, nullptr);
     }

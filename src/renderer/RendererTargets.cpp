@@ -63,19 +63,8 @@ VkImageView Renderer::createImageView(VkImage image, VkFormat format, VkImageAsp
                              "failed to create texture image view!");
 }
 
-void Renderer::createPresentationDepthImage()
-{
-    VkFormat depthFormat = findDepthFormat();
-    const VkExtent2D extent = frameTarget->extent();
-    createImage(extent.width, extent.height, depthFormat, VK_IMAGE_TILING_OPTIMAL,
-                VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, depthImage,
-                depthImageMemory);
-    depthImageView = createImageView(depthImage, depthFormat, VK_IMAGE_ASPECT_DEPTH_BIT);
-}
-
 void Renderer::createDepthResources()
 {
-    createPresentationDepthImage();
     deferredExtent = frameTarget->extent();
     createDeferredDepthImage();
 }
@@ -87,17 +76,6 @@ void Renderer::createDeferredDepthImage()
                 VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, deferredDepthImage,
                 deferredDepthImageMemory);
     deferredDepthImageView = createImageView(deferredDepthImage, depthFormat, VK_IMAGE_ASPECT_DEPTH_BIT);
-}
-
-void Renderer::createFramebuffers()
-{
-    const std::vector<VkImageView>& views = frameTarget->imageViews();
-    const VkExtent2D extent = frameTarget->extent();
-    swapChainFramebuffers.resize(views.size());
-    for (size_t i = 0; i < views.size(); i++) {
-        swapChainFramebuffers[i] =
-            createFramebuffer(device, renderPass, {views[i], depthImageView}, extent.width, extent.height);
-    }
 }
 
 void Renderer::createDeferredFramebuffers(DefferedDrawObject& deferredObject)
@@ -118,6 +96,19 @@ void Renderer::createDeferredFramebuffers(DefferedDrawObject& deferredObject)
                                                      materialViews[f], worldPosViews[f], deferredDepthImageView};
         deferredFramebuffers[f] = createFramebuffer(device, deferredRenderPass, firstAttachments, deferredExtent.width,
                                                     deferredExtent.height);
+    }
+}
+
+// The lighting pass tests the G-buffer's depth: the frame target's framebuffers take it as
+// their depth attachment, so they are made after it.
+void Renderer::createFramebuffers()
+{
+    const std::vector<VkImageView>& views = frameTarget->imageViews();
+    const VkExtent2D extent = frameTarget->extent();
+    swapChainFramebuffers.resize(views.size());
+    for (size_t i = 0; i < views.size(); i++) {
+        swapChainFramebuffers[i] =
+            createFramebuffer(device, renderPass, {views[i], deferredDepthImageView}, extent.width, extent.height);
     }
 }
 

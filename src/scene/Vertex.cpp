@@ -22,8 +22,7 @@ std::array<VkVertexInputAttributeDescription, 2> Vertex::getPositionNormalAttrib
             vertexAttribute(1, VK_FORMAT_R32G32B32_SFLOAT, offsetof(Vertex, normal))};
 }
 
-std::array<VkVertexInputAttributeDescription, 2> Vertex::getPositionTexCoordAttributeDescriptions()
+std::array<VkVertexInputAttributeDescription, 1> Vertex::getTexCoordAttributeDescriptions()
 {
-    return {vertexAttribute(0, VK_FORMAT_R32G32B32_SFLOAT, offsetof(Vertex, pos)),
-            vertexAttribute(1, VK_FORMAT_R32G32_SFLOAT, offsetof(Vertex, texCoord))};
+    return {vertexAttribute(1, VK_FORMAT_R32G32_SFLOAT, offsetof(Vertex, texCoord))};
 }

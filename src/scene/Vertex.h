@@ -19,7 +19,8 @@ struct Vertex {
     static VkVertexInputBindingDescription getBindingDescription();
     static std::array<VkVertexInputAttributeDescription, 5> getAttributeDescriptions();
     static std::array<VkVertexInputAttributeDescription, 2> getPositionNormalAttributeDescriptions();
-    static std::array<VkVertexInputAttributeDescription, 2> getPositionTexCoordAttributeDescriptions();
+    // The texture coordinates alone, at location 1.
+    static std::array<VkVertexInputAttributeDescription, 1> getTexCoordAttributeDescriptions();
 
     // Tangent and bitangent are derived data and take no part in identity.
     bool operator==(const Vertex& other) const

@@ -24,7 +24,8 @@
 // per target everywhere: the modes that show a stored value must show that
 // target's, the overview's quarters must match the modes they name, and no two
 // single modes may look alike. A pipeline built for the wrong mode, or picked
-// for the wrong one, fails.
+// for the wrong one, fails. The G-buffer's depth is left at the far plane in
+// the top half (only the sky drawn there) and nearer in the bottom half.
 
 namespace {
 
@@ -140,23 +141,55 @@ protected:
         bufferUtils().endSingleTimeCommands(commandBuffer);
     }
 
+    // The depth as the G-buffer pass leaves it: the far plane in the top half, nearer below.
+    void fillDepth(VkCommandBuffer commandBuffer) const
+    {
+        const VkClearRect halves[] = {{{{0, 0}, {size, size / 2}}, 0, 1}, {{{0, size / 2}, {size, size / 2}}, 0, 1}};
+        VkClearAttachment clears[2]{};
+        for (int half = 0; half < 2; half++) {
+            clears[half].aspectMask = VK_IMAGE_ASPECT_DEPTH_BIT;
+            clears[half].clearValue.depthStencil = {half == 0 ? 1.0f : 0.5f, 0};
+            vkCmdClearAttachments(commandBuffer, 1, &clears[half], 1, &halves[half]);
+        }
+    }
+
     // The lighting pass as a frame records it for `mode`, read back.
     std::vector<Pixel> render(DisplayMode mode)
     {
         VkCommandBuffer commandBuffer = bufferUtils().beginSingleTimeCommands();
+        toDepthAttachment(commandBuffer);
         beginSquarePass(commandBuffer, renderPass, framebuffer, size, {VkClearValue{}, VkClearValue{}});
-        vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, lighting.getPipelineFor(mode));
+        fillDepth(commandBuffer);
         const VkViewport viewport{0.0f, 0.0f, float(size), float(size), 0.0f, 1.0f};
         const VkRect2D scissor{{0, 0}, {size, size}};
         vkCmdSetViewport(commandBuffer, 0, 1, &viewport);
         vkCmdSetScissor(commandBuffer, 0, 1, &scissor);
-        drawMesh(commandBuffer, lighting, lighting.getPipelineLayout(), lighting.getDescriptorSet(0));
+        for (VkPipeline drawn : lighting.getPipelinesFor(mode)) {
+            vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, drawn);
+            drawMesh(commandBuffer, lighting, lighting.getPipelineLayout(), lighting.getDescriptorSet(0));
+        }
         vkCmdEndRenderPass(commandBuffer);
         recordReadBack(commandBuffer, target, {size, size}, readBuffer);
         bufferUtils().endSingleTimeCommands(commandBuffer);
         std::vector<Pixel> pixels(size * size);
         readHostVisible(device(), readMemory, pixels.data(), pixels.size() * sizeof(Pixel));
         return pixels;
+    }
+
+    void toDepthAttachment(VkCommandBuffer commandBuffer) const
+    {
+        VkImageMemoryBarrier barrier{};
+        barrier.sType = VK_STRUCTURE_TYPE_IMAGE_MEMORY_BARRIER;
+        barrier.oldLayout = VK_IMAGE_LAYOUT_UNDEFINED;
+        barrier.newLayout = VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL;
+        barrier.dstAccessMask =
+            VK_ACCESS_DEPTH_STENCIL_ATTACHMENT_READ_BIT | VK_ACCESS_DEPTH_STENCIL_ATTACHMENT_WRITE_BIT;
+        barrier.srcQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
+        barrier.dstQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
+        barrier.image = depth;
+        barrier.subresourceRange = {depthStencilAspect(bufferUtils().findDepthFormat()), 0, 1, 0, 1};
+        vkCmdPipelineBarrier(commandBuffer, VK_PIPELINE_STAGE_TOP_OF_PIPE_BIT,
+                             VK_PIPELINE_STAGE_EARLY_FRAGMENT_TESTS_BIT, 0, 0, nullptr, 0, nullptr, 1, &barrier);
     }
 
     static Pixel at(const std::vector<Pixel>& pixels, uint32_t x, uint32_t y) { return pixels[y * size + x]; }
@@ -209,6 +242,22 @@ TEST_F(DisplayModePipelinesTest, EachModeRunsItsOwnPipeline)
         }
     }
     EXPECT_EQ(shownModes, (std::multiset<int>{ShowFinal, ShowAlbedo, ShowNormals, ShowLighting}));
+}
+
+// The final image lights the pixels a surface covers and shows the stored colour, unlit, where
+// only the sky was drawn; no other mode looks at the depth.
+TEST_F(DisplayModePipelinesTest, TheFinalImageLightsOnlyWhereASurfaceWasDrawn)
+{
+    // The target keeps what the last pass left where nothing is drawn: normals, unlike albedo.
+    const std::vector<Pixel> normals = render(ShowNormals);
+    const std::vector<Pixel> final = render(ShowFinal);
+    const std::vector<Pixel> albedo = render(ShowAlbedo);
+    EXPECT_FALSE(alike(at(final, 5, size - 3), at(albedo, 5, size - 3)));
+    for (uint32_t y : {0u, size / 2 - 1}) {
+        EXPECT_EQ(at(final, 5, y), at(albedo, 5, y)) << "row " << y;
+        EXPECT_EQ(at(final, 5, size - 1 - y), at(final, 5, size / 2)) << "row " << size - 1 - y;
+        EXPECT_EQ(at(normals, 5, y), at(normals, 5, size - 1 - y));
+    }
 }
 
 TEST_F(DisplayModePipelinesTest, AValueNamingNoModeShowsTheFinalImage)

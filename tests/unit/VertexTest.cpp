@@ -26,11 +26,10 @@ TEST(VertexTest, BindingAndAttributesMatchTheRecordLayout)
     EXPECT_EQ(positionNormal[1].offset, 12u);
     EXPECT_EQ(positionNormal[1].format, VK_FORMAT_R32G32B32_SFLOAT);
 
-    const auto positionTexCoord = Vertex::getPositionTexCoordAttributeDescriptions();
-    EXPECT_EQ(positionTexCoord[0].format, VK_FORMAT_R32G32B32_SFLOAT);
-    EXPECT_EQ(positionTexCoord[1].location, 1u);
-    EXPECT_EQ(positionTexCoord[1].offset, 24u);
-    EXPECT_EQ(positionTexCoord[1].format, VK_FORMAT_R32G32_SFLOAT);
+    const auto texCoord = Vertex::getTexCoordAttributeDescriptions();
+    EXPECT_EQ(texCoord[0].location, 1u);
+    EXPECT_EQ(texCoord[0].offset, 24u);
+    EXPECT_EQ(texCoord[0].format, VK_FORMAT_R32G32_SFLOAT);
 }
 
 TEST(VertexTest, TangentFrameTakesNoPartInIdentity)
