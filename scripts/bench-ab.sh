@@ -37,8 +37,9 @@ measure_floor() {
   floor=$(awk -v long="$long" -v short="$short" 'BEGIN { printf "%.1f", (long - short) * 1000 / 200 }')
 }
 
-# The median column of one row of a benchmark report.
-median() { grep -F "  $2" "$1" | head -n1 | awk '{print $(NF-2)}'; }
+# The median column of one row of a benchmark report; n/a where an older tree's report lacks
+# the row.
+median() { { grep -F "  $2" "$1" || echo "n/a n/a n/a"; } | head -n1 | awk '{print $(NF-2)}'; }
 
 rows=("wall" "host CPU outside waits" "environment (6 faces)" "env face +X" "env face -X" "env face +Y"
       "env face -Y" "env face +Z" "env face -Z" "G-buffer pass" "lighting pass" "triangles" "draw calls")
