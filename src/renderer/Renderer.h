@@ -207,6 +207,8 @@ private:
     // Where the still faces were drawn from; empty until they are drawn, and
     // again when their targets are made anew.
     std::optional<glm::vec3> stillFacesOrigin;
+    // For each cube set, the faces that hold the still faces' copy and nothing drawn over it.
+    std::array<std::array<bool, StillFaces::faceCount>, MAX_FRAMES_IN_FLIGHT> facesHoldingStillCopy{};
     GpuTimestamps* timestamps = nullptr;
     DrawCounts recordingCounts;
     DrawCounts lastFrameCounts;

@@ -122,26 +122,39 @@ std::vector<ImageObject*> objectsThatMove(const std::vector<ImageObject*>& objec
     return chosen;
 }
 
-// The parts of the meshes that the view can see, nearest first; a mesh's buffers and set are
-// bound again only where the draws move on to another mesh. The list's update wrote the same
-// view and projection into every object's records of the view.
+// The objects drawn in a view and the draws of their parts that the view can see, nearest first.
+// The list's update wrote the same view and projection into every object's records of the view.
+struct PartsInView {
+    std::vector<ImageObject*> objects;
+    std::vector<PartDraw> draws;
+};
+
+PartsInView partsInView(const std::vector<ImageObject*>& objectList, const glm::mat4& faceView, ViewPass pass)
+{
+    PartsInView parts{withoutRepeats(objectList, pass), {}};
+    if (parts.objects.empty()) {
+        return parts;
+    }
+    std::vector<ViewedMesh> meshes;
+    for (ImageObject* object : parts.objects) {
+        meshes.push_back({&object->getClusters(), object->getUniforms(pass).model});
+    }
+    const UniformBufferObject& shared = parts.objects.front()->getUniforms(pass);
+    const glm::mat4 eyeFromWorld = faceView * shared.view;
+    const glm::vec3 eye(glm::inverse(eyeFromWorld)[3]);
+    parts.draws = frontToBack(meshes, shared.proj * eyeFromWorld, eye);
+    return parts;
+}
+
+// A mesh's buffers and set are bound again only where the draws move on to another mesh.
 void drawMeshesFrontToBack(VkCommandBuffer commandBuffer, const std::vector<ImageObject*>& objectList,
                            VkPipelineLayout layout, uint32_t frame, const glm::mat4& faceView, ViewPass pass,
                            DrawCounts& counts)
 {
-    const std::vector<ImageObject*> objects = withoutRepeats(objectList, pass);
-    if (objects.empty()) {
-        return;
-    }
-    std::vector<ViewedMesh> meshes;
-    for (ImageObject* object : objects) {
-        meshes.push_back({&object->getClusters(), object->getUniforms(pass).model});
-    }
-    const UniformBufferObject& shared = objects.front()->getUniforms(pass);
-    const glm::mat4 eyeFromWorld = faceView * shared.view;
-    const glm::vec3 eye(glm::inverse(eyeFromWorld)[3]);
+    const PartsInView parts = partsInView(objectList, faceView, pass);
+    const std::vector<ImageObject*>& objects = parts.objects;
     size_t boundMesh = objects.size();
-    for (const PartDraw& draw : frontToBack(meshes, shared.proj * eyeFromWorld, eye)) {
+    for (const PartDraw& draw : parts.draws) {
         if (draw.mesh != boundMesh) {
             ImageObject& object = *objects[draw.mesh];
             bindMesh(commandBuffer, object, layout, object.getDescriptorSet(frame, pass));
@@ -161,15 +174,20 @@ void drawCountedMesh(VkCommandBuffer commandBuffer, Mesh& mesh, VkPipelineLayout
     counts.indexedTriangles(mesh.getIndexCount());
 }
 
+bool dustReaches(const ParticleObject& particles, const glm::mat4& particlePush, ViewPass pass)
+{
+    const UniformBufferObject& uniforms = particles.getDrawUniforms(pass);
+    return particles.getCarrierCount() > 0 &&
+           ViewFrustum(uniforms.proj * particlePush * uniforms.view * uniforms.model).reaches(plumeBounds());
+}
+
 // Nothing is recorded for a view that the plume cannot reach. Only the particles that carry
 // dust are drawn, listed by index.
 void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkPipeline pipeline,
                    VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame, ViewPass pass,
                    DrawCounts& counts)
 {
-    const UniformBufferObject& uniforms = particles.getDrawUniforms(pass);
-    if (particles.getCarrierCount() == 0 ||
-        !ViewFrustum(uniforms.proj * particlePush * uniforms.view * uniforms.model).reaches(plumeBounds())) {
+    if (!dustReaches(particles, particlePush, pass)) {
         return;
     }
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);
@@ -213,7 +231,8 @@ void Renderer::recordComputeCommandBuffer(VkCommandBuffer commandBuffer, Particl
 }
 
 // Each face is the still faces' copy with what moves drawn over it. The still faces are drawn
-// first whenever they are missing or the cube has moved since.
+// first whenever they are missing or the cube has moved since. A face of the set that already
+// holds the copy alone, with nothing moving in it now, is left as it is.
 void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer,
                                           const std::array<VkFramebuffer, 6>& framebuffers, ObjectList& objectList,
                                           CubemapObject& skybox, CubemapObject& envCube, ParticleObject& particles)
@@ -224,17 +243,33 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer,
     const std::vector<ImageObject*> stillObjects = objectsThatMove(objectList.getObjects(), false);
     const std::vector<ImageObject*> movingObjects = objectsThatMove(objectList.getObjects(), true);
     const int set = static_cast<int>(previousFrameSlot(currentFrame));
+    if (drawStill) {
+        facesHoldingStillCopy = {};
+    }
+    std::array<bool, StillFaces::faceCount>& holdsCopy = facesHoldingStillCopy[static_cast<size_t>(set)];
+    std::array<bool, StillFaces::faceCount> touched{};
+    std::array<bool, StillFaces::faceCount> moves{};
+    for (uint32_t face = 0; face < views.size(); face++) {
+        moves[face] = !partsInView(movingObjects, views[face], ViewPass::Environment).draws.empty() ||
+                      dustReaches(particles, views[face], ViewPass::Environment);
+        touched[face] = moves[face] || !holdsCopy[face];
+    }
 
     beginRecording(commandBuffer, "failed to begin recording command buffer!");
-    prepareCubeForCopies(commandBuffer, *texture, set);
+    prepareCubeForCopies(commandBuffer, *texture, set, touched);
     for (uint32_t face = 0; face < views.size(); face++) {
         beginTimed(timestamps, commandBuffer, currentFrame, environmentFace(face));
         if (drawStill) {
             recordStillFace(commandBuffer, face, views[face], stillObjects, skybox, envCube);
         }
-        stillFaces->recordCopy(commandBuffer, face, texture->getImage(set), texture->getDepthImage(set));
-        recordMovingFace(commandBuffer, framebuffers[face], views[face], movingObjects, envCube, particles);
+        if (!holdsCopy[face]) {
+            stillFaces->recordCopy(commandBuffer, face, texture->getImage(set), texture->getDepthImage(set));
+        }
+        if (touched[face]) {
+            recordMovingFace(commandBuffer, framebuffers[face], views[face], movingObjects, envCube, particles);
+        }
         endTimed(timestamps, commandBuffer, currentFrame, environmentFace(face));
+        holdsCopy[face] = !moves[face];
     }
     endRecording(commandBuffer, "failed to record command buffer!");
     stillFacesOrigin = envCube.getPosition();

@@ -155,6 +155,7 @@ void Renderer::createCubemapFramebuffers(CubemapObject& envCube)
     const BufferUtils utils(device, physicalDevice, commandPool, graphicsQueue);
     stillFaces.emplace(utils, stillFacesRenderPass, VkExtent2D{width, height}, texture->getDepthFormat());
     stillFacesOrigin.reset();
+    facesHoldingStillCopy = {};
 }
 
 void Renderer::cleanupDeferredResources()

@@ -18,7 +18,7 @@ VkImageCopy faceCopy(VkImageAspectFlags aspect, uint32_t face, VkExtent2D extent
     return region;
 }
 
-VkImageMemoryBarrier wholeCubeToCopyInto(VkImage image, VkImageAspectFlags aspect)
+VkImageMemoryBarrier faceToCopyInto(VkImage image, VkImageAspectFlags aspect, uint32_t face)
 {
     VkImageMemoryBarrier barrier{};
     barrier.sType = VK_STRUCTURE_TYPE_IMAGE_MEMORY_BARRIER;
@@ -29,17 +29,26 @@ VkImageMemoryBarrier wholeCubeToCopyInto(VkImage image, VkImageAspectFlags aspec
     barrier.srcQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
     barrier.dstQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
     barrier.image = image;
-    barrier.subresourceRange = {aspect, 0, 1, 0, StillFaces::faceCount};
+    barrier.subresourceRange = {aspect, 0, 1, face, 1};
     return barrier;
 }
 
 } // namespace
 
-void prepareCubeForCopies(VkCommandBuffer commandBuffer, const DynEnvironmentTexture& texture, int set)
+void prepareCubeForCopies(VkCommandBuffer commandBuffer, const DynEnvironmentTexture& texture, int set,
+                          const std::array<bool, StillFaces::faceCount>& faces)
 {
-    const std::array<VkImageMemoryBarrier, 2> barriers = {
-        wholeCubeToCopyInto(texture.getImage(set), VK_IMAGE_ASPECT_COLOR_BIT),
-        wholeCubeToCopyInto(texture.getDepthImage(set), depthStencilAspect(texture.getDepthFormat()))};
+    std::vector<VkImageMemoryBarrier> barriers;
+    for (uint32_t face = 0; face < StillFaces::faceCount; face++) {
+        if (faces[face]) {
+            barriers.push_back(faceToCopyInto(texture.getImage(set), VK_IMAGE_ASPECT_COLOR_BIT, face));
+            barriers.push_back(
+                faceToCopyInto(texture.getDepthImage(set), depthStencilAspect(texture.getDepthFormat()), face));
+        }
+    }
+    if (barriers.empty()) {
+        return;
+    }
     vkCmdPipelineBarrier(commandBuffer, VK_PIPELINE_STAGE_FRAGMENT_SHADER_BIT, VK_PIPELINE_STAGE_TRANSFER_BIT, 0, 0,
                          nullptr, 0, nullptr, static_cast<uint32_t>(barriers.size()), barriers.data());
 }

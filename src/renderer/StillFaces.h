@@ -48,8 +48,9 @@ private:
     std::array<VkFramebuffer, faceCount> framebuffers{};
 };
 
-// Brings cube set `set` of the environment, colour and depth, from the layout in which it is
-// sampled into the one the still faces are copied into it in. The set was last sampled by the
-// G-buffer pass of the frame before, which the host did not wait for: the copies wait for
-// those reads.
-void prepareCubeForCopies(VkCommandBuffer commandBuffer, const DynEnvironmentTexture& texture, int set);
+// Brings the given faces of cube set `set` of the environment, colour and depth, from the
+// layout in which they are sampled into the one the still faces are copied into them in. The
+// set was last sampled by the G-buffer pass of the frame before, which the host did not wait
+// for: the copies wait for those reads.
+void prepareCubeForCopies(VkCommandBuffer commandBuffer, const DynEnvironmentTexture& texture, int set,
+                          const std::array<bool, StillFaces::faceCount>& faces);

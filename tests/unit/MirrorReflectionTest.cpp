@@ -75,7 +75,7 @@ protected:
         const std::vector<VkImageView> depthViews = environment->getDepthAttachmentViews();
         std::array<VkFramebuffer, 6> faceFramebuffers{};
         VkCommandBuffer commandBuffer = bufferUtils().beginSingleTimeCommands();
-        prepareCubeForCopies(commandBuffer, *environment, 0);
+        prepareCubeForCopies(commandBuffer, *environment, 0, {true, true, true, true, true, true});
         for (size_t face = 0; face < faceFramebuffers.size(); face++) {
             faceFramebuffers[face] =
                 createFramebuffer(device(), environmentPass, {faceViews[face], depthViews[face]}, faceSize, faceSize);

@@ -226,3 +226,30 @@ TEST_F(SceneFramesTest, StillFacesFollowTheCubeAndOutliveANewFrameTarget)
     playFramesUpTo(*app, shipNearTheCube, 1, step);
     EXPECT_EQ(stillFaces(), first);
 }
+
+// A face that already holds the still copy is left alone while nothing moves in it. Once the
+// spaceship has left a face, each cube set must show it as a set drawn afresh does: a face
+// left alone too early keeps the ship's ghost. The dust holds still (no time passes).
+TEST_F(SceneFramesTest, AFaceLeftAloneShowsWhatAFreshDrawShows)
+{
+    const float shipFarAway = 40.0f;
+    playFramesUpTo(*app, shipNearTheCube, 2, step);
+    std::array<Faces, 2> leftAlone;
+    for (int frame = 0; frame < 5; frame++) {
+        app->frame(shipFarAway, 0.0f);
+        leftAlone[size_t(frame % 2)] = lastFrameFaces();
+    }
+
+    CubemapObject& cube = app->getEnvironmentCube();
+    const glm::vec3 place = cube.getPosition();
+    cube.setPosition(place + glm::vec3(40.0f, 0.0f, 0.0f));
+    app->frame(shipFarAway, 0.0f);
+    cube.setPosition(place);
+    for (int frame = 0; frame < 5; frame++) {
+        app->frame(shipFarAway, 0.0f);
+        const Faces fresh = lastFrameFaces();
+        for (size_t face = 0; face < fresh.size(); face++) {
+            EXPECT_EQ(fresh[face], leftAlone[size_t(frame % 2)][face]) << "frame " << frame << ", face " << face;
+        }
+    }
+}
