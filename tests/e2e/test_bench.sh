@@ -23,7 +23,7 @@ done
 # wall time, every pass timed (lavapipe keeps timestamps), and at least the
 # ground, the sky and the lighting quad drawn (a draw each in the G-buffer and
 # lighting passes, more in the six faces) with no more particle points than
-# the 512 particles in seven views.
+# the 512 particles in seven views (only those that carry dust are drawn).
 header="frame,wall_ms,host_cpu_ms,compute_ms,face_px_ms,face_nx_ms,face_py_ms,face_ny_ms,face_pz_ms,face_nz_ms,gbuffer_ms,lighting_ms"
 header+=",triangles,draw_calls,particle_points"
 assert_equal "$(head -1 "$WORK/frames.csv")" "$header" "CSV header"
@@ -33,7 +33,7 @@ awk -F, 'NR > 1 {
   gpu = 0
   for (i = 4; i <= 12; i++) { if ($i == "" || $i < 0) exit 1; gpu += $i }
   if (gpu <= 0) exit 1
-  if ($13 < 1000 || $14 < 10 || $15 > 7 * 512 || $15 % 512 != 0) exit 1
+  if ($13 < 1000 || $14 < 10 || $15 > 7 * 512) exit 1
 }' "$WORK/frames.csv" || fail "implausible CSV: $(cat "$WORK/frames.csv")"
 
 # The start-up parts add up to no more than the whole.
