@@ -116,7 +116,7 @@ TEST(AssetImages, EveryTextureDecodesAtItsSize)
 {
     // The mesa's and the arch's textures run round and along their rocks: twice as wide as tall.
     const std::vector<std::pair<std::string, glm::ivec2>> textures = {
-        {"spaceship.jpg", {1024, 1024}}, {"ground.jpg", {1024, 1024}}, {"rock.jpg", {1024, 1024}},
+        {"spaceship.jpg", {1024, 1024}}, {"ground.jpg", {1024, 1024}},   {"rock.jpg", {1024, 1024}},
         {"redRock.jpg", {2048, 1024}},   {"redRock2.jpg", {2048, 1024}}, {"cactus.png", {512, 512}},
         {"sea/posx.jpg", {512, 512}},
     };
@@ -217,10 +217,11 @@ TEST(AssetImages, TilingTexturesWrapWithoutASeam)
     // The mesa's texture repeats round the mesa (across its columns) but its rows are heights; the
     // arch's goes once round the arch (down its rows) and once along it.
     const std::vector<std::pair<std::string, std::vector<bool>>> textures = {
-        {"ground.jpg", {false, true}},   {"ground_normal.jpg", {false, true}},  {"rock.jpg", {false, true}},
-        {"rock_normal.jpg", {false, true}}, {"redRock.jpg", {false}},           {"redRock_normal.jpg", {false}},
-        {"redRock2.jpg", {true}},        {"redRock2_normal.jpg", {true}},       {"cactus.png", {false, true}},
-        {"cactus_normal.jpg", {false, true}}};
+        {"ground.jpg", {false, true}}, {"ground_normal.jpg", {false, true}},
+        {"rock.jpg", {false, true}},   {"rock_normal.jpg", {false, true}},
+        {"redRock.jpg", {false}},      {"redRock_normal.jpg", {false}},
+        {"redRock2.jpg", {true}},      {"redRock2_normal.jpg", {true}},
+        {"cactus.png", {false, true}}, {"cactus_normal.jpg", {false, true}}};
     for (const auto& [name, directions] : textures) {
         const DecodedImage image = decodeImage(texturePath(name));
         ASSERT_NE(image.pixels, nullptr) << name;

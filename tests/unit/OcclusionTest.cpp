@@ -33,7 +33,8 @@ TEST(HeightOcclusion, FlatGroundSeesTheWholeSky)
 
 TEST(HeightOcclusion, APitIsDarkInsideAndAPeakOpenOnTop)
 {
-    const auto pit = heightOcclusion(field([](int x, int y) { return std::max(std::abs(x - 32), std::abs(y - 32)) < 3 ? -20.0f : 0.0f; }), 1.0f);
+    const auto pit = heightOcclusion(
+        field([](int x, int y) { return std::max(std::abs(x - 32), std::abs(y - 32)) < 3 ? -20.0f : 0.0f; }), 1.0f);
     EXPECT_LT(at(pit, 32, 32), 0.6f);
     EXPECT_FLOAT_EQ(at(pit, 10, 10), 1.0f);
     const auto peak = heightOcclusion(field([](int x, int y) { return x == 32 && y == 32 ? 20.0f : 0.0f; }), 1.0f);

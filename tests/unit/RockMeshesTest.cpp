@@ -194,8 +194,8 @@ TEST(RockMeshes, EveryPlacedRockMeetsTheSandAllRoundItsBase)
                 continue;
             }
             // Up is -y: the deepest twentieth of the rock's height.
-            const auto [top, bottom] = std::minmax_element(world.begin(), world.end(),
-                                                           [](glm::vec3 a, glm::vec3 b) { return a.y < b.y; });
+            const auto [top, bottom] =
+                std::minmax_element(world.begin(), world.end(), [](glm::vec3 a, glm::vec3 b) { return a.y < b.y; });
             const float floor = bottom->y - 0.05f * (bottom->y - top->y);
             for (const glm::vec3& p : world) {
                 if (p.y >= floor) {

@@ -75,7 +75,8 @@ glm::vec3 point(float along, float around)
     const glm::vec2 radii = radiiAt(along) * roughness(along, angle);
     const glm::vec3 middle = centre(along);
     // The inside of the span (the side facing the centre of the curve) is worn hollow.
-    const float inside = std::max(-std::cos(angle), 0.0f) * (1.0f - std::pow(std::abs(curveAngle(along)) / spread, 2.0f));
+    const float inside =
+        std::max(-std::cos(angle), 0.0f) * (1.0f - std::pow(std::abs(curveAngle(along)) / spread, 2.0f));
     return middle + frame.across * (radii.x * std::cos(angle) * (1.0f - 0.15f * inside)) -
            frame.depth * (radii.y * std::sin(angle));
 }

@@ -4,7 +4,6 @@
 
 #include <glm/gtc/constants.hpp>
 
-
 namespace {
 
 constexpr int desertSize = 1024;

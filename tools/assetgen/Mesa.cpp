@@ -48,8 +48,8 @@ float ledge(float height)
 
 float cliffRadius(float angle, float height)
 {
-    const float outline = 1.0f + 0.17f * aroundNoise(angle, 1.4f, 0.0f, 4, 3) +
-                          0.06f * aroundNoise(angle, 4.5f, height / 22.0f, 3, 4);
+    const float outline =
+        1.0f + 0.17f * aroundNoise(angle, 1.4f, 0.0f, 4, 3) + 0.06f * aroundNoise(angle, 4.5f, height / 22.0f, 3, 4);
     const float batter = 1.0f + 0.035f * (capTop - height) / (capTop - cliffFoot);
     const float rounding = 1.0f - 0.05f * glm::smoothstep(rimHeight(angle) - 2.5f, rimHeight(angle), height);
     // The upper tier, under the cap, is worn further back than the cliff below it.
@@ -62,7 +62,8 @@ float cliffRadius(float angle, float height)
 float talusRadius(float angle, float height)
 {
     const float depth = cliffFoot - height;
-    const float spread = (0.95f * depth + 0.01f * depth * depth) * (1.0f + 0.25f * aroundNoise(angle, 2.0f, 0.0f, 3, 5));
+    const float spread =
+        (0.95f * depth + 0.01f * depth * depth) * (1.0f + 0.25f * aroundNoise(angle, 2.0f, 0.0f, 3, 5));
     const float scree = 1.5f * aroundNoise(angle, 9.0f, height / 6.0f, 2, 6) * std::min(depth / 4.0f, 1.0f);
     return cliffRadius(angle, cliffFoot) + spread + scree;
 }

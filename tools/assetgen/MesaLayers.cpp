@@ -18,12 +18,12 @@ struct Knot {
     float height;
     float v;
 };
-const std::array<Knot, 4> knots = {{{capTop + rimAllowance, 0.0f}, {cliffFoot, 0.56f}, {0.0f, 0.84f},
-                                     {rootBottom, 1.0f}}};
+const std::array<Knot, 4> knots = {
+    {{capTop + rimAllowance, 0.0f}, {cliffFoot, 0.56f}, {0.0f, 0.84f}, {rootBottom, 1.0f}}};
 
 std::vector<Layer> buildLayers()
 {
-    const std::array<glm::vec3, 6> palette = {rgb(168, 70, 40), rgb(192, 96, 52), rgb(206, 128, 78),
+    const std::array<glm::vec3, 6> palette = {rgb(168, 70, 40), rgb(192, 96, 52),   rgb(206, 128, 78),
                                               rgb(140, 58, 36), rgb(220, 168, 120), rgb(178, 84, 48)};
     std::vector<Layer> built;
     // The cap rock: thick, hard and pale.

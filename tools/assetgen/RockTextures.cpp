@@ -90,7 +90,9 @@ float jointCrack(glm::vec2 uv, float height)
 // Fine laminations inside the layers: darker and lighter seams every few tenths of a unit.
 float lamination(glm::vec2 uv, float height)
 {
-    return noise::fbm2(glm::vec2(height * 2.5f, 0.5f) + glm::vec2(0.0f, 0.6f * aroundFbm(uv.x, 6.0f, height * 0.1f, 2, 221)), 0, 3, 222);
+    return noise::fbm2(glm::vec2(height * 2.5f, 0.5f) +
+                           glm::vec2(0.0f, 0.6f * aroundFbm(uv.x, 6.0f, height * 0.1f, 2, 221)),
+                       0, 3, 222);
 }
 
 float mesaRelief(glm::vec2 uv, float height)
@@ -117,9 +119,11 @@ glm::vec3 mesaColor(glm::vec2 uv)
     color = glm::mix(color, rgb(74, 40, 30), 0.45f * streaks * belowHard);
     color *= 1.0f - 0.22f * jointCrack(uv, height);
     // The talus: chips of the layers above mixed into sand, more sand further down.
-    const mesaLayers::Layer& chip = mesaLayers::layerAt(mesaLayers::cliffFoot + 20.0f * (aroundFbm(uv.x, 150.0f, height, 2, 217) + 1.0f));
+    const mesaLayers::Layer& chip =
+        mesaLayers::layerAt(mesaLayers::cliffFoot + 20.0f * (aroundFbm(uv.x, 150.0f, height, 2, 217) + 1.0f));
     const float sandy = 0.5f + 0.35f * glm::smoothstep(0.0f, 25.0f, mesaLayers::cliffFoot - height);
-    const glm::vec3 scree = glm::mix(chip.color, sand, glm::clamp(sandy + 0.15f * aroundFbm(uv.x, 80.0f, height * 0.6f, 2, 218), 0.0f, 1.0f));
+    const glm::vec3 scree = glm::mix(
+        chip.color, sand, glm::clamp(sandy + 0.15f * aroundFbm(uv.x, 80.0f, height * 0.6f, 2, 218), 0.0f, 1.0f));
     color = glm::mix(color, scree, screeShare(height));
     // Paler where the rock stands out, darker in its recesses.
     color *= 0.74f + 0.4f * glm::smoothstep(-4.0f, 5.0f, mesaRelief(uv, height));
@@ -238,7 +242,8 @@ SurfaceTexture redRock2Texture()
     std::vector<ArchPoint> points(static_cast<size_t>(archSize.x) * archSize.y);
     forEachRow(archSize.y, [&](int y) {
         for (int x = 0; x < archSize.x; ++x) {
-            const glm::vec2 uv((static_cast<float>(x) + 0.5f) / archSize.x, (static_cast<float>(y) + 0.5f) / archSize.y);
+            const glm::vec2 uv((static_cast<float>(x) + 0.5f) / archSize.x,
+                               (static_cast<float>(y) + 0.5f) / archSize.y);
             points[static_cast<size_t>(y) * archSize.x + x] = archPointAt(uv);
         }
     });
