@@ -156,6 +156,14 @@ private:
     void recordMovingFace(VkCommandBuffer commandBuffer, VkFramebuffer framebuffer, const glm::mat4& faceView,
                           const std::vector<ImageObject*>& movingObjects, CubemapObject& envCube,
                           ParticleObject& particles);
+    // One environment face's render pass: which pass, into which framebuffer, at what size.
+    struct FacePass {
+        VkRenderPass renderPass;
+        VkFramebuffer framebuffer;
+        VkExtent2D extent;
+    };
+    void beginFaceWithMeshes(VkCommandBuffer commandBuffer, const FacePass& pass, const glm::mat4& faceView,
+                             const std::vector<ImageObject*>& objects, CubemapObject& envCube);
     void recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32_t frameIndex, ObjectList& objects,
                                      CubemapObject& skybox, CubemapObject& envCube, ParticleObject& particles);
     void recordDrawCommandBuffer(VkCommandBuffer commandBuffer, uint32_t imageIndex, DefferedDrawObject& deferredObject,

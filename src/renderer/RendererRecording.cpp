@@ -275,6 +275,19 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer,
     stillFacesOrigin = envCube.getPosition();
 }
 
+// Begins a face's pass and draws the given meshes into it, nearest first, seen from the face.
+void Renderer::beginFaceWithMeshes(VkCommandBuffer commandBuffer, const FacePass& pass, const glm::mat4& faceView,
+                                   const std::vector<ImageObject*>& objects, CubemapObject& envCube)
+{
+    beginRenderPass(commandBuffer, pass.renderPass, pass.framebuffer, pass.extent, 1);
+    setViewportAndScissor(commandBuffer, pass.extent);
+    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getImageToCubePipeline());
+    vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
+                       sizeof(glm::mat4), &faceView);
+    drawMeshesFrontToBack(commandBuffer, objects, envCube.getImageToCubePipelineLayout(), currentFrame, faceView,
+                          ViewPass::Environment, recordingCounts);
+}
+
 // The sky and the meshes that never move, in the order and with the tests with which a face
 // drew them among the others: meshes nearest first, then the sky on what is left.
 void Renderer::recordStillFace(VkCommandBuffer commandBuffer, uint32_t face, const glm::mat4& faceView,
@@ -282,13 +295,8 @@ void Renderer::recordStillFace(VkCommandBuffer commandBuffer, uint32_t face, con
                                CubemapObject& envCube)
 {
     const VkExtent2D faceExtent = stillFaces->extent();
-    beginRenderPass(commandBuffer, stillFacesRenderPass, stillFaces->framebuffer(face), faceExtent, 1);
-    setViewportAndScissor(commandBuffer, faceExtent);
-    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getImageToCubePipeline());
-    vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
-                       sizeof(glm::mat4), &faceView);
-    drawMeshesFrontToBack(commandBuffer, stillObjects, envCube.getImageToCubePipelineLayout(), currentFrame, faceView,
-                          ViewPass::Environment, recordingCounts);
+    beginFaceWithMeshes(commandBuffer, {stillFacesRenderPass, stillFaces->framebuffer(face), faceExtent}, faceView,
+                        stillObjects, envCube);
 
     const glm::mat4 cubemapPush = glm::mat4(glm::mat3(faceView));
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getCubeToCubePipeline());
@@ -307,14 +315,8 @@ void Renderer::recordMovingFace(VkCommandBuffer commandBuffer, VkFramebuffer fra
                                 const std::vector<ImageObject*>& movingObjects, CubemapObject& envCube,
                                 ParticleObject& particles)
 {
-    const VkExtent2D faceExtent = stillFaces->extent();
-    beginRenderPass(commandBuffer, cubemapRenderPass, framebuffer, faceExtent, 1);
-    setViewportAndScissor(commandBuffer, faceExtent);
-    vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getImageToCubePipeline());
-    vkCmdPushConstants(commandBuffer, envCube.getImageToCubePipelineLayout(), VK_SHADER_STAGE_VERTEX_BIT, 0,
-                       sizeof(glm::mat4), &faceView);
-    drawMeshesFrontToBack(commandBuffer, movingObjects, envCube.getImageToCubePipelineLayout(), currentFrame, faceView,
-                          ViewPass::Environment, recordingCounts);
+    beginFaceWithMeshes(commandBuffer, {cubemapRenderPass, framebuffer, stillFaces->extent()}, faceView, movingObjects,
+                        envCube);
     drawParticles(commandBuffer, particles, particles.getCubemapPipeline(), particles.getCubemapPipelineLayout(),
                   faceView, currentFrame, ViewPass::Environment, recordingCounts);
     vkCmdEndRenderPass(commandBuffer);
