@@ -10,24 +10,9 @@
 // negative age is not yet born; it waits at the emitter and is not drawn.
 
 #include "constants/ParticleWorkGroup.h"
+#include "particle_record.glsl"
 
 layout(local_size_x = PARTICLES_PER_WORK_GROUP, local_size_y = 1, local_size_z = 1) in;
-
-struct Particle {
-    vec3 position;
-    float unused0;
-    vec3 velocity;
-    float unused1;
-    vec4 color;
-    float angle;
-    float age;
-    float lifetime;
-    float unused2;
-    vec3 randomVector;
-    float unused3;
-    vec3 startPosition;
-    float unused4;
-};
 
 layout(set = 0, binding = 0) uniform UniformBufferObject {
     mat4 model;

@@ -10,6 +10,7 @@
 #include "uniform_buffer.glsl"
 #include "face_view.glsl"
 #include "dust_falloff.glsl"
+#include "dust_life.glsl"
 #include "dust_plume.glsl"
 
 layout(points) in;
@@ -24,22 +25,10 @@ layout(location = 1) out vec4 spriteColor;
 layout(location = 2) out vec3 spriteWorldPosition;
 layout(location = 3) out vec3 spriteNormal;
 
-// Puffs grow as they rise. Only half of the particles carry one (those with a
-// random x below DUST_CARRIER_LIMIT; the draws list only those): twice the size
-// costs the rasteriser four times the pixels, and the plume needs the size more
-// than the count to read as a cloud.
-const float MIN_SIZE = 0.1;
-const float MAX_SIZE = 0.45;
-
 // Clip +y points down the screen; in this order (top-left, bottom-left,
 // top-right, bottom-right) the strip is counter-clockwise on screen, so it
 // survives back-face culling.
 const vec2 CORNERS[4] = vec2[](vec2(-1.0, -1.0), vec2(-1.0, 1.0), vec2(1.0, -1.0), vec2(1.0, 1.0));
-
-float lifeFade(float life)
-{
-    return smoothstep(0.0, 0.12, life) * (1.0 - smoothstep(0.55, 1.0, life));
-}
 
 // Radius, as a share of the sprite's half-size, inside which a sprite of the
 // given fade can reach DUST_MIN_ALPHA; 0 when none of it can. The falloff

@@ -97,7 +97,10 @@ void Application::initVulkan()
     particlePipeline = ParticleDrawPipeline(assetPath(assetFiles::particleVert), assetPath(assetFiles::particleFrag),
                                             assetPath(assetFiles::particleGeom), bufferUtils,
                                             renderer.getDeferredRenderPass(), gBufferTargets);
-    computePipeline = ComputePipeline(assetPath(assetFiles::particleComp), bufferUtils, renderer.getRenderPass());
+    computePipeline = ComputePipeline(assetPath(assetFiles::particleComp), bufferUtils, renderer.getRenderPass(),
+                                      ComputePipeline::particleStepBindings());
+    dustListPipeline = ComputePipeline(assetPath(assetFiles::dustViewsComp), bufferUtils, renderer.getRenderPass(),
+                                       DustViews::listBindings());
     envMapPipeline =
         DynEnvironmentMapDrawPipeline(assetPath(assetFiles::envMapDrawVert), assetPath(assetFiles::envMapDrawFrag),
                                       bufferUtils, renderer.getDeferredRenderPass());
@@ -207,7 +210,7 @@ void Application::cleanup()
     renderer.cleanupCubemapResources();
     renderer.cleanupDeferredResources();
     for (Pipeline* pipeline : std::initializer_list<Pipeline*>{
-             &imagePipeline, &cubemapPipeline, &computePipeline, &particlePipeline, &envMapPipeline,
+             &imagePipeline, &cubemapPipeline, &computePipeline, &dustListPipeline, &particlePipeline, &envMapPipeline,
              &imageToCubePipeline, &cubeToCubePipeline, &particleToCubePipeline, &deferredPipeline}) {
         pipeline->cleanup();
     }

@@ -106,6 +106,7 @@ private:
     CubemapPipeline cubemapPipeline;
     ParticleDrawPipeline particlePipeline;
     ComputePipeline computePipeline;
+    ComputePipeline dustListPipeline;
     DynEnvironmentMapDrawPipeline envMapPipeline;
     ImagePipeline imageToCubePipeline;
     CubemapPipeline cubeToCubePipeline;

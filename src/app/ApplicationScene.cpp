@@ -89,6 +89,7 @@ void Application::buildSkyAndEffects()
     particles = ParticleObject(bufferUtils, &computePipeline, cube, glm::vec3(20, 0.5f, 50),
                                store.make<ParticleSystem>(bufferUtils, sceneSize.particleCount, sceneSize.particleSeed),
                                &particlePipeline, false);
+    particles.setListPipeline(&dustListPipeline);
 
     auto* dynCube = store.make<Model>(bufferUtils, assetPath(assetFiles::dynCubeModel), false);
     envCube = CubemapObject(

@@ -151,8 +151,15 @@ void ParticleObject::writeDrawRecord(uint32_t currentFrame, ViewPass pass, const
     (camera ? drawUniforms : environmentDrawUniforms) = ubo;
 }
 
+void ParticleObject::setListPipeline(const Pipeline* listPipeline)
+{
+    dustViews.cleanup();
+    dustViews = DustViews(bufferUtils, listPipeline, *particleSystem);
+}
+
 void ParticleObject::cleanup()
 {
+    dustViews.cleanup();
     particleSystem->cleanup();
     model->cleanup();
     destroyMappedBuffers(device, uniformBuffers);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "objects/DustViews.h"
 #include "objects/Object.h"
 #include "objects/ParticleSystem.h"
 #include "scene/UniformRecords.h"
@@ -25,6 +26,9 @@ public:
     void cleanup() override;
 
     void setCubemapPipeline(Pipeline* cubemapPipeline) { cubemapDrawPipeline = cubemapPipeline; }
+    // The views' lists of the particles they may see are made with this pipeline (dust_views.comp).
+    void setListPipeline(const Pipeline* listPipeline);
+    const DustViews& getDustViews() const { return dustViews; }
 
     VkPipeline getDrawPipeline() const { return drawPipeline->getPipeline(); }
     VkPipelineLayout getDrawPipelineLayout() const { return drawPipeline->getPipelineLayout(); }
@@ -64,4 +68,5 @@ private:
     std::vector<VkDescriptorSet> environmentDrawDescriptorSets;
     UniformBufferObject drawUniforms;
     UniformBufferObject environmentDrawUniforms;
+    DustViews dustViews;
 };

@@ -95,7 +95,8 @@ void ParticleSystem::createCarrierIndexBuffer(const std::vector<Particle>& parti
         return;
     }
     bufferUtils.createDeviceLocalBuffer(carriers.data(), sizeof(uint32_t) * carriers.size(),
-                                        VK_BUFFER_USAGE_INDEX_BUFFER_BIT | VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
+                                        VK_BUFFER_USAGE_INDEX_BUFFER_BIT | VK_BUFFER_USAGE_STORAGE_BUFFER_BIT |
+                                            VK_BUFFER_USAGE_TRANSFER_SRC_BIT,
                                         carrierIndexBuffer, carrierIndexBufferMemory);
 }
 

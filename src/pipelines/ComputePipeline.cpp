@@ -4,9 +4,11 @@
 #include "timing/StartupTally.h"
 
 #include <stdexcept>
+#include <utility>
 
-ComputePipeline::ComputePipeline(std::string compPath, BufferUtils bufferUtils, VkRenderPass renderPass)
-    : Pipeline(bufferUtils, renderPass)
+ComputePipeline::ComputePipeline(std::string compPath, BufferUtils bufferUtils, VkRenderPass renderPass,
+                                 std::vector<VkDescriptorType> bindings)
+    : Pipeline(bufferUtils, renderPass), bindings(std::move(bindings))
 {
     // The file comes first, so a missing shader is reported before any Vulkan object exists.
     const std::vector<char> computeShaderCode = readFile(compPath);
@@ -45,10 +47,15 @@ ComputePipeline::ComputePipeline(std::string compPath, BufferUtils bufferUtils, 
 
 void ComputePipeline::createDescriptorSetLayout()
 {
-    const std::vector<VkDescriptorSetLayoutBinding> layoutBindings = {
-        layoutBinding(0, VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_SHADER_STAGE_COMPUTE_BIT),
-        layoutBinding(1, VK_DESCRIPTOR_TYPE_STORAGE_BUFFER, VK_SHADER_STAGE_COMPUTE_BIT),
-        layoutBinding(2, VK_DESCRIPTOR_TYPE_STORAGE_BUFFER, VK_SHADER_STAGE_COMPUTE_BIT)};
+    std::vector<VkDescriptorSetLayoutBinding> layoutBindings;
+    for (uint32_t binding = 0; binding < bindings.size(); binding++) {
+        layoutBindings.push_back(layoutBinding(binding, bindings[binding], VK_SHADER_STAGE_COMPUTE_BIT));
+    }
     descriptorSetLayout =
         makeDescriptorSetLayout(device, layoutBindings, "failed to create compute descriptor set layout!");
+}
+
+std::vector<VkDescriptorType> ComputePipeline::particleStepBindings()
+{
+    return {VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, VK_DESCRIPTOR_TYPE_STORAGE_BUFFER, VK_DESCRIPTOR_TYPE_STORAGE_BUFFER};
 }

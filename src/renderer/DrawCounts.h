@@ -4,7 +4,9 @@
 
 // What one frame asked the GPU to draw, over all its passes: the draw commands, the triangles of
 // the indexed draws and the points of the particle draws (each of which the geometry shader may
-// turn into two triangles, or none). The benchmark reports it; the demo pays only the additions.
+// turn into two triangles, or none). A particle draw is counted at its list's room, every carrier:
+// the device decides how many of them the view gets. The benchmark reports it; the demo pays only
+// the additions.
 struct DrawCounts {
     uint32_t drawCalls = 0;
     uint64_t triangles = 0;

@@ -4,6 +4,7 @@
 #include <GLFW/glfw3.h>
 
 #include "constants/DisplayModes.h"
+#include "constants/DustViews.h"
 #include "constants/FramesInFlight.h"
 #include "renderer/DrawCounts.h"
 #include "renderer/FrameSlot.h"
@@ -151,11 +152,13 @@ private:
     void recordCubemapCommandBuffer(VkCommandBuffer commandBuffer, const std::array<VkFramebuffer, 6>& framebuffers,
                                     ObjectList& objects, CubemapObject& skybox, CubemapObject& envCube,
                                     ParticleObject& particles);
+    void recordDustLists(VkCommandBuffer commandBuffer, ParticleObject& particles,
+                         const std::array<glm::mat4, 6>& faceViews);
     void recordStillFace(VkCommandBuffer commandBuffer, uint32_t face, const glm::mat4& faceView,
                          const std::vector<ImageObject*>& stillObjects, CubemapObject& skybox, CubemapObject& envCube);
-    void recordMovingFace(VkCommandBuffer commandBuffer, VkFramebuffer framebuffer, const glm::mat4& faceView,
-                          const std::vector<ImageObject*>& movingObjects, CubemapObject& envCube,
-                          ParticleObject& particles);
+    void recordMovingFace(VkCommandBuffer commandBuffer, VkFramebuffer framebuffer, uint32_t face,
+                          const glm::mat4& faceView, const std::vector<ImageObject*>& movingObjects,
+                          CubemapObject& envCube, ParticleObject& particles);
     // One environment face's render pass: which pass, into which framebuffer, at what size.
     struct FacePass {
         VkRenderPass renderPass;
@@ -217,6 +220,9 @@ private:
     std::optional<glm::vec3> stillFacesOrigin;
     // For each cube set, the faces that hold the still faces' copy and nothing drawn over it.
     std::array<std::array<bool, StillFaces::faceCount>, MAX_FRAMES_IN_FLIGHT> facesHoldingStillCopy{};
+    // The frame's list of the dust for the camera (first) and each face, or none where the plume
+    // cannot reach the view.
+    std::array<std::optional<uint32_t>, DUST_VIEW_LIMIT> dustLists{};
     GpuTimestamps* timestamps = nullptr;
     DrawCounts recordingCounts;
     DrawCounts lastFrameCounts;

@@ -69,7 +69,8 @@ void Renderer::submitEnvironmentPass(ObjectList& objects, float t, float dt, Cub
     recordCubemapCommandBuffer(slot.cubemapCommands, slot.cubeFaceFramebuffers, objects, skybox, envCube, particles);
 
     VkSemaphore waitSemaphores[] = {slot.computeFinished};
-    VkPipelineStageFlags waitStages[] = {VK_PIPELINE_STAGE_VERTEX_INPUT_BIT};
+    // The dust's lists are made from the particle state first.
+    VkPipelineStageFlags waitStages[] = {VK_PIPELINE_STAGE_COMPUTE_SHADER_BIT | VK_PIPELINE_STAGE_VERTEX_INPUT_BIT};
     VkSemaphore signalSemaphores[] = {slot.envFinished};
     VkSubmitInfo envSubmitInfo = submitInfoFor(slot.cubemapCommands, 1, waitSemaphores, waitStages, signalSemaphores);
     checkResult(vkQueueSubmit(graphicsQueue, 1, &envSubmitInfo, VK_NULL_HANDLE),

@@ -181,13 +181,13 @@ bool dustReaches(const ParticleObject& particles, const glm::mat4& particlePush,
            ViewFrustum(uniforms.proj * particlePush * uniforms.view * uniforms.model).reaches(plumeBounds());
 }
 
-// Nothing is recorded for a view that the plume cannot reach. Only the particles that carry
-// dust are drawn, listed by index.
+// Nothing is recorded for a view without a list (the plume cannot reach it). The view's list holds
+// the particles whose sprites may show in it, by index.
 void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkPipeline pipeline,
                    VkPipelineLayout layout, const glm::mat4& particlePush, uint32_t frame, ViewPass pass,
-                   DrawCounts& counts)
+                   std::optional<uint32_t> list, DrawCounts& counts)
 {
-    if (!dustReaches(particles, particlePush, pass)) {
+    if (!list) {
         return;
     }
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);
@@ -197,8 +197,7 @@ void drawParticles(VkCommandBuffer commandBuffer, ParticleObject& particles, VkP
     vkCmdBindVertexBuffers(commandBuffer, 0, 1, &storageBuffer, particleOffsets);
     VkDescriptorSet drawSet = particles.getDrawDescriptorSet(frame, pass);
     vkCmdBindDescriptorSets(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0, 1, &drawSet, 0, nullptr);
-    vkCmdBindIndexBuffer(commandBuffer, particles.getCarrierIndexBuffer(), 0, VK_INDEX_TYPE_UINT32);
-    vkCmdDrawIndexed(commandBuffer, particles.getCarrierCount(), 1, 0, 0, 0);
+    particles.getDustViews().draw(commandBuffer, frame, *list);
     counts.pointList(particles.getCarrierCount());
 }
 
@@ -249,13 +248,14 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer,
     std::array<bool, StillFaces::faceCount>& holdsCopy = facesHoldingStillCopy[static_cast<size_t>(set)];
     std::array<bool, StillFaces::faceCount> touched{};
     std::array<bool, StillFaces::faceCount> moves{};
-    for (uint32_t face = 0; face < views.size(); face++) {
-        moves[face] = !partsInView(movingObjects, views[face], ViewPass::Environment).draws.empty() ||
-                      dustReaches(particles, views[face], ViewPass::Environment);
-        touched[face] = moves[face] || !holdsCopy[face];
-    }
 
     beginRecording(commandBuffer, "failed to begin recording command buffer!");
+    recordDustLists(commandBuffer, particles, views);
+    for (uint32_t face = 0; face < views.size(); face++) {
+        moves[face] = !partsInView(movingObjects, views[face], ViewPass::Environment).draws.empty() ||
+                      dustLists[face + 1].has_value();
+        touched[face] = moves[face] || !holdsCopy[face];
+    }
     prepareCubeForCopies(commandBuffer, *texture, set, touched);
     for (uint32_t face = 0; face < views.size(); face++) {
         beginTimed(timestamps, commandBuffer, currentFrame, environmentFace(face));
@@ -266,13 +266,34 @@ void Renderer::recordCubemapCommandBuffer(VkCommandBuffer commandBuffer,
             stillFaces->recordCopy(commandBuffer, face, texture->getImage(set), texture->getDepthImage(set));
         }
         if (touched[face]) {
-            recordMovingFace(commandBuffer, framebuffers[face], views[face], movingObjects, envCube, particles);
+            recordMovingFace(commandBuffer, framebuffers[face], face, views[face], movingObjects, envCube, particles);
         }
         endTimed(timestamps, commandBuffer, currentFrame, environmentFace(face));
         holdsCopy[face] = !moves[face];
     }
     endRecording(commandBuffer, "failed to record command buffer!");
     stillFacesOrigin = envCube.getPosition();
+}
+
+// The lists of the particles each view of the dust may see: the camera's, then the faces' that the
+// plume can reach. The camera's record was written before the frame's particle step.
+void Renderer::recordDustLists(VkCommandBuffer commandBuffer, ParticleObject& particles,
+                               const std::array<glm::mat4, 6>& faceViews)
+{
+    std::vector<DustView> views;
+    const auto listFor = [&](const glm::mat4& particlePush, ViewPass pass) -> std::optional<uint32_t> {
+        if (!dustReaches(particles, particlePush, pass)) {
+            return std::nullopt;
+        }
+        const UniformBufferObject& uniforms = particles.getDrawUniforms(pass);
+        views.push_back({particlePush * uniforms.view * uniforms.model, uniforms.proj});
+        return static_cast<uint32_t>(views.size() - 1);
+    };
+    dustLists[0] = listFor(glm::mat4(1.0f), ViewPass::Camera);
+    for (uint32_t face = 0; face < faceViews.size(); face++) {
+        dustLists[face + 1] = listFor(faceViews[face], ViewPass::Environment);
+    }
+    particles.getDustViews().record(commandBuffer, currentFrame, views);
 }
 
 // Begins a face's pass and draws the given meshes into it, nearest first, seen from the face.
@@ -311,14 +332,14 @@ void Renderer::recordStillFace(VkCommandBuffer commandBuffer, uint32_t face, con
 // Over the still copy, what moves: meshes on a path and the dust. They meet the still meshes'
 // depths as they did when everything was drawn together, and the sky, which writes no depth,
 // is covered wherever they land.
-void Renderer::recordMovingFace(VkCommandBuffer commandBuffer, VkFramebuffer framebuffer, const glm::mat4& faceView,
-                                const std::vector<ImageObject*>& movingObjects, CubemapObject& envCube,
-                                ParticleObject& particles)
+void Renderer::recordMovingFace(VkCommandBuffer commandBuffer, VkFramebuffer framebuffer, uint32_t face,
+                                const glm::mat4& faceView, const std::vector<ImageObject*>& movingObjects,
+                                CubemapObject& envCube, ParticleObject& particles)
 {
     beginFaceWithMeshes(commandBuffer, {cubemapRenderPass, framebuffer, stillFaces->extent()}, faceView, movingObjects,
                         envCube);
     drawParticles(commandBuffer, particles, particles.getCubemapPipeline(), particles.getCubemapPipelineLayout(),
-                  faceView, currentFrame, ViewPass::Environment, recordingCounts);
+                  faceView, currentFrame, ViewPass::Environment, dustLists[face + 1], recordingCounts);
     vkCmdEndRenderPass(commandBuffer);
 }
 
@@ -349,7 +370,7 @@ void Renderer::recordDeferredCommandBuffer(VkCommandBuffer commandBuffer, uint32
     setViewportAndScissor(commandBuffer, deferredExtent);
 
     drawParticles(commandBuffer, particles, particles.getDrawPipeline(), particles.getDrawPipelineLayout(), identity,
-                  currentFrame, ViewPass::Camera, recordingCounts);
+                  currentFrame, ViewPass::Camera, dustLists[0], recordingCounts);
 
     vkCmdBindPipeline(commandBuffer, VK_PIPELINE_BIND_POINT_GRAPHICS, envCube.getPipeline());
     drawCountedMesh(commandBuffer, envCube, envCube.getPipelineLayout(), envCube.getDescriptorSet(currentFrame),

@@ -82,7 +82,8 @@ protected:
     void SetUp() override
     {
         renderPass = createGBufferRenderPass(device(), bufferUtils().findDepthFormat());
-        computePipeline = ComputePipeline(shaderPath("particle_comp.spv"), bufferUtils(), renderPass);
+        computePipeline = ComputePipeline(shaderPath("particle_comp.spv"), bufferUtils(), renderPass,
+                                          ComputePipeline::particleStepBindings());
         drawPipeline = ParticleDrawPipeline(shaderPath("particle_vert.spv"), shaderPath("particle_frag.spv"),
                                             shaderPath("particle_geom.spv"), bufferUtils(), renderPass, 5);
         model = std::make_unique<Model>(bufferUtils(), dir.write("cube.obj", cubeObj), false);

@@ -2,6 +2,7 @@
 #include "ProjectFiles.h"
 #include "TempDir.h"
 
+#include "objects/DustViews.h"
 #include "pipelines/ComputePipeline.h"
 #include "pipelines/CubemapPipeline.h"
 #include "pipelines/DynEnvironmentMapDrawPipeline.h"
@@ -109,8 +110,12 @@ TEST_F(PipelineTest, EnvironmentMappedAndLightingPipelinesBuild)
     RenderDefferedPipeline lighting(shaderPath("deffered_vert.spv"), shaderPath("deffered_frag.spv"), bufferUtils(),
                                     presentationPass);
     expectBuilt(lighting);
-    ComputePipeline compute(shaderPath("particle_comp.spv"), bufferUtils(), presentationPass);
+    ComputePipeline compute(shaderPath("particle_comp.spv"), bufferUtils(), presentationPass,
+                            ComputePipeline::particleStepBindings());
     expectBuilt(compute);
+    ComputePipeline dustLists(shaderPath("dust_views_comp.spv"), bufferUtils(), presentationPass,
+                              DustViews::listBindings());
+    expectBuilt(dustLists);
 }
 
 TEST_F(PipelineTest, PushRangesMatchTheRecordedPushes)
@@ -139,7 +144,7 @@ TEST_F(PipelineTest, MissingShaderFileNamesThePathAsPassed)
     const std::string missing = "assets/shaders/no_such_frag.spv";
     expectFailure([&] { ImagePipeline(shaderPath("image_vert.spv"), missing, bufferUtils(), gBufferPass, 5); },
                   "failed to open file! location: " + missing);
-    expectFailure([&] { ComputePipeline(missing, bufferUtils(), presentationPass); },
+    expectFailure([&] { ComputePipeline(missing, bufferUtils(), presentationPass, {}); },
                   "failed to open file! location: " + missing);
 }
 
@@ -153,7 +158,7 @@ TEST_F(PipelineTest, FilesThatAreNotSpirvAreRefused)
         SCOPED_TRACE(bad);
         expectFailure([&] { ImagePipeline(shaderPath("image_vert.spv"), bad, bufferUtils(), gBufferPass, 5); },
                       "failed to create shader module!");
-        expectFailure([&] { ComputePipeline(bad, bufferUtils(), presentationPass); },
+        expectFailure([&] { ComputePipeline(bad, bufferUtils(), presentationPass, {}); },
                       "failed to create shader module!");
     }
 }
