@@ -42,7 +42,7 @@ measure_floor() {
 median() { { grep -F "  $2" "$1" || echo "n/a n/a n/a"; } | head -n1 | awk '{print $(NF-2)}'; }
 
 rows=("wall" "host CPU outside waits" "environment (6 faces)" "env face +X" "env face -X" "env face +Y"
-      "env face -Y" "env face +Z" "env face -Z" "G-buffer pass" "lighting pass" "triangles" "draw calls")
+      "env face -Y" "env face +Z" "env face -Z" "G-buffer pass" "lighting pass" "dust lists" "triangles" "draw calls")
 header="| |"
 rule="|---|"
 declare -A cells

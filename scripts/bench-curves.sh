@@ -22,9 +22,9 @@ run() {
     2>/dev/null >"$work/table"
   head -4 "$work/table" >&2
   device=$(sed -n 's/^Kestrelwing benchmark on \(.*\), [0-9]*x[0-9]*, .*/\1/p' "$work/table")
-  tail -n +2 "$csv" | awk -F, '{ s = 0; for (i = 5; i <= 10; i++) s += $i; print $0 "," s }' \
-    | sed '1i x' >"$csv.env"
-  echo "$series,$particles,$face,$(median "$csv" 2),$(median "$csv" 4),$(median "$csv.env" 13),$(median "$csv" 11),$(median "$csv" 12),$load" >>"$out"
+  # The six faces' times, columns 6 to 11, summed per frame into a one-column CSV.
+  awk -F, 'NR > 1 { s = 0; for (i = 6; i <= 11; i++) s += $i; print s }' "$csv" | sed '1i environment' >"$csv.env"
+  echo "$series,$particles,$face,$(median "$csv" 2),$(median "$csv" 4),$(median "$csv.env" 1),$(median "$csv" 12),$(median "$csv" 13),$load" >>"$out"
 }
 device=""
 for particles in 98304 196608 393216 786432; do run particles "$particles" 800; done

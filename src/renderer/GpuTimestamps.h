@@ -7,7 +7,7 @@
 #include <vector>
 
 // The passes of one frame whose GPU time is measured, in submission order.
-enum class TimedPass : uint32_t { Compute, FirstFace, GBuffer = FirstFace + 6, Lighting, Count };
+enum class TimedPass : uint32_t { Compute, DustLists, FirstFace, GBuffer = FirstFace + 6, Lighting, Count };
 
 constexpr uint32_t timedPassCount = static_cast<uint32_t>(TimedPass::Count);
 

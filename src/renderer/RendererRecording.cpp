@@ -293,7 +293,9 @@ void Renderer::recordDustLists(VkCommandBuffer commandBuffer, ParticleObject& pa
     for (uint32_t face = 0; face < faceViews.size(); face++) {
         dustLists[face + 1] = listFor(faceViews[face], ViewPass::Environment);
     }
+    beginTimed(timestamps, commandBuffer, currentFrame, TimedPass::DustLists);
     particles.getDustViews().record(commandBuffer, currentFrame, views);
+    endTimed(timestamps, commandBuffer, currentFrame, TimedPass::DustLists);
 }
 
 // Begins a face's pass and draws the given meshes into it, nearest first, seen from the face.

@@ -14,7 +14,7 @@ assert_validation_clean
 table="$WORK/stdout"
 grep -q "512 particles, 64 px environment faces, $frames frames after 1 warm-up, windowed, validation on" "$table" || fail "header: $(head -1 "$table")"
 for row in "wall" "host CPU outside waits" "compute step" "env face -Z" "environment (6 faces)" \
-  "G-buffer pass" "lighting pass" "asset decoding" "uploads" "pipeline creation" "first frame" \
+  "G-buffer pass" "lighting pass" "dust lists" "asset decoding" "uploads" "pipeline creation" "first frame" \
   "to first presented frame" "triangles" "draw calls" "particle points"; do
   grep -q "^  $row " "$table" || fail "no row '$row' in the table"
 done
@@ -24,16 +24,16 @@ done
 # ground, the sky and the lighting quad drawn (a draw each in the G-buffer and
 # lighting passes, more in the six faces) with no more particle points than
 # the 512 particles in seven views (only those that carry dust are drawn).
-header="frame,wall_ms,host_cpu_ms,compute_ms,face_px_ms,face_nx_ms,face_py_ms,face_ny_ms,face_pz_ms,face_nz_ms,gbuffer_ms,lighting_ms"
+header="frame,wall_ms,host_cpu_ms,compute_ms,dust_lists_ms,face_px_ms,face_nx_ms,face_py_ms,face_ny_ms,face_pz_ms,face_nz_ms,gbuffer_ms,lighting_ms"
 header+=",triangles,draw_calls,particle_points"
 assert_equal "$(head -1 "$WORK/frames.csv")" "$header" "CSV header"
 assert_equal "$(tail -n +2 "$WORK/frames.csv" | wc -l)" "$frames" "CSV lines"
 awk -F, 'NR > 1 {
-  if (NF != 15 || $1 != NR - 2 || $2 <= 0 || $3 < 0 || $3 > $2) exit 1
+  if (NF != 16 || $1 != NR - 2 || $2 <= 0 || $3 < 0 || $3 > $2) exit 1
   gpu = 0
-  for (i = 4; i <= 12; i++) { if ($i == "" || $i < 0) exit 1; gpu += $i }
+  for (i = 4; i <= 13; i++) { if ($i == "" || $i < 0) exit 1; gpu += $i }
   if (gpu <= 0) exit 1
-  if ($13 < 1000 || $14 < 10 || $15 > 7 * 512) exit 1
+  if ($14 < 1000 || $15 < 10 || $16 > 7 * 512) exit 1
 }' "$WORK/frames.csv" || fail "implausible CSV: $(cat "$WORK/frames.csv")"
 
 # The start-up parts add up to no more than the whole.

@@ -77,6 +77,7 @@ TEST_F(GpuTimestampsTest, RecordingTheSamePassAgainReplacesItsTimes)
 TEST(TimedPassTest, PassesFollowTheSubmissionOrderOfAFrame)
 {
     EXPECT_EQ(static_cast<uint32_t>(TimedPass::Compute), 0u);
+    EXPECT_EQ(static_cast<uint32_t>(TimedPass::DustLists), 1u);
     EXPECT_EQ(environmentFace(0), TimedPass::FirstFace);
     EXPECT_EQ(static_cast<uint32_t>(environmentFace(5)) + 1, static_cast<uint32_t>(TimedPass::GBuffer));
     EXPECT_EQ(static_cast<uint32_t>(TimedPass::Lighting) + 1, timedPassCount);

@@ -10,13 +10,13 @@
 
 namespace {
 
-const std::array<const char*, timedPassCount> passNames = {"compute step", "env face +X",   "env face -X",
-                                                           "env face +Y",  "env face -Y",   "env face +Z",
-                                                           "env face -Z",  "G-buffer pass", "lighting pass"};
+const std::array<const char*, timedPassCount> passNames = {
+    "compute step", "dust lists",  "env face +X", "env face -X",   "env face +Y",
+    "env face -Y",  "env face +Z", "env face -Z", "G-buffer pass", "lighting pass"};
 
-const std::array<const char*, timedPassCount> passColumns = {"compute_ms", "face_px_ms", "face_nx_ms",
-                                                             "face_py_ms", "face_ny_ms", "face_pz_ms",
-                                                             "face_nz_ms", "gbuffer_ms", "lighting_ms"};
+const std::array<const char*, timedPassCount> passColumns = {"compute_ms", "dust_lists_ms", "face_px_ms", "face_nx_ms",
+                                                             "face_py_ms", "face_ny_ms",    "face_pz_ms", "face_nz_ms",
+                                                             "gbuffer_ms", "lighting_ms"};
 
 std::vector<double> column(const BenchResult& result, const std::function<double(const FrameSample&)>& pick)
 {
