@@ -80,11 +80,10 @@ void DustViews::createDescriptorSets(const ParticleSystem& system)
                                                 wholeRange(system.getCarrierIndexBuffer(), carriersSize),
                                                 wholeRange(listBuffers[frame], VK_WHOLE_SIZE),
                                                 wholeRange(drawBuffers[frame], VK_WHOLE_SIZE)};
+        const std::vector<VkDescriptorType> types = listBindings();
         std::vector<VkWriteDescriptorSet> writes;
         for (uint32_t binding = 0; binding < std::size(infos); binding++) {
-            const VkDescriptorType type =
-                binding == 0 ? VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER : VK_DESCRIPTOR_TYPE_STORAGE_BUFFER;
-            writes.push_back(bufferWrite(descriptorSets[frame], binding, type, infos[binding]));
+            writes.push_back(bufferWrite(descriptorSets[frame], binding, types[binding], infos[binding]));
         }
         vkUpdateDescriptorSets(device, static_cast<uint32_t>(writes.size()), writes.data(), 0, nullptr);
     }

@@ -37,7 +37,6 @@ public:
     VkDescriptorSet getDrawDescriptorSet(uint32_t frameIndex, ViewPass pass) const;
     int getParticleCount() const { return particleSystem->getParticleCount(); }
     std::vector<VkBuffer> getStorageBuffers() const { return particleSystem->getStorageBuffers(); }
-    VkBuffer getCarrierIndexBuffer() const { return particleSystem->getCarrierIndexBuffer(); }
     uint32_t getCarrierCount() const { return particleSystem->getCarrierCount(); }
 
     // Bindings 0 to 2 of the compute set of a frame: its uniforms, the state it
